@@ -1,0 +1,71 @@
+// The GDI object model shared by the gdi sources: what a handle refers to.
+// Internal to platform/gdi; the rest of the program sees only handles.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "platform/Win32Types.h"
+
+namespace win32::gdi {
+
+enum class ObjectKind { DC, Pen, Brush, Bitmap, Region, Font, Icon };
+constexpr int kObjectKindCount = 7;
+
+struct GdiObject {
+    explicit GdiObject(ObjectKind k) : kind(k) {}
+    virtual ~GdiObject() = default;
+    GdiObject(const GdiObject&) = delete;
+    GdiObject& operator=(const GdiObject&) = delete;
+
+    const ObjectKind kind;
+    int selections = 0;  // DCs this object is selected into; DeleteObject refuses while > 0
+    bool stock = false;  // stock objects are never deleted
+};
+
+// A 32-bit top-down pixel buffer, one 0x00RRGGBB value per pixel (Qt's RGB32).
+struct Bitmap : GdiObject {
+    Bitmap(int w, int h) : GdiObject(ObjectKind::Bitmap), width(w), height(h), pixels(size_t(w) * size_t(h)) {}
+    int width;
+    int height;
+    std::vector<std::uint32_t> pixels;
+
+    std::uint32_t* Row(int y) { return pixels.data() + size_t(y) * size_t(width); }
+    bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
+};
+
+struct Pen : GdiObject {
+    Pen(int s, int w, COLORREF c) : GdiObject(ObjectKind::Pen), style(s), width(w), color(c) {}
+    int style;
+    int width;
+    COLORREF color;
+};
+
+struct Brush : GdiObject {
+    Brush(int s, COLORREF c) : GdiObject(ObjectKind::Brush), style(s), color(c) {}
+    int style;  // BS_SOLID or BS_NULL
+    COLORREF color;
+};
+
+// A region as y-x banded rectangles: sorted by top, then left; rectangles of
+// one band share top and bottom and never overlap or touch.
+struct Region : GdiObject {
+    Region() : GdiObject(ObjectKind::Region) {}
+    std::vector<RECT> rects;
+};
+
+struct DeviceContext : GdiObject {
+    DeviceContext() : GdiObject(ObjectKind::DC) {}
+    bool screen = false;  // from GetDC: drawing goes nowhere, queries still answer
+    HBITMAP bitmap = nullptr;
+    HPEN pen = nullptr;
+    HBRUSH brush = nullptr;
+    HFONT font = nullptr;
+    COLORREF textColor = 0x000000;
+    COLORREF bkColor = 0xFFFFFF;
+    int bkMode = 2;  // OPAQUE
+    POINT position{};
+};
+
+}  // namespace win32::gdi

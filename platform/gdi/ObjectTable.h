@@ -1,0 +1,40 @@
+// The handle table behind every GDI handle, with live-object counts by kind.
+#pragma once
+
+#include <array>
+#include <memory>
+
+#include "platform/gdi/GdiObjects.h"
+
+namespace win32::gdi {
+
+// Takes ownership and hands out a fresh handle value; values are never reused,
+// so a stale handle fails its call instead of reaching another object.
+HGDIOBJ Insert(std::unique_ptr<GdiObject> object);
+
+// The object behind a handle, or nullptr for a stale or foreign handle.
+GdiObject* Lookup(HGDIOBJ handle);
+
+template <typename T>
+T* LookupAs(HGDIOBJ handle, ObjectKind kind) {
+    GdiObject* object = Lookup(handle);
+    return object && object->kind == kind ? static_cast<T*>(object) : nullptr;
+}
+
+// Destroys the object; false for an unknown handle.
+bool Erase(HGDIOBJ handle);
+
+}  // namespace win32::gdi
+
+namespace win32 {
+
+// Live GDI objects by kind, stock objects excluded; tests compare these
+// before and after a run to prove nothing leaked.
+struct GdiLiveCounts {
+    int dcs = 0, pens = 0, brushes = 0, bitmaps = 0, regions = 0, fonts = 0, icons = 0;
+    int Total() const { return dcs + pens + brushes + bitmaps + regions + fonts + icons; }
+    friend bool operator==(const GdiLiveCounts&, const GdiLiveCounts&) = default;
+};
+GdiLiveCounts GetGdiLiveCounts();
+
+}  // namespace win32
