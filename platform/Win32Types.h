@@ -28,6 +28,9 @@ using LPARAM = LONG_PTR;
 using LRESULT = LONG_PTR;
 using COLORREF = DWORD;  // 0x00BBGGRR
 using ATOM = WORD;
+using WCHAR = char16_t;
+using LPCWSTR = const WCHAR*;
+using HRESULT = LONG;
 
 constexpr BOOL TRUE = 1;
 constexpr BOOL FALSE = 0;
@@ -92,6 +95,15 @@ constexpr WORD HIWORD(LONG_PTR v) { return static_cast<WORD>((v >> 16) & 0xFFFF)
 constexpr LPARAM MAKELPARAM(int lo, int hi) {
     return static_cast<LPARAM>(static_cast<DWORD>((lo & 0xFFFF) | ((hi & 0xFFFF) << 16)));
 }
+
+// COM result codes.
+constexpr HRESULT S_OK = 0;
+constexpr HRESULT S_FALSE = 1;
+constexpr HRESULT E_NOTIMPL = static_cast<HRESULT>(0x80004001u);
+constexpr HRESULT E_FAIL = static_cast<HRESULT>(0x80004005u);
+constexpr HRESULT E_INVALIDARG = static_cast<HRESULT>(0x80070057u);
+constexpr bool SUCCEEDED(HRESULT hr) { return hr >= 0; }
+constexpr bool FAILED(HRESULT hr) { return hr < 0; }
 
 // System error codes (GetLastError) the layer reports.
 constexpr DWORD ERROR_SUCCESS = 0;
