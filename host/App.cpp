@@ -2,6 +2,9 @@
 
 #include <filesystem>
 
+#include "platform/kernel/EventLog.h"
+#include "platform/kernel/Modules.h"
+
 namespace host {
 
 const std::string& Application::Path() const {
@@ -11,6 +14,13 @@ const std::string& Application::Path() const {
         return error ? std::filesystem::current_path().string() : exe.parent_path().string();
     }();
     return folder;
+}
+
+win32::HINSTANCE Application::hInstance() const { return win32::GetModuleHandleA(nullptr); }
+
+void Application::LogEvent(const std::string& text, int type) {
+    // The runtime's entry types are the event log's.
+    win32::ReportApplicationEvent(text, static_cast<win32::WORD>(type));
 }
 
 Application& App() {

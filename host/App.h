@@ -1,9 +1,15 @@
-// The application object: where the program lives and what it is called.
+// The application object: where the program lives, what it is called, its
+// module instance and its event log.
 #pragma once
 
 #include <string>
 
+#include "platform/Win32Types.h"
+
 namespace host {
+
+// Event-log entry types, as the runtime numbers them.
+enum LogEventType : int { vbLogEventTypeError = 1, vbLogEventTypeWarning = 2, vbLogEventTypeInformation = 4 };
 
 class Application {
 public:
@@ -11,6 +17,12 @@ public:
     const std::string& Path() const;
     const std::string& Title() const { return title_; }
     void SetTitle(std::string title) { title_ = std::move(title); }
+
+    // The program's module instance.
+    win32::HINSTANCE hInstance() const;
+
+    // Writes to the application event log.
+    void LogEvent(const std::string& text, int type = vbLogEventTypeError);
 
 private:
     std::string title_ = "Corvalmire";

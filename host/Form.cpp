@@ -1,0 +1,95 @@
+#include "host/Form.h"
+
+#include <stdexcept>
+
+#include "host/ButtonStandIn.h"
+#include "host/FormDisplay.h"
+#include "host/Label.h"
+#include "host/TextBox.h"
+
+namespace host {
+namespace {
+
+template <typename T>
+T& Expect(Control* control, ControlKind kind, const std::string& name) {
+    if (!control || control->Kind() != kind) throw std::out_of_range("no such control: " + name);
+    return static_cast<T&>(*control);
+}
+
+FormDisplay*& InstalledDisplay() {
+    static FormDisplay* display = nullptr;
+    return display;
+}
+
+}  // namespace
+
+void SetFormDisplay(FormDisplay* display) { InstalledDisplay() = display; }
+FormDisplay* GetFormDisplay() { return InstalledDisplay(); }
+
+Form::Form() = default;
+
+Form::~Form() {
+    if (shown_ && GetFormDisplay()) GetFormDisplay()->CloseForm(*this);
+}
+
+Control* Form::Find(const std::string& controlName, int index) const {
+    for (const auto& control : controls_) {
+        if (control->name == controlName && control->index == index) return control.get();
+    }
+    return nullptr;
+}
+
+TextBox& Form::TextBoxNamed(const std::string& controlName) const {
+    return Expect<TextBox>(Find(controlName), ControlKind::TextBox, controlName);
+}
+
+Label& Form::LabelNamed(const std::string& controlName, int index) const {
+    return Expect<Label>(Find(controlName, index), ControlKind::Label, controlName);
+}
+
+ButtonStandIn& Form::ButtonNamed(const std::string& controlName) const {
+    return Expect<ButtonStandIn>(Find(controlName), ControlKind::Button, controlName);
+}
+
+Control* Form::FirstInTabOrder() const {
+    Control* first = nullptr;
+    for (const auto& control : controls_) {
+        if (!control->tabStop || !control->visible) continue;
+        if (!first || control->tabIndex < first->tabIndex) first = control.get();
+    }
+    return first;
+}
+
+void Form::Show() {
+    if (!loaded_) {
+        loaded_ = true;
+        Load.Raise();
+    }
+    if (shown_) return;
+    shown_ = true;
+    if (GetFormDisplay()) GetFormDisplay()->ShowForm(*this);
+}
+
+bool Form::Unload(UnloadMode mode) {
+    if (!loaded_) return true;
+    bool cancel = false;
+    QueryUnload.Raise(cancel, mode);
+    if (cancel) return false;
+    loaded_ = false;
+    if (shown_) {
+        shown_ = false;
+        if (GetFormDisplay()) GetFormDisplay()->CloseForm(*this);
+    }
+    Unloaded.Raise();
+    return true;
+}
+
+Form::BusyScope::BusyScope(Form& form) : form_(form) {
+    if (form_.busy_++ == 0 && GetFormDisplay()) GetFormDisplay()->BeginBusy(form_);
+}
+
+Form::BusyScope::~BusyScope() {
+    if (--form_.busy_ == 0 && GetFormDisplay()) GetFormDisplay()->EndBusy(form_);
+}
+
+}  // namespace host

@@ -1,0 +1,88 @@
+// A window of the program: caption, fixed client size in twips, controls
+// and the load and query-unload events.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "host/Control.h"
+#include "host/Event.h"
+#include "host/Font.h"
+
+namespace host {
+
+class Label;
+class TextBox;
+class ButtonStandIn;
+
+// Why a form is closing, as the query-unload event reports it.
+enum class UnloadMode { FormControlMenu = 0, FormCode = 1, AppWindows = 2, TaskManager = 3 };
+
+class Form {
+public:
+    Form();
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    std::string name;
+    std::string caption;
+    int clientWidth = 0, clientHeight = 0;  // twips
+    Font font;                              // for controls without a font of their own
+    OLE_COLOR backColor = kSystemColorFlag | 15;
+    int iconId = 0;                         // "ICON" resource; 0 for none
+    // The window has a fixed single border without minimise or maximise box
+    // and opens centred on the screen: the only kind this program uses.
+
+    // Takes ownership of a control and returns it.
+    template <typename T>
+    T& Add(std::unique_ptr<T> control) {
+        T& ref = *control;
+        controls_.push_back(std::move(control));
+        return ref;
+    }
+    const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
+    Control* Find(const std::string& name, int index = -1) const;
+    TextBox& TextBoxNamed(const std::string& name) const;
+    Label& LabelNamed(const std::string& name, int index = -1) const;
+    ButtonStandIn& ButtonNamed(const std::string& name) const;
+    // The control that gets the focus when the form opens: lowest tab index
+    // among those that can take the focus.
+    Control* FirstInTabOrder() const;
+
+    // Raises Load the first time, then shows the form through the display.
+    void Show();
+    // Asks QueryUnload (a handler may cancel), then closes. False when cancelled.
+    bool Unload(UnloadMode mode = UnloadMode::FormCode);
+    bool Loaded() const { return loaded_; }
+    bool Shown() const { return shown_; }
+
+    // Long work on the one thread; see FormDisplay::BeginBusy.
+    class BusyScope {
+    public:
+        explicit BusyScope(Form& form);
+        ~BusyScope();
+        BusyScope(const BusyScope&) = delete;
+        BusyScope& operator=(const BusyScope&) = delete;
+
+    private:
+        Form& form_;
+    };
+    bool Busy() const { return busy_ > 0; }
+
+    Event<> Load;
+    Event<bool&, UnloadMode> QueryUnload;  // set the flag to keep the form open
+    Event<> Unloaded;
+
+    // Opaque handle of the on-screen window, set by the display.
+    void* nativeHandle = nullptr;
+
+private:
+    std::vector<std::unique_ptr<Control>> controls_;
+    bool loaded_ = false;
+    bool shown_ = false;
+    int busy_ = 0;
+};
+
+}  // namespace host

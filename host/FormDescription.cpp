@@ -1,0 +1,116 @@
+#include "host/FormDescription.h"
+
+#include <stdexcept>
+
+#include <nlohmann/json.hpp>
+
+#include "host/ButtonStandIn.h"
+#include "host/Label.h"
+#include "host/TextBox.h"
+
+namespace host {
+namespace {
+
+using nlohmann::json;
+
+Font ReadFont(const json& j, Font font) {
+    font.name = j.value("name", font.name);
+    font.size = j.value("size", font.size);
+    font.bold = j.value("bold", font.bold);
+    font.italic = j.value("italic", font.italic);
+    font.underline = j.value("underline", font.underline);
+    font.strikethrough = j.value("strikethrough", font.strikethrough);
+    font.charset = j.value("charset", font.charset);
+    return font;
+}
+
+// Colours are written as text ("0x80000010") so they read like the values they are.
+OLE_COLOR ReadColor(const json& j, const char* key, OLE_COLOR fallback) {
+    if (!j.contains(key)) return fallback;
+    const json& v = j.at(key);
+    if (v.is_number_unsigned()) return v.get<OLE_COLOR>();
+    return static_cast<OLE_COLOR>(std::stoul(v.get<std::string>(), nullptr, 0));
+}
+
+void ReadCommon(const json& j, const Form& form, Control& control) {
+    control.name = j.at("name").get<std::string>();
+    control.index = j.value("index", -1);
+    const auto& rect = j.at("rect");  // left, top, width, height in twips
+    control.left = rect.at(0);
+    control.top = rect.at(1);
+    control.width = rect.at(2);
+    control.height = rect.at(3);
+    control.tabIndex = j.value("tabIndex", 0);
+    control.visible = j.value("visible", true);
+    control.font = j.contains("font") ? ReadFont(j.at("font"), Font{}) : form.font;
+    control.foreColor = ReadColor(j, "foreColor", control.foreColor);
+    control.backColor = ReadColor(j, "backColor", control.backColor);
+    control.toolTipText = j.value("toolTipText", std::string());
+}
+
+std::unique_ptr<Control> MakeTextBox(const json& j) {
+    auto box = std::make_unique<TextBox>();
+    box->multiLine = j.value("multiLine", false);
+    box->scrollBars = static_cast<ScrollBars>(j.value("scrollBars", 0));
+    box->SetText(j.value("text", std::string()));
+    return box;
+}
+
+std::unique_ptr<Control> MakeLabel(const json& j) {
+    auto label = std::make_unique<Label>();
+    label->backColor = kSystemColorFlag | 15;
+    label->foreColor = kSystemColorFlag | 18;
+    label->SetCaption(j.value("caption", std::string()));
+    label->autoSize = j.value("autoSize", false);
+    label->backStyle = j.value("transparent", false) ? BackStyle::Transparent : BackStyle::Opaque;
+    label->mouseIcon = j.value("mouseIcon", 0);
+    return label;
+}
+
+// Kinds of controls the runtime cannot create yet stand in as plain buttons.
+std::unique_ptr<Control> MakeStandIn(const json& j, const std::string& kind) {
+    auto button = std::make_unique<ButtonStandIn>();
+    button->kindName = kind;
+    button->settings = j.value("settings", json::object());
+    return button;
+}
+
+std::unique_ptr<Control> MakeControl(const json& j) {
+    const auto kind = j.at("kind").get<std::string>();
+    if (kind == "TextBox") return MakeTextBox(j);
+    if (kind == "Label") return MakeLabel(j);
+    if (kind == "raReruri") return MakeStandIn(j, kind);
+    throw std::runtime_error("unknown control kind \"" + kind + "\"");
+}
+
+void FillForm(Form& form, const json& doc) {
+    const json& window = doc.at("form");
+    form.name = window.at("name").get<std::string>();
+    form.caption = window.value("caption", std::string());
+    form.clientWidth = window.at("clientSize").at(0);
+    form.clientHeight = window.at("clientSize").at(1);
+    form.iconId = window.value("icon", 0);
+    if (window.contains("font")) form.font = ReadFont(window.at("font"), form.font);
+    for (const json& entry : doc.at("controls")) {
+        std::unique_ptr<Control> control;
+        try {
+            control = MakeControl(entry);
+            ReadCommon(entry, form, *control);
+        } catch (const json::exception& e) {
+            throw std::runtime_error("control " + entry.value("name", std::string("?")) + ": " + e.what());
+        }
+        form.Add(std::move(control));
+    }
+}
+
+}  // namespace
+
+void LoadFormDescription(Form& form, std::string_view text) {
+    try {
+        FillForm(form, json::parse(text));
+    } catch (const json::exception& e) {
+        throw std::runtime_error(std::string("form description: ") + e.what());
+    }
+}
+
+}  // namespace host
