@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/kernel/Kernel32Exports.h"
 #include "platform/kernel/LastError.h"
 
 namespace win32 {
@@ -32,6 +33,9 @@ struct ModuleTable {
 
     ModuleTable() {
         for (std::size_t i = 0; i < modules.size(); ++i) modules[i].name = kModuleNames[i];
+        // kernel32 is ours, so its exports are known from the start; the
+        // other layers register theirs.
+        for (const auto& [name, address] : kernel::Kernel32Exports()) modules[1].exports[name] = address;
     }
 };
 

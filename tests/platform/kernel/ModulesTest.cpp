@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/kernel/CurrentProcess.h"
 #include "platform/kernel/LastError.h"
 
 namespace win32 {
@@ -88,6 +89,23 @@ TEST(Modules, GetProcAddressRejectsOrdinalsAndBadHandles) {
     SetLastError(0);
     EXPECT_EQ(GetProcAddress(nullptr, "GetLastError"), nullptr);
     EXPECT_EQ(GetLastError(), ERROR_MOD_NOT_FOUND);
+}
+
+}  // namespace
+}  // namespace win32
+
+namespace win32 {
+namespace {
+
+TEST(Modules, Kernel32ExportsItsOwnFunctions) {
+    const HMODULE kernel32 = GetModuleHandleA("kernel32.dll");
+    const auto getPid = FromFarProc<DWORD()>(GetProcAddress(kernel32, "GetCurrentProcessId"));
+    ASSERT_NE(getPid, nullptr);
+    EXPECT_EQ(getPid(), GetCurrentProcessId());
+    for (const char* name : {"CreatePipe", "CreateProcessA", "ReadFile", "CloseHandle", "GetShortPathNameA",
+                             "GetVersionExA", "GetModuleHandleA", "GetProcAddress", "LoadLibraryA", "FreeLibrary"}) {
+        EXPECT_NE(GetProcAddress(kernel32, name), nullptr) << name;
+    }
 }
 
 }  // namespace
