@@ -19,6 +19,9 @@ struct GdiObject {
     GdiObject(const GdiObject&) = delete;
     GdiObject& operator=(const GdiObject&) = delete;
 
+    // GetObject for kinds whose structure lives outside this folder (fonts).
+    virtual int GetObjectInfo(int /*size*/, void* /*buffer*/) const { return 0; }
+
     const ObjectKind kind;
     int selections = 0;  // DCs this object is selected into; DeleteObject refuses while > 0
     bool stock = false;  // stock objects are never deleted
@@ -29,6 +32,7 @@ struct Bitmap : GdiObject {
     Bitmap(int w, int h) : GdiObject(ObjectKind::Bitmap), width(w), height(h), pixels(size_t(w) * size_t(h)) {}
     int width;
     int height;
+    int nominalBits = 32;  // what GetObject reports; storage is always 32-bit
     std::vector<std::uint32_t> pixels;
 
     std::uint32_t* Row(int y) { return pixels.data() + size_t(y) * size_t(width); }
@@ -58,7 +62,7 @@ struct Region : GdiObject {
 struct DeviceContext : GdiObject {
     DeviceContext() : GdiObject(ObjectKind::DC) {}
     bool screen = false;  // from GetDC: drawing goes nowhere, queries still answer
-    HBITMAP bitmap = nullptr;
+    HBITMAP bitmap = nullptr;  // a memory DC starts with the shared 1x1 stock bitmap
     HPEN pen = nullptr;
     HBRUSH brush = nullptr;
     HFONT font = nullptr;
@@ -66,6 +70,10 @@ struct DeviceContext : GdiObject {
     COLORREF bkColor = 0xFFFFFF;
     int bkMode = 2;  // OPAQUE
     POINT position{};
+    // Clip region in device coordinates, as banded rectangles; only
+    // meaningful while hasClip is set (an empty list then clips everything).
+    bool hasClip = false;
+    std::vector<RECT> clip;
 };
 
 }  // namespace win32::gdi

@@ -1,0 +1,142 @@
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
+#include <utility>
+
+#include "platform/gdi/Gdi.h"
+#include "platform/gdi/RegionBands.h"
+#include "platform/gdi/Regions.h"
+
+namespace win32 {
+namespace {
+
+// Polygons taller than this are refused rather than scan-converted row by row.
+constexpr long long kMaxRows = 1 << 20;
+
+struct Crossing {
+    long long x;  // first pixel column at or right of the edge
+    int direction;
+};
+
+long long CeilDiv(long long n, long long d) { return n >= 0 ? (n + d - 1) / d : -((-n) / d); }
+
+// The platform samples at integer coordinates: an edge from (xa,ya) to
+// (xb,yb), ya < yb, crosses rows ya..yb-1 at X = xa + (y-ya)(xb-xa)/(yb-ya),
+// and pixel x is inside when the crossings at ceil(X) <= x say so.
+gdi::Spans RowSpans(std::vector<Crossing>& crossings, int fillMode) {
+    std::sort(crossings.begin(), crossings.end(), [](const Crossing& a, const Crossing& b) { return a.x < b.x; });
+    gdi::Spans spans;
+    int winding = 0, count = 0;
+    long long start = 0;
+    for (size_t i = 0; i < crossings.size();) {
+        const long long x = crossings[i].x;
+        const bool wasInside = fillMode == WINDING ? winding != 0 : count % 2 == 1;
+        for (; i < crossings.size() && crossings[i].x == x; ++i) {
+            winding += crossings[i].direction;
+            ++count;
+        }
+        const bool inside = fillMode == WINDING ? winding != 0 : count % 2 == 1;
+        if (!wasInside && inside) start = x;
+        if (wasInside && !inside && start < x) spans.emplace_back(int(start), int(x));
+    }
+    return spans;
+}
+
+}  // namespace
+
+HRGN CreatePolygonRgn(const POINT* points, int count, int fillMode) {
+    if (!points || count < 2 || (fillMode != ALTERNATE && fillMode != WINDING)) return nullptr;
+    long long minY = points[0].y, maxY = points[0].y;
+    for (int i = 0; i < count; ++i) {
+        minY = std::min<long long>(minY, points[i].y);
+        maxY = std::max<long long>(maxY, points[i].y);
+    }
+    if (maxY - minY > kMaxRows) return nullptr;
+    std::vector<std::vector<Crossing>> rows(size_t(maxY - minY));
+    for (int i = 0; i < count; ++i) {
+        POINT a = points[i], b = points[(i + 1) % count];  // the polygon closes itself
+        if (a.y == b.y) continue;                          // horizontal edges do not count
+        const int direction = a.y < b.y ? 1 : -1;
+        if (a.y > b.y) std::swap(a, b);
+        const long long dx = static_cast<long long>(b.x) - a.x, dy = static_cast<long long>(b.y) - a.y;
+        for (long long y = a.y; y < b.y; ++y) {
+            rows[size_t(y - minY)].push_back({a.x + CeilDiv((y - a.y) * dx, dy), direction});
+        }
+    }
+    std::vector<gdi::Spans> spans(rows.size());
+    for (size_t r = 0; r < rows.size(); ++r) spans[r] = RowSpans(rows[r], fillMode);
+    return gdi::NewRegion(gdi::RectsFromRows(int(minY), spans));
+}
+
+namespace {
+
+// For each row of a w x h ellipse box, how far its outline is inset from the
+// box's left side: the midpoint ellipse of A. Zingl, as the platform uses.
+std::vector<int> EllipseInsets(int w, int h) {
+    std::vector<int> inset(size_t(h), std::numeric_limits<int>::max());
+    auto plot = [&](long long x, long long y) {
+        if (y >= 0 && y < h) inset[size_t(y)] = std::min<int>(inset[size_t(y)], int(x));
+    };
+    long long a = w - 1, b = h - 1, b1 = b & 1;
+    long long dx = 4 * (1 - a) * b * b, dy = 4 * (b1 + 1) * a * a;
+    long long err = dx + dy + b1 * a * a;
+    long long x0 = 0, x1 = a, y0 = (b + 1) / 2, y1 = y0 - b1;
+    a *= 8 * a;
+    b1 = 8 * b * b;
+    do {
+        plot(x0, y0);
+        plot(x0, y1);
+        const long long e2 = 2 * err;
+        if (e2 <= dy) {
+            ++y0;
+            --y1;
+            err += dy += a;
+        }
+        if (e2 >= dx || 2 * err > dy) {
+            ++x0;
+            --x1;
+            err += dx += b1;
+        }
+    } while (x0 <= x1);
+    while (y0 - y1 < b) {  // flat ellipses stop early: finish the tips
+        plot(x0 - 1, y0++);
+        plot(x0 - 1, y1--);
+    }
+    for (int& i : inset) i = i == std::numeric_limits<int>::max() ? 0 : i;
+    return inset;
+}
+
+}  // namespace
+
+HRGN CreateRoundRectRgn(int left, int top, int right, int bottom, int width, int height) {
+    if (left > right) std::swap(left, right);
+    if (top > bottom) std::swap(top, bottom);
+    // The platform's region covers the interior only at right and bottom.
+    --right;
+    --bottom;
+    width = std::min(right - left, std::abs(width));
+    height = std::min(bottom - top, std::abs(height));
+    if (width < 2 || height < 2) return CreateRectRgn(left, top, right, bottom);
+    if (height > kMaxRows || width > kMaxRows) return nullptr;
+    const std::vector<int> inset = EllipseInsets(width, height);
+    const int half = height / 2;
+    std::vector<RECT> rects;
+    auto row = [&](int y, int in) {
+        if (left + in < right - in) gdi::AppendBand(rects, y, y + 1, {{left + in, right - in}});
+    };
+    for (int i = 0; i < half; ++i) row(top + i, inset[size_t(i)]);
+    gdi::AppendBand(rects, top + half, bottom - half, {{left, right}});
+    for (int i = half; i > 0; --i) row(bottom - i, inset[size_t(height - i)]);
+    return gdi::NewRegion(std::move(rects));
+}
+
+HRGN CreateEllipticRgn(int left, int top, int right, int bottom) {
+    return CreateRoundRectRgn(left, top, right, bottom, right - left, bottom - top);
+}
+
+HRGN CreateEllipticRgnIndirect(const RECT* rect) {
+    return rect ? CreateEllipticRgn(rect->left, rect->top, rect->right, rect->bottom) : nullptr;
+}
+
+}  // namespace win32
