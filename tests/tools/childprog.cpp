@@ -1,0 +1,123 @@
+// A child process for the runner's tests; each mode writes a known pattern.
+//   silent               writes nothing
+//   bytes N              writes N bytes ("0123456789" repeated) in one write
+//   interleave           out1, err1, out2, err2: alternate writes to stdout and stderr
+//   grandchild           starts a grandchild that keeps stdout and writes only
+//                        after this process has exited
+//   args ...             writes each argument as [arg] on its own line
+//   fds                  writes its open descriptors, blank-separated
+//   pid-then-fifo PATH   writes its pid, closes stdout and stderr, then
+//                        waits until a writer opens and closes the fifo PATH
+#include <dirent.h>
+#include <fcntl.h>
+#include <spawn.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+extern char** environ;
+
+namespace {
+
+void WriteAll(int fd, const std::string& text) {
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t put = ::write(fd, text.data() + done, text.size() - done);
+        if (put <= 0) std::exit(3);
+        done += static_cast<std::size_t>(put);
+    }
+}
+
+int Bytes(long count) {
+    std::string text;
+    for (long i = 0; i < count; ++i) text.push_back(static_cast<char>('0' + i % 10));
+    WriteAll(1, text);
+    return 0;
+}
+
+int Interleave() {
+    WriteAll(1, "out1\n");
+    WriteAll(2, "err1\n");
+    WriteAll(1, "out2\n");
+    WriteAll(2, "err2\n");
+    return 0;
+}
+
+// The grandchild's stdin is a pipe whose only writer is this process, so its
+// read returns end-of-file exactly when this process has exited.
+int Grandchild(const char* self) {
+    int link[2];
+    if (::pipe(link) != 0) return 2;
+    posix_spawn_file_actions_t actions;
+    ::posix_spawn_file_actions_init(&actions);
+    ::posix_spawn_file_actions_adddup2(&actions, link[0], 0);
+    ::posix_spawn_file_actions_addclose(&actions, link[1]);
+    char mode[] = "late-writer";
+    char* argv[] = {const_cast<char*>(self), mode, nullptr};
+    // argv[0] is the name as typed; the executable itself is always here.
+    const char* executable = "/proc/self/exe";
+    pid_t pid = 0;
+    const int error = ::posix_spawn(&pid, executable, &actions, nullptr, argv, environ);
+    ::posix_spawn_file_actions_destroy(&actions);
+    if (error != 0) return 2;
+    WriteAll(1, "child exits\n");
+    return 0;
+}
+
+int LateWriter() {
+    char byte;
+    while (::read(0, &byte, 1) > 0) {
+    }
+    WriteAll(1, "grandchild writes after its parent exited\n");
+    return 0;
+}
+
+int Args(int argc, char** argv) {
+    for (int i = 2; i < argc; ++i) WriteAll(1, std::string("[") + argv[i] + "]\n");
+    return 0;
+}
+
+int Fds() {
+    DIR* folder = ::opendir("/proc/self/fd");
+    if (folder == nullptr) return 2;
+    const int own = ::dirfd(folder);
+    std::string list;
+    while (const dirent* entry = ::readdir(folder)) {
+        if (entry->d_name[0] == '.' || std::atoi(entry->d_name) == own) continue;
+        list += std::string(entry->d_name) + " ";
+    }
+    ::closedir(folder);
+    WriteAll(1, list);
+    return 0;
+}
+
+int PidThenFifo(const char* fifo) {
+    WriteAll(1, "pid " + std::to_string(::getpid()) + "\n");
+    ::close(1);
+    ::close(2);
+    const int fd = ::open(fifo, O_RDONLY);
+    if (fd < 0) return 2;
+    char byte;
+    while (::read(fd, &byte, 1) > 0) {
+    }
+    ::close(fd);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::string mode = argc > 1 ? argv[1] : "";
+    if (mode == "silent") return 0;
+    if (mode == "bytes" && argc > 2) return Bytes(std::atol(argv[2]));
+    if (mode == "interleave") return Interleave();
+    if (mode == "grandchild") return Grandchild(argv[0]);
+    if (mode == "late-writer") return LateWriter();
+    if (mode == "args") return Args(argc, argv);
+    if (mode == "fds") return Fds();
+    if (mode == "pid-then-fifo" && argc > 2) return PidThenFifo(argv[2]);
+    WriteAll(2, "childprog: unknown mode\n");
+    return 64;
+}
