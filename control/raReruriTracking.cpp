@@ -1,0 +1,46 @@
+// Mouse-leave tracking and the subclass that delivers the raw mouse, colour
+// and theme messages of the control's own window.
+#include "control/Trap.h"
+#include "control/raReruri.h"
+#include "platform/kernel/Modules.h"
+#include "platform/user/User32.h"
+
+namespace control {
+namespace {
+
+using TrackMouseEventProc = win32::BOOL (*)(win32::LPTRACKMOUSEEVENT);
+
+// The tracking function as the module exports it now, so a system without
+// it is honoured even after the control decided which one to use.
+TrackMouseEventProc FindTracking(bool user32) {
+    const win32::HMODULE module = win32::GetModuleHandleA(user32 ? "User32" : "Comctl32");
+    if (!module) return nullptr;
+    return reinterpret_cast<TrackMouseEventProc>(
+        win32::GetProcAddress(module, user32 ? "TrackMouseEvent" : "_TrackMouseEvent"));
+}
+
+}  // namespace
+
+void raReruri::RequestLeaveTracking() {
+    if (!trackingAvailable_) return;
+    win32::TRACKMOUSEEVENT request;
+    request.cbSize = 16;
+    request.dwFlags = win32::TME_LEAVE;
+    request.hwndTrack = userControl_->hWnd();
+    request.dwHoverTime = 0;
+    if (const TrackMouseEventProc track = FindTracking(useUser32Tracking_)) track(&request);
+}
+
+}  // namespace control
+
+namespace control {
+
+void raReruri::PrepareMouseTracking() {
+    trackingAvailable_ = true;
+    useUser32Tracking_ = FindTracking(true) != nullptr;
+    if (!useUser32Tracking_ && !FindTracking(false)) trackingAvailable_ = false;
+}
+
+void raReruri::UserControl_Terminate() {}
+
+}  // namespace control
