@@ -1,0 +1,188 @@
+#include "platform/kernel/Processes.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "platform/kernel/ChildReaper.h"
+#include "platform/kernel/Handles.h"
+#include "platform/kernel/LastError.h"
+#include "platform/kernel/Pipes.h"
+#include "tests/platform/kernel/ProcessProbes.h"
+
+namespace win32 {
+namespace {
+
+using testing_support::ChildProgram;
+using testing_support::OpenDescriptorCount;
+using testing_support::ProcessState;
+using testing_support::ZombieChildren;
+
+// One child with stdout and stderr on a fresh pipe, as the runner starts it.
+struct PipedChild {
+    HANDLE readEnd = nullptr;
+    PROCESS_INFORMATION info{};
+    BOOL started = FALSE;
+    DWORD error = 0;
+
+    explicit PipedChild(std::string commandLine, const char* folder = nullptr) {
+        SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+        HANDLE writeEnd = nullptr;
+        EXPECT_TRUE(CreatePipe(&readEnd, &writeEnd, &inherit, 0));
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESHOWWINDOW | STARTF_USESTDHANDLES;
+        startup.hStdOutput = writeEnd;
+        startup.hStdError = writeEnd;
+        started = CreateProcessA(nullptr, commandLine.data(), &inherit, &inherit, TRUE, NORMAL_PRIORITY_CLASS,
+                                 nullptr, folder, &startup, &info);
+        error = GetLastError();
+        CloseHandle(writeEnd);
+    }
+
+    std::string ReadAll() {
+        std::string all;
+        char buffer[256];
+        DWORD count = 0;
+        while (ReadFile(readEnd, buffer, sizeof buffer, &count, nullptr)) all.append(buffer, count);
+        EXPECT_EQ(GetLastError(), ERROR_BROKEN_PIPE);
+        EXPECT_EQ(count, 0u);
+        return all;
+    }
+
+    void Close() {
+        if (info.hProcess) CloseHandle(info.hProcess);
+        if (info.hThread) CloseHandle(info.hThread);
+        CloseHandle(readEnd);
+        info = {};
+    }
+};
+
+TEST(Processes, ProgramNotFoundLeavesNothingBehind) {
+    const int descriptors = OpenDescriptorCount();
+    const std::size_t handles = OpenKernelHandleCount();
+    for (const char* line : {"no-such-program-here arg", "\"/no/such/dir/prog\"", "", "   "}) {
+        std::string commandLine = line;
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION info{reinterpret_cast<HANDLE>(1), reinterpret_cast<HANDLE>(1), 7, 7};
+        SetLastError(0);
+        EXPECT_FALSE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                                    &startup, &info))
+            << line;
+        EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND) << line;
+        EXPECT_EQ(info.hProcess, nullptr);
+        EXPECT_EQ(info.dwProcessId, 0u);
+    }
+    EXPECT_EQ(OpenDescriptorCount(), descriptors);
+    EXPECT_EQ(OpenKernelHandleCount(), handles);
+    EXPECT_EQ(ZombieChildren(), 0);
+}
+
+TEST(Processes, ChildInheritsOnlyItsStandardDescriptors) {
+    // An inheritable pipe that is not handed over must not reach the child.
+    SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+    HANDLE strayRead = nullptr, strayWrite = nullptr;
+    ASSERT_TRUE(CreatePipe(&strayRead, &strayWrite, &inherit, 0));
+    PipedChild child("childprog fds");
+    ASSERT_TRUE(child.started);
+    EXPECT_EQ(child.ReadAll(), "0 1 2 ");
+    child.Close();
+    CloseHandle(strayRead);
+    CloseHandle(strayWrite);
+}
+
+TEST(Processes, ArgumentsArriveSplitByTheWindowsRules) {
+    PipedChild child(R"(childprog args "a b" c\"d "" x&y;z $(touch q))");
+    ASSERT_TRUE(child.started);
+    EXPECT_EQ(child.ReadAll(), "[a b]\n[c\"d]\n[]\n[x&y;z]\n[$(touch]\n[q)]\n");
+    child.Close();
+}
+
+TEST(Processes, FindsProgramsOnPathAndWithExe) {
+    const auto folder = std::filesystem::temp_directory_path() / ("corvalmire-exe-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    std::filesystem::copy_file(ChildProgram(), folder / "helper.exe",
+                               std::filesystem::copy_options::overwrite_existing);
+    const std::string savedPath = std::getenv("PATH");
+    ::setenv("PATH", (folder.string() + ":" + savedPath).c_str(), 1);
+    PipedChild child("helper args found");
+    ::setenv("PATH", savedPath.c_str(), 1);
+    ASSERT_TRUE(child.started);
+    EXPECT_EQ(child.ReadAll(), "[found]\n");
+    child.Close();
+    std::filesystem::remove_all(folder);
+}
+
+TEST(Processes, MissingCurrentFolderIsAnError) {
+    PipedChild child("childprog silent", "/no/such/folder");
+    EXPECT_FALSE(child.started);
+    EXPECT_EQ(child.error, ERROR_DIRECTORY);
+    child.Close();
+}
+
+TEST(Processes, ReadFileFailsWithBrokenPipeAtTheEnd) {
+    PipedChild child("childprog bytes 10");
+    ASSERT_TRUE(child.started);
+    char buffer[256];
+    DWORD count = 99;
+    ASSERT_TRUE(ReadFile(child.readEnd, buffer, sizeof buffer, &count, nullptr));
+    EXPECT_EQ(std::string(buffer, count), "0123456789");
+    count = 99;
+    SetLastError(0);
+    EXPECT_FALSE(ReadFile(child.readEnd, buffer, sizeof buffer, &count, nullptr));
+    EXPECT_EQ(GetLastError(), ERROR_BROKEN_PIPE);
+    EXPECT_EQ(count, 0u);
+    child.Close();
+}
+
+TEST(Processes, ClosingAHandleTwiceFails) {
+    PipedChild child("childprog silent");
+    ASSERT_TRUE(child.started);
+    child.ReadAll();
+    const HANDLE process = child.info.hProcess;
+    child.Close();
+    SetLastError(0);
+    EXPECT_FALSE(CloseHandle(process));
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+}
+
+TEST(Processes, AnExitedChildIsReapedWhenItsHandleCloses) {
+    PipedChild child("childprog silent");
+    ASSERT_TRUE(child.started);
+    const auto pid = static_cast<long>(child.info.dwProcessId);
+    child.ReadAll();
+    child.Close();
+    kernel::WaitForReleasedChildren();
+    EXPECT_EQ(ProcessState(pid), "");
+    EXPECT_EQ(ZombieChildren(), 0);
+}
+
+// The output can end well before the child does; its handle is closed while
+// it runs, and it must still be reaped once it exits.
+TEST(Processes, AChildStillRunningAtCloseIsReapedWhenItExits) {
+    const std::string fifo =
+        std::filesystem::temp_directory_path() / ("corvalmire-fifo-" + std::to_string(::getpid()));
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    PipedChild child("childprog pid-then-fifo " + fifo);
+    ASSERT_TRUE(child.started);
+    const auto pid = static_cast<long>(child.info.dwProcessId);
+    EXPECT_EQ(child.ReadAll(), "pid " + std::to_string(pid) + "\n");
+    child.Close();
+    EXPECT_EQ(kernel::RunningReleasedChildren(), 1u);
+    EXPECT_NE(ProcessState(pid), "Z");
+
+    const int writer = ::open(fifo.c_str(), O_WRONLY);  // lets the child finish
+    ASSERT_GE(writer, 0);
+    ::close(writer);
+    kernel::WaitForReleasedChildren();
+    EXPECT_EQ(ProcessState(pid), "");
+    EXPECT_EQ(ZombieChildren(), 0);
+    ::unlink(fifo.c_str());
+}
+
+}  // namespace
+}  // namespace win32
