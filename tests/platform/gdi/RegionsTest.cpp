@@ -1,0 +1,188 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "tests/platform/gdi/Canvas.h"
+
+namespace corvalmire::test {
+namespace {
+
+using namespace win32;
+
+// A region's rows as "first-last" inclusive column spans, one string per
+// row from top to bottom - 1 ("" = empty row), read through PtInRegion.
+std::vector<std::string> RowSpans(HRGN region, int top, int bottom, int left, int right) {
+    std::vector<std::string> rows;
+    for (int y = top; y < bottom; ++y) {
+        std::string row;
+        for (int x = left; x < right; ++x) {
+            if (!PtInRegion(region, x, y) || PtInRegion(region, x - 1, y)) continue;
+            int last = x;
+            while (PtInRegion(region, last + 1, y)) ++last;
+            row += (row.empty() ? "" : " ") + std::to_string(x) + "-" + std::to_string(last);
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+struct PolygonCase {
+    const char* what;
+    std::vector<POINT> points;
+    std::vector<std::string> rows;  // rows 0..3
+};
+
+TEST(CreatePolygonRgn, SamplesAtIntegerCoordinatesTopLeftInclusive) {
+    const std::vector<PolygonCase> cases = {
+        {"right triangle", {{0, 0}, {4, 0}, {0, 4}}, {"0-3", "0-2", "0-1", "0-0"}},
+        {"flat triangle", {{0, 0}, {5, 0}, {0, 3}}, {"0-4", "0-3", "0-1", ""}},
+        {"apex up", {{2, 0}, {4, 4}, {0, 4}}, {"", "2-2", "1-2", "1-3"}},
+        {"axis-aligned square = its rect", {{0, 0}, {10, 0}, {10, 10}, {0, 10}}, {"0-9", "0-9", "0-9", "0-9"}},
+    };
+    for (const PolygonCase& c : cases) {
+        HRGN region = CreatePolygonRgn(c.points.data(), int(c.points.size()), ALTERNATE);
+        EXPECT_EQ(RowSpans(region, 0, 4, -2, 12), c.rows) << c.what;
+        DeleteObject(region);
+    }
+}
+
+TEST(CreatePolygonRgn, SlantedButtonOutline) {
+    const POINT outline[] = {{0, 2}, {2, 0}, {97, 0}, {100, 3}, {100, 27}, {97, 30}, {4, 30}, {0, 26}};
+    HRGN region = CreatePolygonRgn(outline, 8, ALTERNATE);
+    std::vector<std::string> expected = {
+        "2-96",  // row 0: left edge crosses at 2, right edge at 97 (excluded)
+        "1-97",  // row 1: left 1, right 98
+        "0-98",  // row 2: the left edge is x = 0 from here, right 99
+    };
+    for (int y = 3; y <= 26; ++y) expected.push_back("0-99");  // the vertical right edge x = 100 is excluded
+    expected.push_back("1-99");                               // row 27: bottom-left cut at 1, right 100
+    expected.push_back("2-98");                               // row 28: left 2, right 99
+    expected.push_back("3-97");                               // row 29: left 3, right 98; row 30 is out
+    EXPECT_EQ(RowSpans(region, 0, 30, -2, 104), expected);
+    EXPECT_FALSE(PtInRegion(region, 50, 30));
+    RECT box;
+    EXPECT_EQ(GetRgnBox(region, &box), COMPLEXREGION);
+    EXPECT_EQ(box, (RECT{0, 0, 100, 30}));
+    DeleteObject(region);
+}
+
+TEST(CreatePolygonRgn, WindingFillsWhatAlternateLeavesOut) {
+    // The square traced twice: winding number 2 inside, an even crossing count.
+    const POINT twice[] = {{0, 0}, {4, 0}, {4, 4}, {0, 4}, {0, 0}, {4, 0}, {4, 4}, {0, 4}};
+    HRGN alternate = CreatePolygonRgn(twice, 8, ALTERNATE);
+    HRGN winding = CreatePolygonRgn(twice, 8, WINDING);
+    EXPECT_FALSE(PtInRegion(alternate, 1, 1));
+    EXPECT_TRUE(PtInRegion(winding, 1, 1));
+    RECT box;
+    EXPECT_EQ(GetRgnBox(winding, &box), SIMPLEREGION);
+    EXPECT_EQ(box, (RECT{0, 0, 4, 4}));
+    DeleteObject(alternate);
+    DeleteObject(winding);
+    EXPECT_EQ(CreatePolygonRgn(twice, 8, 7), nullptr);
+}
+
+TEST(CreateRoundRectRgn, ButtonSpans) {
+    HRGN region = CreateRoundRectRgn(0, 0, 108, 28, 18, 18);
+    std::vector<std::string> expected = {"6-100", "4-102", "3-103", "2-104", "1-105", "1-105"};
+    for (int y = 6; y <= 20; ++y) expected.push_back("0-106");
+    for (const char* row : {"1-105", "1-105", "2-104", "3-103", "4-102", "6-100", ""}) expected.push_back(row);
+    EXPECT_EQ(RowSpans(region, 0, 28, -2, 110), expected);
+    DeleteObject(region);
+}
+
+TEST(CreateRoundRectRgn, SmallCornersAndDegenerateSizes) {
+    HRGN small = CreateRoundRectRgn(0, 0, 10, 8, 6, 6);
+    EXPECT_EQ(RowSpans(small, 0, 8, -1, 11),
+              (std::vector<std::string>{"2-6", "1-7", "0-8", "0-8", "0-8", "1-7", "2-6", ""}));
+    HRGN tiny = CreateRoundRectRgn(0, 0, 6, 5, 4, 4);
+    EXPECT_EQ(RowSpans(tiny, 0, 5, -1, 7), (std::vector<std::string>{"1-3", "0-4", "0-4", "1-3", ""}));
+    // Corners under 2 pixels give the rectangle, still one pixel smaller.
+    HRGN square = CreateRoundRectRgn(4, 4, 0, 0, 1, 1);
+    RECT box;
+    EXPECT_EQ(GetRgnBox(square, &box), SIMPLEREGION);
+    EXPECT_EQ(box, (RECT{0, 0, 3, 3}));
+    for (HRGN r : {small, tiny, square}) DeleteObject(r);
+}
+
+TEST(CombineRgn, EveryModeAgreesWithThePointwiseRule) {
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> coordinate(0, 12);
+    auto randomRegion = [&] {
+        HRGN r = CreateRectRgn(0, 0, 0, 0);
+        for (int i = 0; i < 3; ++i) {
+            HRGN part = CreateRectRgn(coordinate(random), coordinate(random), coordinate(random), coordinate(random));
+            CombineRgn(r, r, part, RGN_OR);
+            DeleteObject(part);
+        }
+        return r;
+    };
+    for (int round = 0; round < 200; ++round) {
+        HRGN a = randomRegion(), b = randomRegion(), out = CreateRectRgn(0, 0, 0, 0);
+        for (int mode : {RGN_AND, RGN_OR, RGN_XOR, RGN_DIFF, RGN_COPY}) {
+            ASSERT_NE(CombineRgn(out, a, b, mode), ERROR);
+            for (int y = -1; y < 14; ++y) {
+                for (int x = -1; x < 14; ++x) {
+                    const bool inA = PtInRegion(a, x, y), inB = PtInRegion(b, x, y);
+                    const bool want = mode == RGN_AND    ? inA && inB
+                                      : mode == RGN_OR   ? inA || inB
+                                      : mode == RGN_XOR  ? inA != inB
+                                      : mode == RGN_DIFF ? inA && !inB
+                                                         : inA;
+                    ASSERT_EQ(bool(PtInRegion(out, x, y)), want) << "mode " << mode << " at " << x << "," << y;
+                }
+            }
+            // Canonical banding: the same pixel set always has the same rectangles.
+            HRGN rebuilt = CreateRectRgn(0, 0, 0, 0);
+            const std::vector<RECT> rects = GetRegionRects(out);
+            for (auto it = rects.rbegin(); it != rects.rend(); ++it) {
+                HRGN part = CreateRectRgnIndirect(&*it);
+                CombineRgn(rebuilt, part, rebuilt, RGN_OR);
+                DeleteObject(part);
+            }
+            EXPECT_TRUE(EqualRgn(out, rebuilt));
+            DeleteObject(rebuilt);
+        }
+        for (HRGN r : {a, b, out}) DeleteObject(r);
+    }
+}
+
+TEST(Regions, OffsetBoxDataAndPainting) {
+    HRGN region = CreateRectRgn(0, 0, 2, 2);
+    HRGN other = CreateRectRgn(3, 1, 4, 3);
+    EXPECT_EQ(CombineRgn(region, region, other, RGN_OR), COMPLEXREGION);
+    EXPECT_EQ(OffsetRgn(region, 1, 1), COMPLEXREGION);
+    RECT box;
+    GetRgnBox(region, &box);
+    EXPECT_EQ(box, (RECT{1, 1, 5, 4}));
+
+    // Bands: [1,2) one rect, [2,3) two, [3,4) one.
+    const DWORD size = GetRegionData(region, 0, nullptr);
+    ASSERT_EQ(size, sizeof(RGNDATAHEADER) + 4 * sizeof(RECT));
+    std::vector<char> buffer(size);
+    auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
+    EXPECT_EQ(GetRegionData(region, size, data), size);
+    EXPECT_EQ(data->rdh.nCount, 4u);
+    EXPECT_EQ(data->rdh.rcBound, box);
+    EXPECT_EQ(GetRegionData(region, size - 1, data), 0u);
+
+    Canvas canvas(6, 5);
+    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+    EXPECT_TRUE(FillRgn(canvas.dc(), region, red));
+    EXPECT_TRUE(MatchesRows(canvas, {"......", ".RR...", ".RR.R.", "....R."}, {{'R', RGB(255, 0, 0)}}));
+    DeleteObject(red);
+    for (HRGN r : {region, other}) DeleteObject(r);
+}
+
+TEST(Regions, FrameRgnPaintsTheRegionsBorder) {
+    const POINT triangle[] = {{0, 0}, {6, 0}, {0, 6}};
+    HRGN region = CreatePolygonRgn(triangle, 3, ALTERNATE);
+    Canvas canvas(7, 7);
+    EXPECT_TRUE(FrameRgn(canvas.dc(), region, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)), 1, 1));
+    EXPECT_TRUE(MatchesRows(canvas, {"KKKKKK", "K...K", "K..K", "K.K", "KK", "K"}, {{'K', RGB(0, 0, 0)}}));
+    DeleteObject(region);
+}
+
+}  // namespace
+}  // namespace corvalmire::test
