@@ -126,7 +126,7 @@ int DrawTextA(HDC hdc, LPCSTR text, int count, RECT* rect, UINT format);
 
 namespace win32::gdi {
 
-// GetObjectA for a font: copies its LOGFONTA (or as much as size allows) and
+// GetObjectA answers fonts through this: copies the LOGFONTA (or as much as size allows) and
 // returns the bytes written, sizeof(LOGFONTA) when buffer is nullptr, 0 for
 // a handle that is not a font.
 int GetFontObject(HGDIOBJ font, int size, void* buffer);

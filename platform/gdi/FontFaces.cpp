@@ -1,0 +1,92 @@
+#include "platform/gdi/FontFaces.h"
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_TRUETYPE_TABLES_H
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <map>
+#include <memory>
+#include <string>
+#include <tuple>
+
+#include "platform/gdi/FontMatch.h"
+#include "platform/gdi/GlyphCache.h"
+
+namespace win32::gdi {
+namespace {
+
+// The em height lfHeight 0 asks for: that of the default 8 pt font.
+constexpr int kDefaultPixelHeight = 11;
+// Beyond this FreeType would only allocate huge bitmaps.
+constexpr int kMaxPixelHeight = 2048;
+
+using CacheKey = std::tuple<std::string, int, int, bool, bool>;  // file, index, ppem, embolden, oblique
+
+// Everything here lives for the whole process: faces and caches are shared
+// by every font object and never reloaded.
+class FaceStore {
+public:
+    FaceStore() { FT_Init_FreeType(&library_); }
+    ~FaceStore() {
+        caches_.clear();
+        for (auto& [key, face] : faces_)
+            if (face) FT_Done_Face(face);
+        if (library_) FT_Done_FreeType(library_);
+    }
+    FaceStore(const FaceStore&) = delete;
+    FaceStore& operator=(const FaceStore&) = delete;
+
+    FT_Face Face(const std::string& file, int index) {
+        auto [it, inserted] = faces_.try_emplace({file, index}, nullptr);
+        if (inserted && library_ && FT_New_Face(library_, file.c_str(), index, &it->second) != 0) it->second = nullptr;
+        return it->second;
+    }
+
+    GlyphCache* Cache(FT_Face face, const CacheKey& key) {
+        auto [it, inserted] = caches_.try_emplace(key);
+        if (inserted)
+            it->second = std::make_unique<GlyphCache>(face, std::get<2>(key), std::get<3>(key), std::get<4>(key));
+        return it->second.get();
+    }
+
+private:
+    FT_Library library_ = nullptr;
+    std::map<std::pair<std::string, int>, FT_Face> faces_;
+    std::map<CacheKey, std::unique_ptr<GlyphCache>> caches_;
+};
+
+FaceStore& Store() {
+    static FaceStore store;
+    return store;
+}
+
+// lfHeight < 0 is the em height; > 0 is the cell height (ascent + descent),
+// converted through the face's own proportions.
+int PixelsPerEm(FT_Face face, LONG lfHeight) {
+    if (lfHeight < 0) return lfHeight < -kMaxPixelHeight ? kMaxPixelHeight : -lfHeight;
+    if (lfHeight == 0) return kDefaultPixelHeight;
+    long cell = face->ascender - face->descender;
+    const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+    if (os2 && os2->version != 0xFFFF && (os2->usWinAscent || os2->usWinDescent))
+        cell = long(os2->usWinAscent) + long(os2->usWinDescent);
+    if (cell <= 0) return std::min<LONG>(lfHeight, kMaxPixelHeight);
+    const double ppem = std::round(double(lfHeight) * face->units_per_EM / double(cell));
+    return static_cast<int>(std::clamp(ppem, 1.0, double(kMaxPixelHeight)));
+}
+
+}  // namespace
+
+GlyphCache* GlyphCacheFor(const LOGFONTA& logFont) {
+    const FaceChoice choice = MatchFace(logFont);
+    if (choice.file.empty()) return nullptr;
+    FaceStore& store = Store();
+    FT_Face face = store.Face(choice.file, choice.index);
+    if (!face) return nullptr;
+    const int ppem = PixelsPerEm(face, logFont.lfHeight);
+    return store.Cache(face, {choice.file, choice.index, ppem, choice.embolden, choice.oblique});
+}
+
+}  // namespace win32::gdi

@@ -1,0 +1,89 @@
+#include "platform/gdi/TextRender.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "platform/gdi/DrawTarget.h"
+#include "platform/gdi/FontObject.h"
+#include "platform/gdi/Gdi.h"
+#include "platform/gdi/GlyphCache.h"
+
+namespace win32::gdi {
+namespace {
+
+constexpr RECT kNoClip{std::numeric_limits<LONG>::min(), std::numeric_limits<LONG>::min(),
+                       std::numeric_limits<LONG>::max(), std::numeric_limits<LONG>::max()};
+
+// a/255 of the text over (255-a)/255 of the pixel, per channel, rounded.
+std::uint32_t BlendPixel(std::uint32_t under, std::uint32_t text, unsigned a) {
+    std::uint32_t out = 0;
+    for (int shift = 0; shift <= 16; shift += 8) {
+        const unsigned u = (under >> shift) & 0xFF;
+        const unsigned t = (text >> shift) & 0xFF;
+        out |= ((t * a + u * (255 - a) + 127) / 255) << shift;
+    }
+    return out;
+}
+
+}  // namespace
+
+TextPainter::TextPainter(const DeviceContext& dc, Font& font, GlyphCache& glyphs, const RECT* clip)
+    : dc_(dc), font_(font), glyphs_(glyphs), clip_(clip ? *clip : kNoClip), textPixel_(ToPixel(dc.textColor)) {}
+
+void TextPainter::Fill(long long left, long long top, long long right, long long bottom, std::uint32_t pixel) {
+    const DrawTarget target(dc_);
+    const int x0 = int(std::max<long long>(left, clip_.left));
+    const int x1 = int(std::min<long long>(right, clip_.right));
+    const int y0 = int(std::max<long long>(top, clip_.top));
+    const int y1 = int(std::min<long long>(bottom, clip_.bottom));
+    for (int y = y0; y < y1; ++y)
+        target.ForEachSpan(y, x0, x1, [pixel](std::uint32_t* row, int a, int b) { std::fill(row + a, row + b, pixel); });
+}
+
+void TextPainter::Blend(long long x, long long y, int width, int height, const std::uint8_t* coverage) {
+    const DrawTarget target(dc_);
+    const int x0 = int(std::max<long long>(x, clip_.left));
+    const int x1 = int(std::min<long long>(x + width, clip_.right));
+    const int y0 = int(std::max<long long>(y, clip_.top));
+    const int y1 = int(std::min<long long>(y + height, clip_.bottom));
+    const std::uint32_t text = textPixel_;
+    for (int row = y0; row < y1; ++row) {
+        const std::uint8_t* source = coverage + size_t(row - y) * size_t(width);
+        target.ForEachSpan(row, x0, x1, [source, text, x](std::uint32_t* pixels, int a, int b) {
+            for (int i = a; i < b; ++i) {
+                const unsigned alpha = source[i - x];
+                if (alpha == 255)
+                    pixels[i] = text;
+                else if (alpha != 0)
+                    pixels[i] = BlendPixel(pixels[i], text, alpha);
+            }
+        });
+    }
+}
+
+void TextPainter::DrawRow(int x0, int x1, int y) { Fill(x0, y, x1, y + 1LL, textPixel_); }
+
+void TextPainter::DrawRun(int x, int y, const char* text, int count) {
+    if (!SelectedBitmap(dc_) || count <= 0) return;
+    const FaceMetrics& metrics = glyphs_.Metrics();
+    const long long width = glyphs_.Width(text, count);
+    if (dc_.bkMode == OPAQUE) Fill(x, y, x + width, y + (long long)metrics.Height(), ToPixel(dc_.bkColor));
+    const long long baseline = y + (long long)metrics.ascent;
+    long long pen = x;
+    for (int i = 0; i < count; ++i) {
+        const Glyph& glyph = glyphs_.Get(static_cast<unsigned char>(text[i]));
+        if (!glyph.coverage.empty())
+            Blend(pen + glyph.left, baseline - glyph.top, glyph.width, glyph.height, glyph.coverage.data());
+        pen += glyph.advance;
+    }
+    if (font_.logFont.lfUnderline) {
+        const long long top = baseline + metrics.underlineOffset;
+        Fill(x, top, x + width, top + metrics.underlineThickness, textPixel_);
+    }
+    if (font_.logFont.lfStrikeOut) {
+        const long long top = baseline - metrics.strikeoutOffset;
+        Fill(x, top, x + width, top + metrics.strikeoutThickness, textPixel_);
+    }
+}
+
+}  // namespace win32::gdi
