@@ -1,0 +1,101 @@
+#include "host/PropertyBagJson.h"
+
+#include <stdexcept>
+
+namespace host {
+namespace {
+
+using nlohmann::json;
+
+Font FontFromJson(const json& j) {
+    Font font;
+    font.name = j.value("name", font.name);
+    font.size = j.value("size", font.size);
+    font.bold = j.value("bold", font.bold);
+    font.italic = j.value("italic", font.italic);
+    font.underline = j.value("underline", font.underline);
+    font.strikethrough = j.value("strikethrough", font.strikethrough);
+    font.charset = j.value("charset", font.charset);
+    return font;
+}
+
+std::int32_t LongFromJson(const json& j) {
+    if (j.is_string()) return static_cast<std::int32_t>(std::stoul(j.get<std::string>(), nullptr, 0));
+    return j.get<std::int32_t>();
+}
+
+PropertyValue TaggedValue(const json& j, const PictureLoader& loadPicture) {
+    if (j.size() != 1) throw std::runtime_error("a typed value has exactly one tag");
+    const auto& [tag, inner] = *j.items().begin();
+    if (tag == "Integer") return PropertyValue::Integer(inner.get<std::int16_t>());
+    if (tag == "Long") return PropertyValue::Long(LongFromJson(inner));
+    if (tag == "Font") return PropertyValue::Font(FontFromJson(inner));
+    if (tag == "Picture") {
+        if (inner.is_null()) return PropertyValue::Picture(nullptr);
+        const auto name = inner.get<std::string>();
+        if (name.empty()) return PropertyValue::Picture(Picture::Empty());
+        PicturePtr picture = loadPicture ? loadPicture(name) : nullptr;
+        if (!picture) throw std::runtime_error("picture \"" + name + "\" cannot be loaded");
+        picture->SetSource(name);
+        return PropertyValue::Picture(std::move(picture));
+    }
+    throw std::runtime_error("unknown type \"" + tag + "\"");
+}
+
+PropertyValue ValueFromJson(const json& j, const PictureLoader& loadPicture) {
+    if (j.is_boolean()) return PropertyValue::Boolean(j.get<bool>());
+    if (j.is_number_integer()) return PropertyValue::Long(j.get<std::int32_t>());
+    if (j.is_string()) return PropertyValue::String(j.get<std::string>());
+    if (j.is_object()) return TaggedValue(j, loadPicture);
+    throw std::runtime_error("not a typed value");
+}
+
+nlohmann::ordered_json ValueToJson(const PropertyValue& value) {
+    using Type = PropertyValue::Type;
+    switch (value.GetType()) {
+        case Type::Integer: return {{"Integer", value.AsInteger()}};
+        case Type::Long: return value.AsLong();
+        case Type::Boolean: return value.AsBoolean();
+        case Type::String: return value.AsString();
+        case Type::Picture: {
+            const PicturePtr picture = value.AsPicture();
+            if (!picture) return {{"Picture", nullptr}};
+            return {{"Picture", picture->Source()}};
+        }
+        case Type::Font: {
+            const Font font = value.AsFont();
+            return {{"Font",
+                     {{"name", font.name},
+                      {"size", font.size},
+                      {"bold", font.bold},
+                      {"italic", font.italic},
+                      {"underline", font.underline},
+                      {"strikethrough", font.strikethrough},
+                      {"charset", font.charset}}}};
+        }
+        case Type::Empty: break;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+PropertyBag PropertyBagFromJson(const json& object, const PictureLoader& loadPicture) {
+    PropertyBag bag;
+    for (const auto& [key, value] : object.items()) {
+        try {
+            bag.WriteProperty(key, ValueFromJson(value, loadPicture));
+        } catch (const std::exception& e) {
+            throw std::runtime_error("setting \"" + key + "\": " + e.what());
+        }
+    }
+    return bag;
+}
+
+nlohmann::ordered_json PropertyBagToJson(const PropertyBag& bag) {
+    nlohmann::ordered_json object = nlohmann::ordered_json::object();
+    for (const std::string& key : bag.Keys()) object[key] = ValueToJson(*bag.Find(key));
+    return object;
+}
+
+}  // namespace host

@@ -1,0 +1,32 @@
+// A property bag in a form description (JSON). Each key holds one typed value:
+//
+//   a JSON integer           Long               "Style": 5
+//   true / false             Boolean            "Enabled": false
+//   a JSON string            String             "Caption": "Apri"
+//   {"Integer": n}           16-bit Integer     "IconSize": {"Integer": 16}
+//   {"Long": n or "0x..."}   Long               "MaskColor": {"Long": "0xC0C0C0"}
+//   {"Font": {...}}          font               {"Font": {"name": "Verdana", "size": 8.25, "bold": true}}
+//                            (keys name, size, bold, italic, underline, strikethrough, charset)
+//   {"Picture": null}        no object
+//   {"Picture": ""}          an empty picture
+//   {"Picture": "name"}      the picture the loader makes of that name
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+#include "host/PropertyBag.h"
+
+namespace host {
+
+// Makes the picture a description names (a resource or file); nullptr when
+// it cannot.
+using PictureLoader = std::function<PicturePtr(const std::string& name)>;
+
+// Throws std::runtime_error naming the key whose value is not one of the forms above.
+PropertyBag PropertyBagFromJson(const nlohmann::json& object, const PictureLoader& loadPicture = {});
+nlohmann::ordered_json PropertyBagToJson(const PropertyBag& bag);
+
+}  // namespace host
