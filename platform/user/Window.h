@@ -1,0 +1,115 @@
+// The window layer's API: classes, windows, messages and the queue, geometry,
+// state, regions and focus. Include platform/user/User32.h for everything.
+#pragma once
+
+#include "platform/user/Messages.h"
+#include "platform/user/WindowTypes.h"
+
+namespace win32 {
+
+// ---- Classes and windows --------------------------------------------------
+// Class names are case-insensitive; the instance handle takes no part.
+ATOM RegisterClassA(const WNDCLASSA* wndClass);
+BOOL UnregisterClassA(LPCSTR className, HINSTANCE instance);
+BOOL GetClassInfoA(HINSTANCE instance, LPCSTR className, WNDCLASSA* wndClass);
+int GetClassNameA(HWND hwnd, LPSTR buffer, int maxCount);
+
+// Sends WM_NCCREATE, WM_CREATE, then WM_SIZE and WM_MOVE, then shows the
+// window if WS_VISIBLE was asked for. With WS_CHILD the parent is the
+// window's parent (hMenu is its id); otherwise it is the owner.
+// CW_USEDEFAULT gives position 0,0 and size 0,0.
+HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y,
+                     int width, int height, HWND parent, HMENU menu, HINSTANCE instance, LPVOID param);
+// Owned windows go first. Then WM_DESTROY goes to the window and then to its
+// descendants; WM_NCDESTROY to the descendants first, the window last.
+BOOL DestroyWindow(HWND hwnd);
+BOOL IsWindow(HWND hwnd);
+BOOL IsChild(HWND parent, HWND hwnd);
+DWORD GetWindowThreadProcessId(HWND hwnd, DWORD* processId);
+
+// Windows alive now; tests compare it before and after a run.
+int GetLiveWindowCount();
+
+// ---- Window procedures and messages --------------------------------------
+LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+LRESULT CallWindowProcA(WNDPROC prevWndFunc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+LRESULT SendMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+BOOL PostMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+void PostQuitMessage(int exitCode);
+// Posted messages first, then WM_QUIT, then WM_PAINT for invalidated
+// windows, then due WM_TIMERs, as the platform orders them. hwnd filters by
+// window (nullptr: any); min..max by message (0, 0: any).
+BOOL PeekMessageA(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT removeMsg);
+// Returns 0 for WM_QUIT. With nothing pending it asks the presenter to wait;
+// headless nothing can arrive, so it returns -1.
+BOOL GetMessageA(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax);
+BOOL TranslateMessage(const MSG* msg);
+LRESULT DispatchMessageA(const MSG* msg);
+DWORD GetMessageTime();
+DWORD GetMessagePos();
+
+// "Yield to the message loop once": dispatches what is pending now (messages
+// posted meanwhile wait for the next call), one WM_PAINT per invalidated
+// window and the timers due now, and returns how many it dispatched. A
+// pending WM_QUIT is left for the loop.
+int PumpPendingMessages();
+// Drops every queued message and a pending quit (tests start clean).
+void ClearMessageQueue();
+
+// ---- Window data ---------------------------------------------------------
+// GWL_WNDPROC values are procedure handles: see WindowProcThunk.h.
+LONG GetWindowLongA(HWND hwnd, int index);
+LONG SetWindowLongA(HWND hwnd, int index, LONG newLong);
+LONG_PTR GetWindowLongPtrA(HWND hwnd, int index);
+LONG_PTR SetWindowLongPtrA(HWND hwnd, int index, LONG_PTR newLong);
+
+BOOL SetWindowTextA(HWND hwnd, LPCSTR text);
+int GetWindowTextA(HWND hwnd, LPSTR buffer, int maxCount);
+int GetWindowTextLengthA(HWND hwnd);
+
+// ---- Hierarchy and geometry ----------------------------------------------
+// The parent of a child window, the owner of a popup, else the parent set
+// by SetParent (usually none).
+HWND GetParent(HWND hwnd);
+// nullptr makes the window top-level; its coordinates are kept as they are.
+HWND SetParent(HWND child, HWND newParent);
+BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint);
+// Sends WM_SIZE and WM_MOVE for what changed (the platform sends them from
+// WM_WINDOWPOSCHANGED).
+BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags);
+// Windows have no non-client area here: the client rectangle is the window
+// rectangle moved to 0,0.
+BOOL GetWindowRect(HWND hwnd, LPRECT rect);
+BOOL GetClientRect(HWND hwnd, LPRECT rect);
+BOOL ClientToScreen(HWND hwnd, POINT* point);
+BOOL ScreenToClient(HWND hwnd, POINT* point);
+
+// ---- State ---------------------------------------------------------------
+BOOL ShowWindow(HWND hwnd, int cmdShow);
+// True when the window and every ancestor have WS_VISIBLE.
+BOOL IsWindowVisible(HWND hwnd);
+BOOL EnableWindow(HWND hwnd, BOOL enable);
+BOOL IsWindowEnabled(HWND hwnd);
+HWND SetFocus(HWND hwnd);
+HWND GetFocus();
+HWND SetCapture(HWND hwnd);
+BOOL ReleaseCapture();
+HWND GetCapture();
+
+// ---- Painting hooks ------------------------------------------------------
+// Marks the window for a WM_PAINT (generated by the queue) and tells the
+// presenter. The update area is always the whole window.
+BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase);
+BOOL ValidateRect(HWND hwnd, const RECT* rect);
+// Sends WM_PAINT now if the window is marked.
+BOOL UpdateWindow(HWND hwnd);
+BOOL GetUpdateRect(HWND hwnd, LPRECT rect, BOOL erase);
+
+// ---- Window regions ------------------------------------------------------
+// The window owns region from now on and deletes the one it replaces (and its
+// last one when it is destroyed). nullptr removes the region.
+int SetWindowRgn(HWND hwnd, HRGN region, BOOL redraw);
+// Copies the window region into region; returns its type, ERROR when none.
+int GetWindowRgn(HWND hwnd, HRGN region);
+
+}  // namespace win32
