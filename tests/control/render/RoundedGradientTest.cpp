@@ -157,8 +157,8 @@ TEST(RoundedGradientCustom, AccentRingNeedsHoverOrFocusWithShowFocus) {
         const char* why;
     } rows[] = {
         {ButtonState::Normal, true, false, 0x828282, "focus alone draws nothing here"},
-        {ButtonState::Normal, true, true, 0xAF6949, "focus ring from the system highlight 0x6A240A"},
-        {ButtonState::Hot, false, false, 0x75D7FF, "hover ring from HighlightColor 0x3090FF"},
+        {ButtonState::Normal, true, true, 0xAF694F, "focus ring from the system highlight 0x6A240A"},
+        {ButtonState::Hot, false, false, 0x75D5FF, "hover ring from HighlightColor 0x3090FF"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.why);
