@@ -64,7 +64,8 @@ TEST(LineTo, WorkedExamplesOfEveryKind) {
     for (const LineCase& c : cases) {
         Canvas canvas(16, 16);
         const auto lit = DrawLine(canvas, 8, 8, c.from, c.to);
-        EXPECT_EQ(lit, std::set<std::pair<int, int>>(c.pixels.begin(), c.pixels.end())) << c.what;
+        const std::set<std::pair<int, int>> expected(c.pixels.begin(), c.pixels.end());
+        EXPECT_EQ(lit, expected) << c.what;
     }
 }
 

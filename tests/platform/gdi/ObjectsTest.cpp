@@ -82,7 +82,9 @@ TEST(DeviceContext, ScreenDcAcceptsCallsAndDrawsNowhere) {
     RECT r{0, 0, 10, 10};
     EXPECT_TRUE(FillRect(screen, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))));
     EXPECT_EQ(GetPixel(screen, 0, 0), CLR_INVALID);
-    EXPECT_EQ(SelectObject(screen, CreateCompatibleBitmap(screen, 1, 1)), nullptr);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 1, 1);
+    EXPECT_EQ(SelectObject(screen, bitmap), nullptr) << "only memory DCs take bitmaps";
+    DeleteObject(bitmap);
     HDC memory = CreateCompatibleDC(screen);
     EXPECT_NE(memory, nullptr);
     DeleteDC(memory);
