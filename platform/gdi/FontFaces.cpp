@@ -5,7 +5,9 @@
 #include FT_TRUETYPE_TABLES_H
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <map>
 #include <memory>
@@ -77,9 +79,17 @@ int PixelsPerEm(FT_Face face, LONG lfHeight) {
     return static_cast<int>(std::clamp(ppem, 1.0, double(kMaxPixelHeight)));
 }
 
-}  // namespace
+// What decides the face and size of a logical font; fonts that agree on it
+// share a glyph cache without asking fontconfig again.
+using FontKey = std::tuple<std::string, LONG, LONG, bool, BYTE>;  // face, height, weight, italic, pitch
 
-GlyphCache* GlyphCacheFor(const LOGFONTA& logFont) {
+FontKey KeyOf(const LOGFONTA& lf) {
+    std::string face(lf.lfFaceName, strnlen(lf.lfFaceName, LF_FACESIZE));
+    std::transform(face.begin(), face.end(), face.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    return {face, lf.lfHeight, lf.lfWeight, lf.lfItalic != 0, lf.lfPitchAndFamily};
+}
+
+GlyphCache* Resolve(const LOGFONTA& logFont) {
     const FaceChoice choice = MatchFace(logFont);
     if (choice.file.empty()) return nullptr;
     FaceStore& store = Store();
@@ -87,6 +97,15 @@ GlyphCache* GlyphCacheFor(const LOGFONTA& logFont) {
     if (!face) return nullptr;
     const int ppem = PixelsPerEm(face, logFont.lfHeight);
     return store.Cache(face, {choice.file, choice.index, ppem, choice.embolden, choice.oblique});
+}
+
+}  // namespace
+
+GlyphCache* GlyphCacheFor(const LOGFONTA& logFont) {
+    static std::map<FontKey, GlyphCache*> resolved;
+    auto [it, inserted] = resolved.try_emplace(KeyOf(logFont), nullptr);
+    if (inserted) it->second = Resolve(logFont);
+    return it->second;
 }
 
 }  // namespace win32::gdi
