@@ -21,6 +21,10 @@
 
 namespace control {
 
+namespace styles {
+struct FaceState;
+}
+
 class raReruri final : public host::UserControlEvents, public std::enable_shared_from_this<raReruri> {
 public:
     using Long = std::int32_t;
@@ -116,6 +120,7 @@ public:
     bool UseUser32Tracking() const { return useUser32Tracking_; }
     const win32::RECT& CaptionRect() const { return captionRect_; }
     const win32::RECT& ClientRect() const { return clientRect_; }
+    win32::HRGN WindowRegion() const { return windowRegion_; }  // owned by the window
     host::UserControl& UserControl() { return *userControl_; }
     const host::UserControl& UserControl() const { return *userControl_; }
 
@@ -158,7 +163,16 @@ private:
 
     void ForceState();
     void DrawCaption();
-    void PaintTemporaryFace();
+    // The render pipeline (Render*.cpp, ThemedFace.cpp, WindowShapeBuild.cpp).
+    void PaintFace();
+    styles::FaceState FaceSnapshot();
+    void PaintThemedFace();
+    bool DrawThemedFace(win32::LPCWSTR classList, std::int32_t partId, std::int32_t stateId);
+    void DrawIcon();
+    void PaintIconShadow(win32::POINT at);
+    void PaintIconPicture(win32::POINT at);
+    void BuildWindowRegion();
+    void GiveWindowRegion(win32::HRGN region);
     void PlaceCaption(const win32::RECT& measured, std::int32_t sw, std::int32_t sh);
     void PrepareMouseTracking();
     void RequestLeaveTracking();

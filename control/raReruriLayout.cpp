@@ -41,8 +41,7 @@ void raReruri::UserControl_Resize() {
     Trap([&] {
         if (rightToLeft_) captionFormat_ |= static_cast<std::int32_t>(win32::DT_RTLREADING);
     });
-    // The window region of the shaped styles is rebuilt here once the
-    // shaping code exists.
+    BuildWindowRegion();
     Refresh();
 }
 

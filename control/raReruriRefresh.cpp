@@ -1,9 +1,4 @@
-// Refresh: the one routine every repaint goes through.
-//
-// TEMPORARY FACE: until the render pipeline and the style painters are wired
-// in, every style is drawn as a plain face (back colour, a one-pixel frame in
-// a colour per state) with the caption on top. PaintTemporaryFace is what
-// the pipeline replaces; the state forcing and DrawCaption stay.
+// DrawCaption: the last step of Refresh (control/Render.cpp).
 #include "control/Trap.h"
 #include "control/raReruri.h"
 #include "control/styles/Colors.h"
@@ -19,33 +14,6 @@ constexpr std::int32_t kSysGrayText = static_cast<std::int32_t>(0x80000011);
 win32::COLORREF SysColor(int index) { return win32::GetSysColor(index); }
 
 }  // namespace
-
-void raReruri::Refresh() {
-    Trap([&] {
-        userControl_->Cls();
-        contentMargin_ = 3;
-        if (!isShown_) return;
-        ForceState();
-        PaintTemporaryFace();
-        DrawCaption();
-    });
-    Trap([&] { userControl_->Invalidate(); });
-}
-
-void raReruri::PaintTemporaryFace() {
-    const win32::HDC dc = userControl_->hDC();
-    const win32::RECT all = clientRect_;
-    if (useCustomColors_) {
-        styles::ScopedBrush face(styles::ToColorRef(styles::TranslateColor(backColor_)));
-        win32::FillRect(dc, &all, face.Get());
-    }
-    win32::COLORREF frame = SysColor(win32::COLOR_BTNSHADOW);
-    if (currentState_ == ButtonState::Hot) frame = SysColor(win32::COLOR_HIGHLIGHT);
-    if (currentState_ == ButtonState::Pressed) frame = SysColor(win32::COLOR_3DDKSHADOW);
-    if (currentState_ == ButtonState::Disabled) frame = SysColor(win32::COLOR_GRAYTEXT);
-    styles::ScopedBrush brush(frame);
-    win32::FrameRect(dc, &all, brush.Get());
-}
 
 void raReruri::DrawCaption() {
     Trap([&] {

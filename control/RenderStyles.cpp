@@ -1,0 +1,43 @@
+#include "control/RenderStyles.h"
+
+#include <array>
+
+#include "control/styles/RoundedGradient.h"
+
+namespace control {
+namespace {
+
+// Style 5 has one painter per palette; UseCustomColors picks.
+void PaintStyle5(const styles::FaceState& face) {
+    if (face.useCustomColors)
+        styles::PaintRoundedGradientCustom(face);
+    else
+        styles::PaintRoundedGradient(face);
+}
+
+// Indexed by Style. Entries without a painter still give their margin, so
+// icon and caption sit where they will once the face is drawn.
+constexpr std::array<StylePainter, 11> kStylePainters{{
+    {nullptr, 3},      // 0 RaisedEdge
+    {nullptr, 3},      // 1 ThinEdge
+    {nullptr, 3},      // 2 HoverEdge
+    {nullptr, 3},      // 3 EtchedFrame
+    {nullptr, 3},      // 4 TintedFlat
+    {PaintStyle5, 3},  // 5 RoundedGradient
+    {nullptr, 3},      // 6 Themed: drawn by the pipeline through the theme
+    {nullptr, 4},      // 7 BandedGradient
+    {nullptr, 4},      // 8 ShadowedRounded
+    {nullptr, 6},      // 9 SoftBevel
+    {nullptr, 7},      // 10 GlossyCapsule
+}};
+
+constexpr StylePainter kNoStyle{nullptr, 3};
+
+}  // namespace
+
+const StylePainter& StylePainterFor(std::int32_t style) {
+    if (style < 0 || style >= static_cast<std::int32_t>(kStylePainters.size())) return kNoStyle;
+    return kStylePainters[static_cast<size_t>(style)];
+}
+
+}  // namespace control
