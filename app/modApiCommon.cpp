@@ -27,12 +27,16 @@ PathParts SplitPath(const std::string& path) {
     }
     bool foundSeparator = false;
     bool extensionTaken = false;
+    // Only a separator at the very end of the path is passed over; one left
+    // last by cutting off the extension still ends the scan, so "/tmp/.hidden"
+    // is the file ".hidden" in "/tmp/".
+    const std::size_t fullSize = rest.size();
     for (std::size_t i = rest.size(); i-- > 0;) {
         if (rest[i] == '.' && !extensionTaken) {
             if (i + 1 < rest.size()) parts.extension = rest.substr(i);
             rest.resize(i);
             extensionTaken = true;
-        } else if (rest[i] == kPathSeparator && i + 1 < rest.size()) {
+        } else if (rest[i] == kPathSeparator && i + 1 < fullSize) {
             parts.baseName = rest.substr(i + 1);
             parts.folder = rest.substr(0, i + 1);
             foundSeparator = true;

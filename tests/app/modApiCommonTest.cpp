@@ -19,9 +19,10 @@ TEST(modApiCommon, SplitPath) {
         {"C:/IMG/DISK", {"C:", "/IMG/DISK", "", ""}, "last component without extension is a folder"},
         {"/home/u/A.B.C", {"", "/home/u/", "A.B", ".C"}, "only the last dot makes the extension"},
         {"/home/u/img/", {"", "/home/u/img/", "", ""}, "a trailing separator is passed over"},
-        {"/home/u/disk.", {"", "/home/u/", "disk", ""}, "a final dot is cut but is no extension"},
+        {"/home/u/disk.", {"", "/home/u/disk", "", ""}, "a final dot is cut and makes no extension"},
         {"/home/u.v/disk", {"", "/home/u.v/disk", "", ""}, "a dot in a folder is no extension"},
-        {"/tmp/.hidden", {"", "/tmp/", "", ".hidden"}, "a leading dot is all extension"},
+        {"/tmp/.hidden", {"", "/tmp/", "", ".hidden"}, "a hidden file keeps its folder"},
+        {"/tmp/.hidden.nrg", {"", "/tmp/", ".hidden", ".nrg"}, "a hidden file with an extension"},
         {"", {"", "", "", ""}, "empty"},
         {"C:", {"C:", "", "", ""}, "drive only"},
     };
@@ -45,6 +46,7 @@ TEST(modApiCommon, GetPathFolderAndFileName) {
         {"C:/IMG/", "C:/IMG/", ""},
         {"/home/u/my disk.nrg", "/home/u/", "my disk.nrg"},
         {"/home/u/img", "/home/u/img/", ""},
+        {"/home/u/.disk", "/home/u/", ".disk"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(GetPathFolder(c.path), c.folder) << c.path;

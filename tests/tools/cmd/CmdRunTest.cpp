@@ -23,7 +23,7 @@ struct Finished {
 
 // Runs a command line to its end; the exit code comes from waiting for the
 // child ourselves, which the layer's API does not offer.
-Finished Run(std::string commandLine) {
+Finished RunToEnd(std::string commandLine) {
     SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
     HANDLE readEnd = nullptr, writeEnd = nullptr;
     EXPECT_TRUE(CreatePipe(&readEnd, &writeEnd, &inherit, 0));
@@ -53,7 +53,7 @@ Finished Run(std::string commandLine) {
 }
 
 TEST(CmdRun, UnknownProgramGivesThePlatformMessage) {
-    const Finished run = Run("cmd /c no-such-converter a.nrg a.iso");
+    const Finished run = RunToEnd("cmd /c no-such-converter a.nrg a.iso");
     EXPECT_EQ(run.output,
               "'no-such-converter' is not recognized as an internal or external command,\r\n"
               "operable program or batch file.\r\n");
@@ -62,8 +62,8 @@ TEST(CmdRun, UnknownProgramGivesThePlatformMessage) {
 }
 
 TEST(CmdRun, PassesTheProgramsExitCodeOn) {
-    EXPECT_EQ(Run("cmd /c " + ChildProgram() + " unknown-mode").exitCode, 64);
-    EXPECT_EQ(Run("cmd /c " + ChildProgram() + " silent").exitCode, 0);
+    EXPECT_EQ(RunToEnd("cmd /c " + ChildProgram() + " unknown-mode").exitCode, 64);
+    EXPECT_EQ(RunToEnd("cmd /c " + ChildProgram() + " silent").exitCode, 0);
 }
 
 TEST(CmdRun, ShellCharactersAreOrdinaryAndRunNothing) {
@@ -71,7 +71,7 @@ TEST(CmdRun, ShellCharactersAreOrdinaryAndRunNothing) {
     std::filesystem::create_directories(folder);
     const auto saved = std::filesystem::current_path();
     std::filesystem::current_path(folder);
-    const Finished run = Run("cmd /c " + ChildProgram() +
+    const Finished run = RunToEnd("cmd /c " + ChildProgram() +
                              R"( args a&b "c|d" ;e $(touch x) `touch y` >f <g "h & i")");
     std::filesystem::current_path(saved);
     EXPECT_EQ(run.output, "[a&b]\n[c|d]\n[;e]\n[$(touch]\n[x)]\n[`touch]\n[y`]\n[>f]\n[<g]\n[h & i]\n");
@@ -81,7 +81,7 @@ TEST(CmdRun, ShellCharactersAreOrdinaryAndRunNothing) {
 
 TEST(CmdRun, OuterQuotesAreRemovedTheWayThePlatformDoes) {
     // The reliable form: one extra pair of quotes around the whole command.
-    const Finished run = Run("cmd /c \"\"" + ChildProgram() + "\" args \"a b\" c\"");
+    const Finished run = RunToEnd("cmd /c \"\"" + ChildProgram() + "\" args \"a b\" c\"");
     EXPECT_EQ(run.output, "[a b]\n[c]\n");
 }
 
