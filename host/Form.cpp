@@ -6,6 +6,9 @@
 #include "host/FormDisplay.h"
 #include "host/Label.h"
 #include "host/TextBox.h"
+#include "host/Twips.h"
+#include "platform/user/SystemParameters.h"
+#include "platform/user/Window.h"
 
 namespace host {
 namespace {
@@ -14,6 +17,17 @@ template <typename T>
 T& Expect(Control* control, ControlKind kind, const std::string& name) {
     if (!control || control->Kind() != kind) throw std::out_of_range("no such control: " + name);
     return static_cast<T&>(*control);
+}
+
+constexpr const char* kFormClass = "CorvalmireForm";
+
+void EnsureFormClass() {
+    win32::WNDCLASSA existing{};
+    if (win32::GetClassInfoA(nullptr, kFormClass, &existing)) return;
+    win32::WNDCLASSA cls{};
+    cls.lpfnWndProc = win32::DefWindowProcA;
+    cls.lpszClassName = kFormClass;
+    win32::RegisterClassA(&cls);
 }
 
 FormDisplay*& InstalledDisplay() {
@@ -30,6 +44,26 @@ Form::Form() = default;
 
 Form::~Form() {
     if (shown_ && GetFormDisplay()) GetFormDisplay()->CloseForm(*this);
+    DestroyWindowHandle();
+}
+
+// Fixed border, no minimise or maximise box, centred in the work area.
+void Form::CreateWindowHandle() {
+    EnsureFormClass();
+    win32::RECT area{};
+    win32::SystemParametersInfoA(win32::SPI_GETWORKAREA, 0, &area, 0);
+    const int w = TwipsToPixels(clientWidth);
+    const int h = TwipsToPixels(clientHeight);
+    const int x = area.left + (area.right - area.left - w) / 2;
+    const int y = area.top + (area.bottom - area.top - h) / 2;
+    hwnd_ = win32::CreateWindowExA(0, kFormClass, caption.c_str(),
+                                   win32::WS_POPUP | win32::WS_CAPTION | win32::WS_SYSMENU | win32::WS_VISIBLE,
+                                   x, y, w, h, nullptr, nullptr, nullptr, nullptr);
+}
+
+void Form::DestroyWindowHandle() {
+    if (hwnd_) win32::DestroyWindow(hwnd_);
+    hwnd_ = nullptr;
 }
 
 Control* Form::Find(const std::string& controlName, int index) const {
@@ -67,6 +101,7 @@ void Form::Show() {
     }
     if (shown_) return;
     shown_ = true;
+    CreateWindowHandle();
     if (GetFormDisplay()) GetFormDisplay()->ShowForm(*this);
 }
 
@@ -79,6 +114,7 @@ bool Form::Unload(UnloadMode mode) {
     if (shown_) {
         shown_ = false;
         if (GetFormDisplay()) GetFormDisplay()->CloseForm(*this);
+        DestroyWindowHandle();
     }
     Unloaded.Raise();
     return true;

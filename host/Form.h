@@ -9,6 +9,7 @@
 #include "host/Control.h"
 #include "host/Event.h"
 #include "host/Font.h"
+#include "platform/user/WindowTypes.h"
 
 namespace host {
 
@@ -75,11 +76,17 @@ public:
     Event<bool&, UnloadMode> QueryUnload;  // set the flag to keep the form open
     Event<> Unloaded;
 
-    // Opaque handle of the on-screen window, set by the display.
-    void* nativeHandle = nullptr;
+    // The form's window in our layer, alive while the form is shown: owner
+    // of its dialogs, and what GetWindowRect reads its place from. The
+    // display keeps its rectangle in step with the screen.
+    win32::HWND hWnd() const { return hwnd_; }
 
 private:
+    void CreateWindowHandle();
+    void DestroyWindowHandle();
+
     std::vector<std::unique_ptr<Control>> controls_;
+    win32::HWND hwnd_ = nullptr;
     bool loaded_ = false;
     bool shown_ = false;
     int busy_ = 0;

@@ -1,0 +1,115 @@
+#include "app/frmDOSOutput.h"
+
+#include "app/CommandLineQuoting.h"
+#include "app/mGeneralFunctions.h"
+#include "app/modApiCommon.h"
+#include "app/modApiCommonDialog.h"
+#include "host/App.h"
+#include "host/ButtonStandIn.h"
+#include "host/Files.h"
+#include "host/FormDescription.h"
+#include "host/MsgBox.h"
+#include "host/Resources.h"
+#include "host/RuntimeError.h"
+#include "host/TextBox.h"
+#include "resources/Resources.h"
+
+namespace app {
+
+frmDOSOutput::frmDOSOutput() {
+    host::AddResources(corvalmire::EmbeddedResources());
+    const auto description = host::LoadResData(corvalmire::kResMainForm, "FORM");
+    host::LoadFormDescription(form_, std::string(description.begin(), description.end()));
+
+    form_.Load.Connect([this] { Form_Load(); });
+    form_.QueryUnload.Connect([this](bool& cancel, host::UnloadMode mode) { Form_QueryUnload(cancel, mode); });
+    cmdOpen().Click.Connect([this] { cmdOpen_Click(); });
+    cmdExecute().Click.Connect([this] { cmdExecute_Click(); });
+    cmdExit().Click.Connect([this] { cmdExit_Click(); });
+    txtOutputs().Change.Connect([this] { txtOutputs_Change(); });
+}
+
+frmDOSOutput::~frmDOSOutput() { form_.Unload(host::UnloadMode::AppWindows); }
+
+host::TextBox& frmDOSOutput::txtCommand() const { return form_.TextBoxNamed("txtCommand"); }
+host::TextBox& frmDOSOutput::txtOutput() const { return form_.TextBoxNamed("txtOutput"); }
+host::TextBox& frmDOSOutput::txtComando() const { return form_.TextBoxNamed("txtComando"); }
+host::TextBox& frmDOSOutput::txtOutputs() const { return form_.TextBoxNamed("txtOutputs"); }
+host::ButtonStandIn& frmDOSOutput::cmdOpen() const { return form_.ButtonNamed("cmdOpen"); }
+host::ButtonStandIn& frmDOSOutput::cmdExecute() const { return form_.ButtonNamed("cmdExecute"); }
+host::ButtonStandIn& frmDOSOutput::cmdExit() const { return form_.ButtonNamed("cmdExit"); }
+
+std::string frmDOSOutput::ConverterPath() { return AddBackslash(host::App().Path()) + "nrg2iso.exe"; }
+
+void frmDOSOutput::Form_Load() {
+    objDOS_ = std::make_unique<DOSOutputs>();
+    objDOS_->ReceiveOutputs.Connect([this](const std::string& chunk) { objDOS_ReceiveOutputs(chunk); });
+    GenFileFromRes(ConverterPath(), corvalmire::kResConverter, "files", true);
+}
+
+void frmDOSOutput::Form_QueryUnload(bool&, host::UnloadMode) {
+    // A converter that is already gone, or cannot be deleted, must not stop
+    // the window from closing.
+    try {
+        host::Kill(ConverterPath());
+    } catch (const host::RuntimeError&) {
+    }
+}
+
+void frmDOSOutput::cmdOpen_Click() {
+    const std::string filter = AddFileFilter("", "Nero files (*.nrg)", "*.nrg");
+    SetDialogPosition(DialogPositionMode(), 30);
+    // The next dialog starts in the folder of the last chosen file.
+    const std::string initial = LastFolder + LastFileName;
+    const std::string path = ShowFileDialog(form_, true, "Apri File NRG di Nero", initial, filter, 1, ".nrg");
+    // A cancelled dialog hands back the name it was given.
+    if (path.empty() || path == initial) {
+        host::MsgBox("Operazione annullata", host::vbOKOnly);
+        return;
+    }
+    LastFileName = GetPathFileName(path);
+    LastFolder = GetPathFolder(path);
+    const std::string source = GetShortPath(path);
+    txtCommand().SetText(source);
+    txtOutput().SetText(source + ".iso");
+    txtOutputs().SetText("");
+    // Paths that would split into several arguments are quoted.
+    txtComando().SetText("cmd /c nrg2iso " + QuoteForCommandLine(txtCommand().Text()) + " " +
+                         QuoteForCommandLine(txtOutput().Text()));
+    cmdExecute().SetValue(true);
+}
+
+void frmDOSOutput::cmdExecute_Click() {
+    if (txtCommand().Text().empty()) {
+        host::MsgBox("nessun file selezionato per la conversione", host::vbOKOnly);
+        return;
+    }
+    try {
+        // The window takes no input while the converter runs.
+        host::Form::BusyScope busy(form_);
+        objDOS_->CommandLine(txtComando().Text());
+        objDOS_->ExecuteCommand();
+        txtCommand().SetText("");
+        txtOutput().SetText("");
+    } catch (const host::RuntimeError& e) {
+        host::MsgBox(e.Description() + " - " + e.Source() + " - " + std::to_string(e.Number()), host::vbOKOnly);
+    } catch (const std::exception& e) {
+        // Anything else is reported as the runtime's own "internal error".
+        host::MsgBox(std::string(e.what()) + " - Corvalmire - 51", host::vbOKOnly);
+    }
+}
+
+void frmDOSOutput::cmdExit_Click() {
+    objDOS_.reset();
+    form_.Unload(host::UnloadMode::FormCode);
+}
+
+void frmDOSOutput::objDOS_ReceiveOutputs(const std::string& CommandOutputs) {
+    txtOutputs().AppendText(CommandOutputs);
+    // The loop does not run during a conversion: paint the new output now.
+    txtOutputs().Refresh();
+}
+
+void frmDOSOutput::txtOutputs_Change() { txtOutputs().SetSelStart(txtOutputs().Text().size()); }
+
+}  // namespace app

@@ -1,0 +1,59 @@
+// The program's only window: pick an NRG image, run the converter on it,
+// show what the converter prints.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "app/DOSOutputs.h"
+#include "host/Form.h"
+
+namespace host {
+class ButtonStandIn;
+class TextBox;
+}  // namespace host
+
+namespace app {
+
+class frmDOSOutput {
+public:
+    // Builds the window from its form description; Show loads and opens it.
+    frmDOSOutput();
+    // Whatever ends the window ends it through query-unload.
+    ~frmDOSOutput();
+    frmDOSOutput(const frmDOSOutput&) = delete;
+    frmDOSOutput& operator=(const frmDOSOutput&) = delete;
+
+    void Show() { form_.Show(); }
+    host::Form& Form() { return form_; }
+
+    // Where the converter is written out: the program's folder.
+    static std::string ConverterPath();
+
+    host::TextBox& txtCommand() const;
+    host::TextBox& txtOutput() const;
+    host::TextBox& txtComando() const;
+    host::TextBox& txtOutputs() const;
+    host::ButtonStandIn& cmdOpen() const;
+    host::ButtonStandIn& cmdExecute() const;
+    host::ButtonStandIn& cmdExit() const;
+    DOSOutputs* objDOS() const { return objDOS_.get(); }
+
+    std::string LastFileName;  // name and extension of the last chosen source
+    std::string LastFolder;    // its folder, where the next dialog starts
+
+private:
+    void Form_Load();
+    void Form_QueryUnload(bool& cancel, host::UnloadMode mode);
+    void cmdOpen_Click();
+    void cmdExecute_Click();
+    void cmdExit_Click();
+    void objDOS_ReceiveOutputs(const std::string& CommandOutputs);
+    void txtOutputs_Change();
+    int DialogPositionMode() const { return 4; }  // next to the mouse pointer
+
+    host::Form form_;
+    std::unique_ptr<DOSOutputs> objDOS_;
+};
+
+}  // namespace app

@@ -1,0 +1,22 @@
+#include "app/mGeneralFunctions.h"
+
+#include "host/Files.h"
+#include "host/Resources.h"
+#include "host/RuntimeError.h"
+
+namespace app {
+
+bool GenFileFromRes(const std::string& fileName, int resourceId, const std::string& resourceType, bool overwrite) {
+    try {
+        if (host::FileExists(fileName)) {
+            if (!overwrite) throw host::RuntimeError(host::errFileAlreadyExists, "File already exists");
+            host::Kill(fileName);
+        }
+        host::WriteBinaryFile(fileName, host::LoadResData(resourceId, resourceType));
+        return true;
+    } catch (const host::RuntimeError&) {
+        return false;
+    }
+}
+
+}  // namespace app

@@ -1,0 +1,110 @@
+#include "presenter/FormWindow.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <algorithm>
+
+#include "host/ButtonStandIn.h"
+#include "host/Label.h"
+#include "host/TextBox.h"
+#include "host/Twips.h"
+#include "platform/user/Window.h"
+#include "presenter/ButtonStandInView.h"
+#include "presenter/LabelView.h"
+#include "presenter/Look.h"
+#include "presenter/TextBoxView.h"
+
+namespace presenter {
+namespace {
+
+template <typename View, typename Model>
+std::unique_ptr<host::ControlView> Make(host::Control& control, QWidget* parent, QWidget*& widget) {
+    auto view = std::make_unique<View>(static_cast<Model&>(control), parent);
+    widget = view->Widget();
+    return view;
+}
+
+std::unique_ptr<host::ControlView> MakeView(host::Control& control, QWidget* parent, QWidget*& widget) {
+    switch (control.Kind()) {
+        case host::ControlKind::TextBox: return Make<TextBoxView, host::TextBox>(control, parent, widget);
+        case host::ControlKind::Label: return Make<LabelView, host::Label>(control, parent, widget);
+        case host::ControlKind::Button: return Make<ButtonStandInView, host::ButtonStandIn>(control, parent, widget);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+FormWindow::FormWindow(host::Form& form) : form_(form) {
+    setObjectName(QString::fromStdString(form.name));
+    setWindowTitle(QString::fromStdString(form.caption));
+    if (form.iconId) setWindowIcon(IconFromResource(form.iconId));
+    // Fixed single border: no resizing, no minimise or maximise box.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(host::TwipsToPixels(form.clientWidth), host::TwipsToPixels(form.clientHeight));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, ToQColor(form.backColor));
+    setPalette(palette);
+    setFont(ToQFont(form.font));
+
+    // Tab order follows the tab index; the first takes the focus at opening.
+    std::vector<std::pair<int, QWidget*>> order;
+    for (const auto& control : form.Controls()) {
+        QWidget* widget = nullptr;
+        views_.push_back(MakeView(*control, this, widget));
+        if (control->tabStop) {
+            widget->setFocusPolicy(Qt::StrongFocus);
+            order.emplace_back(control->tabIndex, widget);
+        }
+    }
+    std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1].second, order[i].second);
+    if (!order.empty()) order.front().second->setFocus(Qt::OtherFocusReason);
+}
+
+FormWindow::~FormWindow() { Detach(); }
+
+void FormWindow::Detach() {
+    views_.clear();
+    detached_ = true;
+}
+
+void FormWindow::PlaceCentred() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+    // The form decides; when it unloads, the display deletes this window.
+    event->ignore();
+    if (detached_) return;
+    if (form_.Busy()) {
+        closeDeferred = true;
+        return;
+    }
+    form_.Unload(host::UnloadMode::FormControlMenu);
+}
+
+void FormWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    SyncWindowRect();
+}
+
+void FormWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    SyncWindowRect();
+}
+
+// The form's window in our layer follows the real one, so dialogs placed
+// relative to the owner land where the user sees it.
+void FormWindow::SyncWindowRect() {
+    if (detached_ || !form_.hWnd()) return;
+    const QPoint topLeft = mapToGlobal(QPoint(0, 0));
+    win32::MoveWindow(form_.hWnd(), topLeft.x(), topLeft.y(), width(), height(), win32::FALSE);
+}
+
+}  // namespace presenter

@@ -1,0 +1,41 @@
+// The on-screen window of a host::Form: fixed client size, caption, icon,
+// and one view per control. Closing it asks the form to unload.
+#pragma once
+
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+#include "host/ControlView.h"
+#include "host/Form.h"
+
+namespace presenter {
+
+class FormWindow : public QWidget {
+public:
+    explicit FormWindow(host::Form& form);
+    ~FormWindow() override;
+
+    host::Form& Form() const { return form_; }
+    // The form is going away: views let go of their controls, the window
+    // stops asking it anything.
+    void Detach();
+    // Centred in the screen's available area, as the form opens.
+    void PlaceCentred();
+    // A close request that waits until the form is no longer busy.
+    bool closeDeferred = false;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void SyncWindowRect();
+
+    host::Form& form_;
+    std::vector<std::unique_ptr<host::ControlView>> views_;
+    bool detached_ = false;
+};
+
+}  // namespace presenter

@@ -1,0 +1,13 @@
+// Message boxes on screen: one OK button, the critical icon or none.
+#pragma once
+
+#include "host/MsgBox.h"
+
+namespace presenter {
+
+class QtMessageBoxes : public host::MessageBoxProvider {
+public:
+    int Show(const std::string& prompt, int buttons, const std::string& title) override;
+};
+
+}  // namespace presenter
