@@ -2,8 +2,23 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstring>
 
 namespace win32::gdi {
+
+namespace {
+
+// Explicit 32-byte stores: -O2 leaves a plain fill loop scalar, and fills
+// are what every repaint spends most of its time on.
+void FillPixels(std::uint32_t* out, std::size_t n, std::uint32_t v) {
+    using Block = std::uint32_t __attribute__((vector_size(32)));
+    const Block block = {v, v, v, v, v, v, v, v};
+    std::size_t i = 0;
+    for (; i + 8 <= n; i += 8) std::memcpy(out + i, &block, sizeof block);
+    for (; i < n; ++i) out[i] = v;
+}
+
+}  // namespace
 
 Bitmap* SelectedBitmap(const DeviceContext& dc) { return dc.screen ? nullptr : LookupBitmap(dc.bitmap); }
 
@@ -22,7 +37,7 @@ void DrawTarget::Fill(const RECT& rect, std::uint32_t pixel) {
     const int bottom = std::min<int>(rect.bottom, bitmap_->height);
     for (int y = top; y < bottom; ++y) {
         ForEachSpan(y, rect.left, rect.right,
-                    [pixel](std::uint32_t* row, int a, int b) { std::fill_n(row + a, std::size_t(b - a), pixel); });
+                    [pixel](std::uint32_t* row, int a, int b) { FillPixels(row + a, std::size_t(b - a), pixel); });
     }
 }
 
