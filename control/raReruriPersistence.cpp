@@ -4,6 +4,7 @@
 
 #include "control/Trap.h"
 #include "control/raReruri.h"
+#include "control/styles/Colors.h"
 #include "host/PropertyBag.h"
 #include "platform/gdi/SysColors.h"
 
@@ -156,10 +157,10 @@ void raReruri::UserControl_InitProperties() {
         enabled_ = true;
         showFocus_ = false;
         useCustomColors_ = false;
-        backColor_ = TranslateSystemColor(0x8000000F);
-        highlightColor_ = TranslateSystemColor(0x8000000D);
-        fontColor_ = TranslateSystemColor(0x80000012);
-        fontHighlightColor_ = TranslateSystemColor(0x80000012);
+        backColor_ = styles::TranslateColor(static_cast<std::int32_t>(0x8000000Fu));
+        highlightColor_ = styles::TranslateColor(static_cast<std::int32_t>(0x8000000Du));
+        fontColor_ = styles::TranslateColor(static_cast<std::int32_t>(0x80000012u));
+        fontHighlightColor_ = styles::TranslateColor(static_cast<std::int32_t>(0x80000012u));
         toolTipType_ = 1;
         captionAlign_ = 0;
         iconAlign_ = 1;

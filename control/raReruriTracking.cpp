@@ -15,8 +15,9 @@ using TrackMouseEventProc = win32::BOOL (*)(win32::LPTRACKMOUSEEVENT);
 TrackMouseEventProc FindTracking(bool user32) {
     const win32::HMODULE module = win32::GetModuleHandleA(user32 ? "User32" : "Comctl32");
     if (!module) return nullptr;
-    return reinterpret_cast<TrackMouseEventProc>(
-        win32::GetProcAddress(module, user32 ? "TrackMouseEvent" : "_TrackMouseEvent"));
+    const win32::FARPROC proc = win32::GetProcAddress(module, user32 ? "TrackMouseEvent" : "_TrackMouseEvent");
+    // Through void*, as GetProcAddress's callers always cast.
+    return reinterpret_cast<TrackMouseEventProc>(reinterpret_cast<void*>(proc));
 }
 
 }  // namespace

@@ -26,7 +26,8 @@ std::int32_t LongFromJson(const json& j) {
 
 PropertyValue TaggedValue(const json& j, const PictureLoader& loadPicture) {
     if (j.size() != 1) throw std::runtime_error("a typed value has exactly one tag");
-    const auto& [tag, inner] = *j.items().begin();
+    const std::string tag = j.begin().key();
+    const json& inner = j.begin().value();
     if (tag == "Integer") return PropertyValue::Integer(inner.get<std::int16_t>());
     if (tag == "Long") return PropertyValue::Long(LongFromJson(inner));
     if (tag == "Font") return PropertyValue::Font(FontFromJson(inner));

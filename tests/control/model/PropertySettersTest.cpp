@@ -2,11 +2,13 @@
 // layout and repaint that follow, and the special cases.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "control/raReruri.h"
+#include "platform/gdi/Font.h"
 
 namespace control {
 namespace {
@@ -90,20 +92,47 @@ TEST(PropertySettersTest, EnabledResetsTheStateAndTheSurfaceFlag) {
 }
 
 TEST(PropertySettersTest, CaptionAlignmentPlacesTheCaptionRectangle) {
+    auto c = MakeControl();  // 107 x 27
+    c->SetCaption("Apri");
+    win32::RECT m{4, 4, 103, 23};
+    win32::DrawTextA(c->UserControl().hDC(), "Apri", 4, &m, win32::DT_CALCRECT | win32::DT_WORDBREAK);
+    const auto half = [](double v) { return static_cast<win32::LONG>(std::nearbyint(v)); };
+    struct Case {
+        int align;
+        win32::RECT rect;
+        int format;
+    };
+    const int margin = 3;  // what the last repaint left
+    const std::vector<Case> cases = {
+        {0, {half((107.0 - m.right - 4) / 2), half((27.0 - m.bottom - 4) / 2 + 3), half((107.0 + m.right - 4) / 2),
+             half((27.0 + m.bottom - 4) / 2)}, 0x15},
+        {1, {margin, half((27.0 - m.bottom - 4) / 2 + 3), m.right + margin, half((27.0 + m.bottom - 4) / 2)}, 0x14},
+        {2, {107 - m.right - 4 - margin, half((27.0 - m.bottom - 4) / 2 + 3), 107 - 4 - margin,
+             half((27.0 + m.bottom - 4) / 2)}, 0x16},
+        {3, {half((107.0 - m.right - 4) / 2), half(margin / 2.0), half((107.0 + m.right - 4) / 2),
+             half(margin / 2.0 + m.bottom - 4)}, 0x11},
+        {4, {half((107.0 - m.right - 4) / 2), half(27.0 - (m.bottom - 4) - margin / 2.0),
+             half((107.0 + m.right - 4) / 2), half(27.0 - margin / 2.0)}, 0x19},
+        {9, {4, 4, 103, 23}, 0x19},  // other values keep the default rectangle and the last format
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.align);
+        c->SetCaptionAlign(test.align);
+        EXPECT_EQ(c->CaptionRect(), test.rect);
+        EXPECT_EQ(c->CaptionFormat(), test.format);
+    }
+}
+
+TEST(PropertySettersTest, RightToLeftBitIsOnlyEverAddedByTheLayout) {
     auto c = MakeControl();
-    c->SetCaption("");
-    // An empty caption measures 0 x 0, C = (4, 4, 4, 4), in a 107 x 27
-    // surface: left round(49.5) = 50, top round(12.5) = 12, ties to even.
-    EXPECT_EQ(c->CaptionRect(), (win32::RECT{50, 12, 54, 14}));
-    EXPECT_EQ(c->CaptionFormat(), 0x15);
     c->SetCaptionAlign(9);
-    EXPECT_EQ(c->CaptionRect(), (win32::RECT{4, 4, 103, 23}));
-    EXPECT_EQ(c->CaptionFormat(), 0x15);
-    // The right-to-left bit is only ever added by the layout.
     c->SetRightToLeft(true);
+    EXPECT_EQ(c->CaptionFormat(), 17);  // no layout yet
+    c->SetCaption("x");
+    EXPECT_EQ(c->CaptionFormat(), 17 | 0x20000);
     c->SetRightToLeft(false);
-    c->SetCaption("");
-    EXPECT_EQ(c->CaptionFormat(), 0x15 | 0x20000);
+    c->SetCaption("y");
+    EXPECT_EQ(c->CaptionFormat(), 17 | 0x20000);
 }
 
 TEST(PropertySettersTest, VersionIsFixed) {
