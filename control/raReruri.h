@@ -12,6 +12,7 @@
 #include <string>
 
 #include "control/ButtonState.h"
+#include "control/SubclassEngine.h"
 #include "host/Event.h"
 #include "host/Font.h"
 #include "host/Picture.h"
@@ -25,7 +26,9 @@ namespace styles {
 struct FaceState;
 }
 
-class raReruri final : public host::UserControlEvents, public std::enable_shared_from_this<raReruri> {
+class raReruri final : public host::UserControlEvents,
+                       public SubclassCallbackSink,
+                       public std::enable_shared_from_this<raReruri> {
 public:
     using Long = std::int32_t;
     using Integer = std::int16_t;
@@ -150,7 +153,7 @@ public:
     // Raw window messages of the control's own window, delivered by the
     // subclassing engine after the window's own processing.
     void SubclassCallback(bool before, bool& handled, win32::LRESULT& result, win32::HWND hWnd, win32::UINT uMsg,
-                          win32::WPARAM wParam, win32::LPARAM lParam, win32::LONG_PTR& userParam);
+                          win32::WPARAM wParam, win32::LPARAM lParam, win32::LONG_PTR& userParam) override;
 
 private:
     struct Passkey {};
@@ -185,8 +188,8 @@ private:
     template <typename T>
     void StoreThenRefresh(T& member, const T& value, const char* name);
 
+    SubclassEngine subclass_{this};
     std::unique_ptr<host::UserControl> userControl_;
-    std::shared_ptr<void> subclassEngine_;  // the engine state, created on first use
 
     // Properties.
     Long style_ = 0;

@@ -32,16 +32,22 @@ void raReruri::RequestLeaveTracking() {
     if (const TrackMouseEventProc track = FindTracking(useUser32Tracking_)) track(&request);
 }
 
-}  // namespace control
-
-namespace control {
-
+// Run at the end of loading, when the form runs: without a tracking function
+// there is no subclass at all, so no hover look, no enter and leave events,
+// and no Click from the mouse.
 void raReruri::PrepareMouseTracking() {
     trackingAvailable_ = true;
-    useUser32Tracking_ = FindTracking(true) != nullptr;
-    if (!useUser32Tracking_ && !FindTracking(false)) trackingAvailable_ = false;
+    useUser32Tracking_ = SubclassEngine::zHasExport("TrackMouseEvent", "User32");
+    if (!useUser32Tracking_ && !SubclassEngine::zHasExport("_TrackMouseEvent", "Comctl32")) trackingAvailable_ = false;
+    if (!trackingAvailable_) return;
+    const win32::HWND hwnd = userControl_->hWnd();
+    subclass_.sc_Subclass(hwnd, 0, 1, nullptr);
+    for (win32::UINT message : {win32::WM_MOUSEMOVE, win32::WM_MOUSELEAVE, win32::WM_THEMECHANGED, win32::WM_SYSCOLORCHANGE})
+        subclass_.sc_AddMessage(hwnd, message, MSG_AFTER);
 }
 
-void raReruri::UserControl_Terminate() {}
+void raReruri::UserControl_Terminate() {
+    Trap([&] { subclass_.sc_UnSubclassAll(); });
+}
 
 }  // namespace control
