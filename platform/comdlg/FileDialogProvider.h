@@ -25,6 +25,7 @@ struct FileDialogRequest {
     std::string fileName;   // put into the name field
     std::string defaultExtension;  // without a leading dot
     DWORD flags = 0;        // the OFN_ flags as given
+    DWORD structSize = 0;   // lStructSize of the caller's record
 };
 
 struct FileDialogAnswer {

@@ -51,6 +51,7 @@ FileDialogRequest MakeRequest(const OPENFILENAMEA& ofn, bool save, HWND dialog) 
     if (!ext.empty() && ext.front() == '.') ext.erase(0, 1);
     request.defaultExtension = ext;
     request.flags = ofn.Flags;
+    request.structSize = ofn.lStructSize;
     return request;
 }
 

@@ -1,0 +1,247 @@
+// The main window on Qt's offscreen platform, driven through its real
+// widgets, with scripted file dialogs, recorded message boxes and the real
+// converter.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <set>
+#include <unistd.h>
+
+#include "NrgFixture.h"
+#include "app/frmDOSOutput.h"
+#include "host/ButtonStandIn.h"
+#include "host/MsgBox.h"
+#include "host/TextBox.h"
+#include "host/Twips.h"
+#include "platform/comdlg/FileDialogProvider.h"
+#include "presenter/FormWindow.h"
+#include "presenter/QtPresenter.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using fixture::ReadFile;
+
+class MainWindow : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        static int argc = 1;
+        static char name[] = "app_main_window_test";
+        static char* argv[] = {name, nullptr};
+        static QApplication qt(argc, argv);
+        static presenter::QtPresenter presenter;
+        presenter_ = &presenter;
+    }
+
+    void SetUp() override {
+        previousFolder_ = fs::current_path();
+        fs::current_path(work_.path());
+    }
+
+    void TearDown() override {
+        window_.reset();
+        QCoreApplication::processEvents();  // windows go with deleteLater
+        fs::current_path(previousFolder_);
+    }
+
+    void Open() {
+        window_ = std::make_unique<app::frmDOSOutput>();
+        window_->Show();
+        QCoreApplication::processEvents();
+    }
+
+    presenter::FormWindow* Window() const { return presenter_->WindowOf(window_->Form()); }
+    template <typename T>
+    T* Widget(const char* objectName) const {
+        return Window() ? Window()->findChild<T*>(objectName) : nullptr;
+    }
+    void Click(const char* button) const {
+        QPushButton* widget = Widget<QPushButton>(button);
+        ASSERT_NE(widget, nullptr) << button;
+        widget->click();
+    }
+    fs::path MakeImage(const fs::path& nrg) const {
+        const fs::path iso = work_.path() / "original.iso";
+        fixture::MakeNrg(iso, nrg);
+        return iso;
+    }
+    std::vector<std::string> Prompts() const {
+        std::vector<std::string> prompts;
+        for (const auto& box : boxes_.boxes) {
+            EXPECT_EQ(box.title, "Corvalmire");
+            EXPECT_EQ(box.buttons, host::vbOKOnly);
+            prompts.push_back(box.prompt);
+        }
+        return prompts;
+    }
+
+    static presenter::QtPresenter* presenter_;
+    fixture::TempFolder work_{"corvalmire-window"};
+    fs::path previousFolder_;
+    host::RecordedMessageBoxes boxes_;
+    win32::ScriptedFileDialogs dialogs_;
+    std::unique_ptr<app::frmDOSOutput> window_;
+};
+
+presenter::QtPresenter* MainWindow::presenter_ = nullptr;
+
+TEST_F(MainWindow, LayoutIsTheDescriptionsTwipsInPixels) {
+    Open();
+    ASSERT_NE(Window(), nullptr);
+    EXPECT_EQ(Window()->size(), QSize(373, 175));
+    EXPECT_EQ(Window()->windowTitle(), "Corvalmire (MADE::BY::SKARNHOLT)");
+    int checked = 0;
+    for (const auto& control : window_->Form().Controls()) {
+        const std::string name = control->name + (control->index >= 0 ? std::to_string(control->index) : "");
+        QWidget* widget = Window()->findChild<QWidget*>(QString::fromStdString(name));
+        ASSERT_NE(widget, nullptr) << name;
+        EXPECT_EQ(widget->pos(), QPoint(host::TwipsToPixels(control->left), host::TwipsToPixels(control->top)))
+            << name;
+        if (control->Kind() != host::ControlKind::Label) {
+            EXPECT_EQ(widget->size(), QSize(host::TwipsToPixels(control->width), host::TwipsToPixels(control->height)))
+                << name;
+        }
+        ++checked;
+    }
+    EXPECT_EQ(checked, 13);
+    // Spot checks against the numbers themselves.
+    EXPECT_EQ(Widget<QWidget>("txtOutputs")->geometry(), QRect(11, 95, 358, 42));
+    EXPECT_EQ(Widget<QWidget>("cmdExit")->geometry(), QRect(261, 142, 104, 27));
+    EXPECT_EQ(Widget<QWidget>("txtComando")->pos(), QPoint(5, 240));  // below the client area
+    EXPECT_EQ(Widget<QLabel>("lblCopyRight1")->pos() + QPoint(1, 1), Widget<QLabel>("lblCopyRight0")->pos());
+    EXPECT_EQ(QApplication::focusWidget(), Widget<QWidget>("txtOutputs"));
+    EXPECT_EQ(Widget<QPushButton>("cmdExecute")->text(), "Converti");
+    EXPECT_TRUE(Widget<QPushButton>("cmdExecute")->font().bold());
+}
+
+TEST_F(MainWindow, ChoosingFillsTheBoxesAndCancellingChangesNothing) {
+    const fs::path disk = work_.path() / "DISK.NRG";
+    std::ofstream(disk) << "x";
+    Open();
+    window_->txtOutputs().SetText("old output");
+    dialogs_.Choose(disk.string());
+    Click("cmdOpen");
+
+    const std::string p = disk.string();
+    EXPECT_EQ(window_->txtCommand().Text(), p);
+    EXPECT_EQ(window_->txtOutput().Text(), p + ".iso");
+    EXPECT_EQ(window_->txtComando().Text(), "cmd /c nrg2iso " + p + " " + p + ".iso");
+    EXPECT_EQ(window_->txtOutputs().Text(), "");
+    EXPECT_EQ(Widget<QLineEdit>("txtCommand")->text().toStdString(), p);
+    EXPECT_TRUE(window_->cmdExecute().Value());
+    EXPECT_EQ(window_->LastFileName, "DISK.NRG");
+    EXPECT_TRUE(Prompts().empty());
+
+    // A cancel hands back the name the dialog was given: still a cancel.
+    dialogs_.Cancel();
+    Click("cmdOpen");
+    EXPECT_EQ(Prompts(), std::vector<std::string>{"Operazione annullata"});
+    EXPECT_EQ(window_->txtCommand().Text(), p);
+    EXPECT_EQ(window_->txtComando().Text(), "cmd /c nrg2iso " + p + " " + p + ".iso");
+    // The second dialog started in the folder of the first choice.
+    ASSERT_EQ(dialogs_.shown.size(), 2u);
+    EXPECT_EQ(dialogs_.shown[1].request.initialDir, work_.path().string() + "/");
+    EXPECT_EQ(dialogs_.shown[1].request.fileName, "DISK.NRG");
+    EXPECT_EQ(dialogs_.shown[1].request.title, "Apri File NRG di Nero");
+    EXPECT_TRUE(dialogs_.shown[1].request.flags & 0x20) << "placed by the hook";
+}
+
+TEST_F(MainWindow, FirstCancelShowsTheNoticeAndExecuteRefusesWithoutSource) {
+    Open();
+    dialogs_.Cancel();
+    Click("cmdOpen");
+    Click("cmdExecute");
+    EXPECT_EQ(Prompts(), (std::vector<std::string>{"Operazione annullata", "nessun file selezionato per la conversione"}));
+    EXPECT_EQ(window_->txtComando().Text(), "");
+}
+
+TEST_F(MainWindow, ConvertsARealImageAndShowsTheOutputLive) {
+    const fs::path nrg = work_.path() / "image.nrg";
+    const fs::path iso = MakeImage(nrg);
+    Open();
+    dialogs_.Choose(nrg.string());
+    Click("cmdOpen");
+    Click("cmdExecute");
+
+    EXPECT_EQ(ReadFile(nrg.string() + ".iso"), ReadFile(iso));
+    const std::string& output = window_->txtOutputs().Text();
+    EXPECT_NE(output.find("image.nrg.iso written"), std::string::npos) << output;
+    EXPECT_NE(output.find("[100%]"), std::string::npos);
+    EXPECT_EQ(window_->txtOutputs().SelStart(), output.size());
+    QPlainTextEdit* box = Widget<QPlainTextEdit>("txtOutputs");
+    EXPECT_TRUE(box->textCursor().atEnd());
+    // The progress bar was rewritten in place: one line of it, then the result.
+    const QString shown = box->toPlainText();
+    EXPECT_EQ(shown.count("[100%]"), 1);
+    EXPECT_EQ(shown.count("%]"), 1) << shown.toStdString();
+    EXPECT_EQ(window_->txtCommand().Text(), "");
+    EXPECT_EQ(window_->txtOutput().Text(), "");
+    EXPECT_FALSE(window_->txtComando().Text().empty());
+
+    Click("cmdExecute");  // nothing chosen since the run
+    EXPECT_EQ(Prompts(), std::vector<std::string>{"nessun file selezionato per la conversione"});
+}
+
+TEST_F(MainWindow, PathsWithBlanksAndShellCharactersConvertAndTouchNothingElse) {
+    const fs::path folder = work_.path() / "my images; $(touch pwned) & 'x'";
+    fs::create_directories(folder);
+    const fs::path nrg = folder / "disk \"one\" & co.nrg";
+    const fs::path iso = MakeImage(nrg);
+    Open();
+    dialogs_.Choose(nrg.string());
+    Click("cmdOpen");
+    EXPECT_EQ(window_->txtCommand().Text(), nrg.string());  // the boxes show the plain paths
+    EXPECT_NE(window_->txtComando().Text().find("\"" + folder.string()), std::string::npos);
+    Click("cmdExecute");
+
+    EXPECT_EQ(ReadFile(nrg.string() + ".iso"), ReadFile(iso)) << window_->txtOutputs().Text();
+    std::set<std::string> names;
+    for (const auto& entry : fs::recursive_directory_iterator(work_.path())) {
+        names.insert(entry.path().lexically_relative(work_.path()).string());
+    }
+    const std::string f = folder.filename().string();
+    EXPECT_EQ(names, (std::set<std::string>{"original.iso", f, f + "/disk \"one\" & co.nrg",
+                                            f + "/disk \"one\" & co.nrg.iso"}));
+    EXPECT_TRUE(Prompts().empty());
+}
+
+TEST_F(MainWindow, ConverterIsWrittenAtLoadReplacingAnOlderOneAndDeletedByTheCloseBox) {
+    const std::string converter = app::frmDOSOutput::ConverterPath();
+    std::ofstream(converter) << "an older converter";
+    Open();
+    EXPECT_EQ(ReadFile(converter), ReadFile(fs::canonical("/usr/bin/nrg2iso")));
+    EXPECT_TRUE(fs::status(converter).permissions() != fs::perms::none);
+    EXPECT_EQ(::access(converter.c_str(), X_OK), 0);
+
+    Window()->close();
+    EXPECT_FALSE(window_->Form().Loaded());
+    EXPECT_FALSE(fs::exists(converter));
+    EXPECT_TRUE(Prompts().empty());
+}
+
+TEST_F(MainWindow, AnUnwritableProgramFolderStillConvertsThroughPath) {
+    // A folder where the converter should go: it can be neither written nor
+    // deleted, whoever runs the test.
+    const std::string converter = app::frmDOSOutput::ConverterPath();
+    fs::create_directory(converter);
+    const fs::path nrg = work_.path() / "image.nrg";
+    const fs::path iso = MakeImage(nrg);
+    Open();
+    dialogs_.Choose(nrg.string());
+    Click("cmdOpen");
+    Click("cmdExecute");
+    EXPECT_EQ(ReadFile(nrg.string() + ".iso"), ReadFile(iso));
+    Click("cmdExit");
+    EXPECT_FALSE(window_->Form().Loaded());
+    EXPECT_TRUE(Prompts().empty());
+    fs::remove(converter);
+}
+
+}  // namespace
