@@ -31,16 +31,14 @@ std::uint32_t Apply(DWORD rop, std::uint32_t d, std::uint32_t s, std::uint32_t p
     }
 }
 
-// The source rows copied first, so a blit within one bitmap can overlap.
-std::vector<std::uint32_t> CopySource(const gdi::Bitmap& src, int x, int y, int w, int h) {
-    std::vector<std::uint32_t> copy(std::size_t(w) * std::size_t(h), 0);
-    for (int row = 0; row < h; ++row) {
-        const int sy = y + row;
-        if (sy < 0 || sy >= src.height) continue;
-        for (int col = 0; col < w; ++col) {
-            const int sx = x + col;
-            if (sx >= 0 && sx < src.width) copy[std::size_t(row) * std::size_t(w) + std::size_t(col)] = src.pixels[std::size_t(sy) * std::size_t(src.width) + std::size_t(sx)];
-        }
+// The part of the source that exists, copied first so a blit within one
+// bitmap can overlap: rows y0..y1-1 and columns x0..x1-1.
+std::vector<std::uint32_t> CopySource(const gdi::Bitmap& src, int x0, int y0, int x1, int y1) {
+    std::vector<std::uint32_t> copy;
+    copy.reserve(std::size_t(x1 - x0) * std::size_t(y1 - y0));
+    for (int y = y0; y < y1; ++y) {
+        const std::uint32_t* row = src.pixels.data() + std::size_t(y) * std::size_t(src.width);
+        copy.insert(copy.end(), row + x0, row + x1);
     }
     return copy;
 }
@@ -64,21 +62,29 @@ BOOL BitBlt(HDC dest, int x, int y, int w, int h, HDC src, int xSrc, int ySrc, D
     if (!target.bitmap() || (s && !sourceBitmap)) return TRUE;
 
     // Only the part whose source lies inside the source bitmap is painted.
-    int srcX0 = 0, srcX1 = w, srcY0 = 0, srcY1 = h;
+    long long srcX0 = 0, srcX1 = w, srcY0 = 0, srcY1 = h;
     std::vector<std::uint32_t> source;
     if (sourceBitmap) {
-        srcX0 = std::max(0, -xSrc);
-        srcX1 = std::min(w, sourceBitmap->width - xSrc);
-        srcY0 = std::max(0, -ySrc);
-        srcY1 = std::min(h, sourceBitmap->height - ySrc);
+        srcX0 = std::max<long long>(0, -static_cast<long long>(xSrc));
+        srcX1 = std::min<long long>(w, static_cast<long long>(sourceBitmap->width) - xSrc);
+        srcY0 = std::max<long long>(0, -static_cast<long long>(ySrc));
+        srcY1 = std::min<long long>(h, static_cast<long long>(sourceBitmap->height) - ySrc);
         if (srcX0 >= srcX1 || srcY0 >= srcY1) return TRUE;
-        source = CopySource(*sourceBitmap, xSrc, ySrc, w, h);
+        source = CopySource(*sourceBitmap, int(xSrc + srcX0), int(ySrc + srcY0), int(xSrc + srcX1), int(ySrc + srcY1));
     }
-    for (int row = srcY0; row < srcY1; ++row) {
-        const std::uint32_t* line = source.empty() ? nullptr : source.data() + std::size_t(row) * std::size_t(w);
-        target.ForEachSpan(y + row, x + srcX0, x + srcX1, [&](std::uint32_t* out, int a, int b) {
-            for (int i = a; i < b; ++i) out[i] = Apply(rop, out[i], line ? line[i - x] : 0, pattern.pixel);
-        });
+    const long long left = static_cast<long long>(x) + srcX0;  // 64 bits: x + w may pass INT_MAX
+    const std::size_t stride = std::size_t(srcX1 - srcX0);
+    // Rows off the destination bitmap are skipped up front, not one by one.
+    const long long firstRow = std::max<long long>(srcY0, -static_cast<long long>(y));
+    const long long endRow = std::min<long long>(srcY1, static_cast<long long>(target.bitmap()->height) - y);
+    for (long long row = firstRow; row < endRow; ++row) {
+        const std::uint32_t* line = source.empty() ? nullptr : source.data() + std::size_t(row - srcY0) * stride;
+        target.ForEachSpan(gdi::ClampToInt(y + row), gdi::ClampToInt(left), gdi::ClampToInt(left + (srcX1 - srcX0)),
+                           [&](std::uint32_t* out, int a, int b) {
+                               for (int i = a; i < b; ++i) {
+                                   out[i] = Apply(rop, out[i], line ? line[i - left] : 0, pattern.pixel);
+                               }
+                           });
     }
     return TRUE;
 }

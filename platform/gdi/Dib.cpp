@@ -139,9 +139,10 @@ int SetDIBitsToDevice(HDC hdc, int xDest, int yDest, DWORD w, DWORD h, int xSrc,
         const long long x0 = std::max<long long>(0, -static_cast<long long>(xSrc));
         const long long x1 = std::min<long long>(width, static_cast<long long>(header.biWidth) - xSrc);
         if (x0 >= x1) continue;
-        target.ForEachSpan(int(yDest + j), int(xDest + x0), int(xDest + x1), [&](std::uint32_t* row, int a, int b) {
-            for (int x = a; x < b; ++x) row[x] = reader.Pixel(bufferRow, xSrc + (x - xDest));
-        });
+        target.ForEachSpan(gdi::ClampToInt(yDest + j), gdi::ClampToInt(xDest + x0), gdi::ClampToInt(xDest + x1),
+                           [&](std::uint32_t* row, int a, int b) {
+                               for (int x = a; x < b; ++x) row[x] = reader.Pixel(bufferRow, int(xSrc + (x - static_cast<long long>(xDest))));
+                           });
     }
     return set;
 }

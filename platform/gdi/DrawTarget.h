@@ -18,6 +18,9 @@ inline DeviceContext* LookupDC(HDC hdc) { return LookupAs<DeviceContext>(hdc, Ob
 inline Bitmap* LookupBitmap(HGDIOBJ h) { return LookupAs<Bitmap>(h, ObjectKind::Bitmap); }
 inline Region* LookupRegion(HGDIOBJ h) { return LookupAs<Region>(h, ObjectKind::Region); }
 
+// Narrows a coordinate sum to int without wrapping (bitmaps are far smaller).
+constexpr int ClampToInt(long long v) { return v < INT32_MIN ? INT32_MIN : v > INT32_MAX ? INT32_MAX : int(v); }
+
 // The bitmap a DC draws on; nullptr for a screen DC.
 Bitmap* SelectedBitmap(const DeviceContext& dc);
 

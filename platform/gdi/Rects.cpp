@@ -1,8 +1,15 @@
 #include "platform/gdi/Rects.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace win32 {
+namespace {
+
+// The platform's rectangle arithmetic wraps around instead of failing.
+LONG Wrap(LONG a, long long b) { return LONG(std::uint32_t(std::uint32_t(a) + std::uint32_t(b))); }
+
+}  // namespace
 
 BOOL SetRect(RECT* rect, int left, int top, int right, int bottom) {
     if (!rect) return FALSE;
@@ -20,19 +27,19 @@ BOOL CopyRect(RECT* dest, const RECT* src) {
 
 BOOL InflateRect(RECT* rect, int dx, int dy) {
     if (!rect) return FALSE;
-    rect->left -= dx;
-    rect->top -= dy;
-    rect->right += dx;
-    rect->bottom += dy;
+    rect->left = Wrap(rect->left, -static_cast<long long>(dx));
+    rect->top = Wrap(rect->top, -static_cast<long long>(dy));
+    rect->right = Wrap(rect->right, dx);
+    rect->bottom = Wrap(rect->bottom, dy);
     return TRUE;
 }
 
 BOOL OffsetRect(RECT* rect, int dx, int dy) {
     if (!rect) return FALSE;
-    rect->left += dx;
-    rect->right += dx;
-    rect->top += dy;
-    rect->bottom += dy;
+    rect->left = Wrap(rect->left, dx);
+    rect->right = Wrap(rect->right, dx);
+    rect->top = Wrap(rect->top, dy);
+    rect->bottom = Wrap(rect->bottom, dy);
     return TRUE;
 }
 

@@ -108,6 +108,16 @@ TEST(Rects, HelpersFollowThePlatform) {
     EXPECT_TRUE(IsRectEmpty(&out));
     EXPECT_TRUE(PtInRect(&a, POINT{0, 3}));
     EXPECT_FALSE(PtInRect(&a, POINT{4, 0}));
+
+    // Extreme values wrap as on the platform instead of overflowing.
+    RECT huge{0, 0, 0x7FFFFFFF, 10};
+    OffsetRect(&huge, 1, 0);
+    EXPECT_EQ(huge.right, LONG(-0x7FFFFFFF - 1));
+    const RECT whole{-100, -100, 0x7FFFFFFF, 0x7FFFFFFF};
+    Canvas canvas(3, 2);
+    EXPECT_TRUE(FillRect(canvas.dc(), &whole, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))));
+    EXPECT_EQ(canvas.At(2, 1), RGB(0, 0, 0));
+    EXPECT_TRUE(BitBlt(canvas.dc(), 0x7FFFFFF0, 0, 0x7FFFFFFF, 2, canvas.dc(), 0, 0, SRCCOPY));
 }
 
 }  // namespace
