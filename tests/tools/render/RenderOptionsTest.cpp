@@ -1,0 +1,64 @@
+// The render tool's command line and the typing of --set values.
+#include <gtest/gtest.h>
+
+#include "tools/render/RenderOptions.h"
+#include "tools/render/SettingsBag.h"
+
+using namespace render_tool;
+
+TEST(RenderOptions, ParsesEveryOption) {
+    const ParseResult r = ParseRenderOptions({"--out", "a.png", "--size", "80x30", "--set", "Caption=A=B", "--state",
+                                              "pressed", "--focus", "--syscolor", "15=0xC0C0C0"});
+    ASSERT_TRUE(r.options) << r.error;
+    EXPECT_EQ(r.options->out, "a.png");
+    EXPECT_EQ(r.options->width, 80);
+    EXPECT_EQ(r.options->height, 30);
+    ASSERT_EQ(r.options->settings.size(), 1u);
+    EXPECT_EQ(r.options->settings[0].first, "Caption");
+    EXPECT_EQ(r.options->settings[0].second, "A=B");  // only the first '=' splits
+    EXPECT_EQ(r.options->state, PointerState::Pressed);
+    EXPECT_TRUE(r.options->focus);
+    ASSERT_EQ(r.options->sysColors.size(), 1u);
+    EXPECT_EQ(r.options->sysColors[0], (std::pair<int, win32::COLORREF>{15, 0xC0C0C0}));
+}
+
+TEST(RenderOptions, RejectsWhatItCannotUse) {
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {},                                          // neither output
+             {"--out", "a.png", "--gallery", "b.png"},    // both
+             {"--out", "a.png", "--size", "0x10"},        // empty surface
+             {"--out", "a.png", "--size", "10"},          // no height
+             {"--out", "a.png", "--syscolor", "99=0x0"},  // no such system colour
+             {"--out", "a.png", "--set", "=5"},           // no key
+             {"--out", "a.png", "--bogus", "1"},
+             {"--out"},
+         })
+        EXPECT_FALSE(ParseRenderOptions(args).options);
+}
+
+TEST(SettingsBag, ValuesAreTypedFromTheirText) {
+    using T = host::PropertyValue::Type;
+    const struct {
+        const char* key;
+        const char* text;
+        T type;
+    } rows[] = {
+        {"Style", "5", T::Long},      {"BackColor", "0x8000000F", T::Long}, {"Enabled", "false", T::Boolean},
+        {"Caption", "Apri", T::String}, {"Caption", "", T::String},        {"Font", "Verdana,8.25,bold", T::Font},
+        {"Icon", "", T::Picture},
+    };
+    for (const auto& row : rows) {
+        std::string error;
+        EXPECT_EQ(SettingValue(row.key, row.text, error).GetType(), row.type) << row.key << "=" << row.text;
+        EXPECT_TRUE(error.empty()) << error;
+    }
+    std::string error;
+    EXPECT_EQ(SettingValue("BackColor", "0x8000000F", error).AsLong(), static_cast<std::int32_t>(0x8000000F));
+    host::Font font;
+    ASSERT_TRUE(ParseFont("Verdana,8.25,bold", font));
+    EXPECT_EQ(font.name, "Verdana");
+    EXPECT_DOUBLE_EQ(font.size, 8.25);
+    EXPECT_TRUE(font.bold);
+    EXPECT_FALSE(ParseFont("Verdana,big", font));
+    EXPECT_FALSE(ParseFont("Verdana,8,italic", font));
+}

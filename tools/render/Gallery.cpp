@@ -1,0 +1,114 @@
+#include "tools/render/Gallery.h"
+
+#include <array>
+#include <string>
+
+#include "control/styles/GdiScoped.h"
+#include "host/Resources.h"
+#include "platform/gdi/Font.h"
+#include "platform/gdi/Gdi.h"
+#include "platform/user/User32.h"
+#include "resources/Resources.h"
+#include "tools/render/ButtonShot.h"
+#include "tools/render/PictureFile.h"
+
+namespace render_tool {
+namespace {
+
+using control::styles::ScopedBitmap;
+using control::styles::ScopedFont;
+using control::styles::ScopedMemoryDC;
+using control::styles::ScopedRegion;
+using control::styles::ScopedSelect;
+
+constexpr int kButtonW = 107, kButtonH = 27;
+constexpr int kLabelW = 150, kHeaderH = 28, kCellW = kButtonW + 16, kCellH = kButtonH + 12;
+constexpr win32::COLORREF kSheet = 0xFFFFFF;
+constexpr win32::COLORREF kInk = 0x404040;
+
+struct Column {
+    const char* label;
+    PointerState pointer;
+    bool focus, enabled;
+};
+constexpr std::array<Column, 5> kColumns{{
+    {"normal", PointerState::Normal, false, true},
+    {"focus", PointerState::Normal, true, true},
+    {"hot", PointerState::Hot, false, true},
+    {"pressed", PointerState::Pressed, false, true},
+    {"disabled", PointerState::Normal, false, false},
+}};
+
+constexpr std::array<const char*, 11> kStyleNames{
+    "0 RaisedEdge", "1 ThinEdge",        "2 HoverEdge", "3 EtchedFrame", "4 TintedFlat",    "5 RoundedGradient",
+    "6 Themed",     "7 BandedGradient", "8 ShadowedRounded", "9 SoftBevel", "10 GlossyCapsule"};
+
+void Label(win32::HDC dc, const char* text, win32::RECT box, win32::UINT format) {
+    win32::DrawTextA(dc, text, -1, &box, format | win32::DT_VCENTER | win32::DT_SINGLELINE);
+}
+
+// The program's convert icon, with its transparent pixels in button face.
+host::PicturePtr GalleryIcon() {
+    host::AddResources(corvalmire::EmbeddedResources());
+    const host::ResourceEntry* icon = host::FindResource(corvalmire::kResConvertIcon, "ICON");
+    if (!icon) return nullptr;
+    return PictureFromIcoBytes(icon->bytes, win32::GetSysColor(win32::COLOR_BTNFACE));
+}
+
+// Copies the button's surface to the sheet through its window region.
+void PasteButton(win32::HDC sheet, ButtonShot& shot, int x, int y) {
+    ScopedRegion region(win32::CreateRectRgn(0, 0, 0, 0));
+    const bool shaped = win32::GetWindowRgn(shot.Window(), region.Get()) != 0;
+    if (shaped) {
+        win32::OffsetRgn(region.Get(), x, y);
+        win32::SelectClipRgn(sheet, region.Get());
+    }
+    win32::BitBlt(sheet, x, y, kButtonW, kButtonH, shot.Surface(), 0, 0, win32::SRCCOPY);
+    win32::SelectClipRgn(sheet, nullptr);
+}
+
+void PaintCell(win32::HDC sheet, int style, const Column& column, const host::PicturePtr& icon, int x, int y) {
+    host::PropertyBag bag;
+    bag.WriteProperty("Style", host::PropertyValue::Long(style));
+    bag.WriteProperty("Caption", host::PropertyValue::String("Converti"));
+    bag.WriteProperty("Enabled", host::PropertyValue::Boolean(column.enabled));
+    bag.WriteProperty("Icon", host::PropertyValue::Picture(icon));
+    ButtonShot shot(bag, kButtonW, kButtonH, column.pointer, column.focus);
+    PasteButton(sheet, shot, x, y);
+}
+
+}  // namespace
+
+bool WriteGallery(const std::string& path) {
+    const int width = kLabelW + kCellW * static_cast<int>(kColumns.size());
+    const int height = kHeaderH + kCellH * static_cast<int>(kStyleNames.size());
+    ScopedMemoryDC sheet;
+    ScopedBitmap bitmap(win32::CreateCompatibleBitmap(sheet.Get(), width, height));
+    ScopedSelect selectBitmap(sheet.Get(), bitmap.Get());
+    control::styles::ScopedBrush paper(kSheet);
+    const win32::RECT all{0, 0, width, height};
+    win32::FillRect(sheet.Get(), &all, paper.Get());
+
+    ScopedFont font(win32::CreateFontA(win32::FontHeightFromPoints(8.25), 0, 0, 0, win32::FW_NORMAL, 0, 0, 0, 0, 0, 0,
+                                       0, 0, "Verdana"));
+    ScopedSelect selectFont(sheet.Get(), font.Get());
+    win32::SetBkMode(sheet.Get(), win32::TRANSPARENT);
+    win32::SetTextColor(sheet.Get(), kInk);
+    for (size_t c = 0; c < kColumns.size(); ++c) {
+        const int x = kLabelW + kCellW * static_cast<int>(c);
+        Label(sheet.Get(), kColumns[c].label, {x, 0, x + kCellW, kHeaderH}, win32::DT_CENTER);
+    }
+    const host::PicturePtr icon = GalleryIcon();
+    for (size_t s = 0; s < kStyleNames.size(); ++s) {
+        const int y = kHeaderH + kCellH * static_cast<int>(s);
+        Label(sheet.Get(), kStyleNames[s], {8, y, kLabelW, y + kCellH}, 0);
+        for (size_t c = 0; c < kColumns.size(); ++c) {
+            const int x = kLabelW + kCellW * static_cast<int>(c);
+            PaintCell(sheet.Get(), static_cast<int>(s), kColumns[c], icon, x + (kCellW - kButtonW) / 2,
+                      y + (kCellH - kButtonH) / 2);
+        }
+    }
+    return win32::WriteBitmapImage(sheet.Get(), path);
+}
+
+}  // namespace render_tool

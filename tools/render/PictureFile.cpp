@@ -1,0 +1,131 @@
+#include "tools/render/PictureFile.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "platform/gdi/Gdi.h"
+
+namespace render_tool {
+namespace {
+
+using win32::BITMAPINFOHEADER;
+
+std::uint32_t Read32(std::span<const std::uint8_t> b, size_t at) {
+    return std::uint32_t(b[at]) | std::uint32_t(b[at + 1]) << 8 | std::uint32_t(b[at + 2]) << 16 |
+           std::uint32_t(b[at + 3]) << 24;
+}
+std::uint16_t Read16(std::span<const std::uint8_t> b, size_t at) {
+    return static_cast<std::uint16_t>(b[at] | b[at + 1] << 8);
+}
+
+// A DIB (header, colour table, bits) as a bitmap of the given height; the
+// header's own height may be doubled, as in icons. Returns 0 when malformed.
+win32::HBITMAP BitmapFromDib(std::span<const std::uint8_t> dib, int height) {
+    if (dib.size() < sizeof(BITMAPINFOHEADER)) return nullptr;
+    BITMAPINFOHEADER header;
+    std::memcpy(&header, dib.data(), sizeof header);
+    const int bits = header.biBitCount;
+    if (header.biSize < 40 || header.biCompression != 0 || header.biWidth < 1 || header.biWidth > 1024 ||
+        height < 1 || height > 1024 || (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32))
+        return nullptr;
+    const size_t colors = bits <= 8 ? (header.biClrUsed ? header.biClrUsed : 1u << bits) : 0;
+    const size_t tableEnd = header.biSize + colors * 4;
+    const size_t stride = static_cast<size_t>(win32::DibStride(header.biWidth, bits));
+    if (colors > 256 || dib.size() < tableEnd + stride * size_t(height)) return nullptr;
+
+    // The header and colour table as the GDI call wants them, with the real height.
+    std::vector<std::uint8_t> info(sizeof(BITMAPINFOHEADER) + 256 * 4);
+    std::memcpy(info.data(), dib.data(), sizeof(BITMAPINFOHEADER));
+    std::memcpy(info.data() + sizeof(BITMAPINFOHEADER), dib.data() + header.biSize, colors * 4);
+    auto* bmi = reinterpret_cast<win32::BITMAPINFO*>(info.data());
+    bmi->bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bmi->bmiHeader.biHeight = header.biHeight < 0 ? -height : height;
+    const win32::HDC screen = win32::GetDC(nullptr);
+    const win32::HBITMAP bitmap = win32::CreateCompatibleBitmap(screen, header.biWidth, height);
+    win32::ReleaseDC(nullptr, screen);
+    if (bitmap && win32::SetDIBits(nullptr, bitmap, 0, static_cast<win32::UINT>(height), dib.data() + tableEnd, bmi,
+                                   win32::DIB_RGB_COLORS) == 0) {
+        win32::DeleteObject(bitmap);
+        return nullptr;
+    }
+    return bitmap;
+}
+
+// Paints the pixels the icon's AND mask marks transparent in the background.
+void ApplyMask(win32::HBITMAP bitmap, std::span<const std::uint8_t> mask, int width, int height,
+               win32::COLORREF background) {
+    const size_t stride = static_cast<size_t>(win32::DibStride(width, 1));
+    if (mask.size() < stride * size_t(height)) return;
+    const win32::HDC dc = win32::CreateCompatibleDC(nullptr);
+    const win32::HGDIOBJ old = win32::SelectObject(dc, bitmap);
+    for (int row = 0; row < height; ++row) {
+        const std::uint8_t* line = mask.data() + stride * size_t(row);
+        const int y = height - 1 - row;  // the mask is stored bottom-up
+        for (int x = 0; x < width; ++x)
+            if (line[x / 8] & (0x80 >> (x % 8))) win32::SetPixelV(dc, x, y, background);
+    }
+    win32::SelectObject(dc, old);
+    win32::DeleteDC(dc);
+}
+
+}  // namespace
+
+host::PicturePtr PictureFromBmpBytes(std::span<const std::uint8_t> bytes) {
+    if (bytes.size() < 14 + 40 || bytes[0] != 'B' || bytes[1] != 'M') return nullptr;
+    const std::uint32_t bitsOffset = Read32(bytes, 10);
+    BITMAPINFOHEADER header;
+    std::memcpy(&header, bytes.data() + 14, sizeof header);
+    // The reader wants header, table and bits in one run, as a packed DIB holds them.
+    const size_t tableAndHeader = bitsOffset - 14;
+    if (bitsOffset < 14 + 40 || bitsOffset > bytes.size()) return nullptr;
+    std::vector<std::uint8_t> packed(bytes.begin() + 14, bytes.end());
+    const size_t colors = header.biBitCount <= 8 ? (header.biClrUsed ? header.biClrUsed : 1u << header.biBitCount) : 0;
+    if (header.biSize + colors * 4 != tableAndHeader) return nullptr;  // gaps are not supported
+    const win32::HBITMAP bitmap = BitmapFromDib(packed, std::abs(header.biHeight));
+    return bitmap ? host::Picture::FromBitmap(bitmap) : nullptr;
+}
+
+host::PicturePtr PictureFromIcoBytes(std::span<const std::uint8_t> bytes, win32::COLORREF background) {
+    if (bytes.size() < 6 || Read16(bytes, 0) != 0 || Read16(bytes, 2) != 1) return nullptr;
+    const size_t count = Read16(bytes, 4);
+    if (count == 0 || bytes.size() < 6 + count * 16) return nullptr;
+    // The entry nearest 16 x 16 (0 stands for 256).
+    size_t best = 0;
+    int bestDistance = 1 << 30;
+    for (size_t i = 0; i < count; ++i) {
+        const int size = bytes[6 + i * 16] ? bytes[6 + i * 16] : 256;
+        if (std::abs(size - 16) < bestDistance) bestDistance = std::abs(size - 16), best = i;
+    }
+    const size_t entry = 6 + best * 16;
+    const std::uint32_t length = Read32(bytes, entry + 8), offset = Read32(bytes, entry + 12);
+    if (offset > bytes.size() || length > bytes.size() - offset || length < 40) return nullptr;
+    const auto dib = bytes.subspan(offset, length);
+    BITMAPINFOHEADER header;
+    std::memcpy(&header, dib.data(), sizeof header);
+    const int height = std::abs(header.biHeight) / 2;  // colour image above its mask
+    const win32::HBITMAP bitmap = BitmapFromDib(dib, height);
+    if (!bitmap) return nullptr;
+    const int bits = header.biBitCount;
+    const size_t colors = bits <= 8 ? (header.biClrUsed ? header.biClrUsed : 1u << bits) : 0;
+    const size_t maskAt = header.biSize + colors * 4 + size_t(win32::DibStride(header.biWidth, bits)) * size_t(height);
+    if (maskAt <= dib.size()) ApplyMask(bitmap, dib.subspan(maskAt), header.biWidth, height, background);
+    return host::Picture::FromBitmap(bitmap);
+}
+
+host::PicturePtr LoadPictureFile(const std::string& path, win32::COLORREF background) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return nullptr;
+    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    std::string ext = path.size() >= 4 ? path.substr(path.size() - 4) : "";
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    if (ext == ".ico") return PictureFromIcoBytes(bytes, background);
+    if (ext == ".bmp") return PictureFromBmpBytes(bytes);
+    return nullptr;
+}
+
+}  // namespace render_tool
