@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -35,9 +37,14 @@ protected:
         static int argc = 1;
         static char name[] = "app_main_window_test";
         static char* argv[] = {name, nullptr};
-        static QApplication qt(argc, argv);
-        static presenter::QtPresenter presenter;
-        presenter_ = &presenter;
+        qt_ = new QApplication(argc, argv);
+        presenter_ = new presenter::QtPresenter;
+    }
+
+    // Qt must be gone before the program's own exit handlers run.
+    static void TearDownTestSuite() {
+        delete presenter_;
+        delete qt_;
     }
 
     void SetUp() override {
@@ -82,6 +89,7 @@ protected:
         return prompts;
     }
 
+    static QApplication* qt_;
     static presenter::QtPresenter* presenter_;
     fixture::TempFolder work_{"corvalmire-window"};
     fs::path previousFolder_;
@@ -90,7 +98,20 @@ protected:
     std::unique_ptr<app::frmDOSOutput> window_;
 };
 
+QApplication* MainWindow::qt_ = nullptr;
 presenter::QtPresenter* MainWindow::presenter_ = nullptr;
+
+// Counts the paints a widget receives.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
 
 TEST_F(MainWindow, LayoutIsTheDescriptionsTwipsInPixels) {
     Open();
@@ -187,6 +208,42 @@ TEST_F(MainWindow, ConvertsARealImageAndShowsTheOutputLive) {
 
     Click("cmdExecute");  // nothing chosen since the run
     EXPECT_EQ(Prompts(), std::vector<std::string>{"nessun file selezionato per la conversione"});
+}
+
+TEST_F(MainWindow, OutputIsPaintedAfterEveryChunkWhileInputWaitsAndACloseFollowsTheRun) {
+    const fs::path nrg = work_.path() / "image.nrg";
+    MakeImage(nrg);
+    Open();
+    dialogs_.Choose(nrg.string());
+    Click("cmdOpen");
+    PaintCounter counter;
+    Widget<QPlainTextEdit>("txtOutputs")->viewport()->installEventFilter(&counter);
+    int chunks = 0, paintedChunks = 0, lastPaints = 0;
+    window_->objDOS()->ReceiveOutputs.Connect([&](const std::string& chunk) {
+        if (chunk.empty()) return;
+        ++chunks;
+        if (counter.paints > lastPaints) ++paintedChunks;
+        lastPaints = counter.paints;
+        if (chunks == 1) {
+            // The user clicks Apri and closes the window while the converter runs.
+            QPushButton* open = Widget<QPushButton>("cmdOpen");
+            const QPointF at(5, 5);
+            QCoreApplication::postEvent(open, new QMouseEvent(QEvent::MouseButtonPress, at, open->mapToGlobal(at),
+                                                              Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+            QCoreApplication::postEvent(open, new QMouseEvent(QEvent::MouseButtonRelease, at, open->mapToGlobal(at),
+                                                              Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+            QCoreApplication::postEvent(Window(), new QCloseEvent);
+        }
+    });
+    Click("cmdExecute");
+
+    EXPECT_GT(chunks, 0);
+    EXPECT_EQ(paintedChunks, chunks) << "every chunk reached the screen before the next read";
+    EXPECT_EQ(dialogs_.shown.size(), 1u) << "the click made during the run was dropped";
+    EXPECT_TRUE(window_->Form().Loaded()) << "the close waits for the end of the run";
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window_->Form().Loaded());
+    EXPECT_FALSE(fs::exists(app::frmDOSOutput::ConverterPath()));
 }
 
 TEST_F(MainWindow, PathsWithBlanksAndShellCharactersConvertAndTouchNothingElse) {
