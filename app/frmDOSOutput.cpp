@@ -4,8 +4,8 @@
 #include "app/mGeneralFunctions.h"
 #include "app/modApiCommon.h"
 #include "app/modApiCommonDialog.h"
+#include "control/raReruri.h"
 #include "host/App.h"
-#include "host/ButtonStandIn.h"
 #include "host/Files.h"
 #include "host/FormDescription.h"
 #include "host/MsgBox.h"
@@ -18,6 +18,7 @@ namespace app {
 
 frmDOSOutput::frmDOSOutput() {
     host::AddResources(corvalmire::EmbeddedResources());
+    control::raReruri::RegisterFormKind();
     const auto description = host::LoadResData(corvalmire::kResMainForm, "FORM");
     host::LoadFormDescription(form_, std::string(description.begin(), description.end()));
 
@@ -35,9 +36,9 @@ host::TextBox& frmDOSOutput::txtCommand() const { return form_.TextBoxNamed("txt
 host::TextBox& frmDOSOutput::txtOutput() const { return form_.TextBoxNamed("txtOutput"); }
 host::TextBox& frmDOSOutput::txtComando() const { return form_.TextBoxNamed("txtComando"); }
 host::TextBox& frmDOSOutput::txtOutputs() const { return form_.TextBoxNamed("txtOutputs"); }
-host::ButtonStandIn& frmDOSOutput::cmdOpen() const { return form_.ButtonNamed("cmdOpen"); }
-host::ButtonStandIn& frmDOSOutput::cmdExecute() const { return form_.ButtonNamed("cmdExecute"); }
-host::ButtonStandIn& frmDOSOutput::cmdExit() const { return form_.ButtonNamed("cmdExit"); }
+control::raReruri& frmDOSOutput::cmdOpen() const { return control::raReruri::OnForm(form_, "cmdOpen"); }
+control::raReruri& frmDOSOutput::cmdExecute() const { return control::raReruri::OnForm(form_, "cmdExecute"); }
+control::raReruri& frmDOSOutput::cmdExit() const { return control::raReruri::OnForm(form_, "cmdExit"); }
 
 std::string frmDOSOutput::ConverterPath() { return AddBackslash(host::App().Path()) + "nrg2iso.exe"; }
 

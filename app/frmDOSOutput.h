@@ -9,9 +9,11 @@
 #include "host/Form.h"
 
 namespace host {
-class ButtonStandIn;
 class TextBox;
 }  // namespace host
+namespace control {
+class raReruri;
+}  // namespace control
 
 namespace app {
 
@@ -34,9 +36,9 @@ public:
     host::TextBox& txtOutput() const;
     host::TextBox& txtComando() const;
     host::TextBox& txtOutputs() const;
-    host::ButtonStandIn& cmdOpen() const;
-    host::ButtonStandIn& cmdExecute() const;
-    host::ButtonStandIn& cmdExit() const;
+    control::raReruri& cmdOpen() const;
+    control::raReruri& cmdExecute() const;
+    control::raReruri& cmdExit() const;
     DOSOutputs* objDOS() const { return objDOS_.get(); }
 
     std::string LastFileName;  // name and extension of the last chosen source

@@ -15,6 +15,7 @@
 #include "control/SubclassEngine.h"
 #include "host/Event.h"
 #include "host/Font.h"
+#include "host/Form.h"
 #include "host/Picture.h"
 #include "host/UserControl.h"
 #include "host/UserControlEvents.h"
@@ -38,6 +39,10 @@ public:
     // Initialize. The caller then either loads a saved bag (Load) or starts
     // a new instance (InitNew), as the container does.
     static std::shared_ptr<raReruri> Create(const host::ControlSite& site);
+    // Lets form descriptions name "raReruri" controls; idempotent.
+    static void RegisterFormKind();
+    // The raReruri of that name on a form; throws std::out_of_range when there is none.
+    static raReruri& OnForm(const host::Form& form, const std::string& name);
     void InitNew();
     void Load(const host::PropertyBag& bag);
     void Save(host::PropertyBag& bag);

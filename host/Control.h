@@ -15,7 +15,7 @@ namespace host {
 using OLE_COLOR = std::uint32_t;
 constexpr OLE_COLOR kSystemColorFlag = 0x80000000u;
 
-enum class ControlKind { TextBox, Label, Button };
+enum class ControlKind { TextBox, Label, Button, UserControl };
 
 class Control {
 public:

@@ -7,6 +7,7 @@
 #include "host/ButtonStandIn.h"
 #include "host/Label.h"
 #include "host/TextBox.h"
+#include "host/UserControlHost.h"
 
 namespace host {
 namespace {
@@ -79,6 +80,7 @@ std::unique_ptr<Control> MakeControl(const json& j) {
     const auto kind = j.at("kind").get<std::string>();
     if (kind == "TextBox") return MakeTextBox(j);
     if (kind == "Label") return MakeLabel(j);
+    if (auto control = MakeUserControl(j, kind)) return control;
     if (kind == "raReruri") return MakeStandIn(j, kind);
     throw std::runtime_error("unknown control kind \"" + kind + "\"");
 }

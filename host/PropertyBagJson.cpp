@@ -24,7 +24,21 @@ std::int32_t LongFromJson(const json& j) {
     return j.get<std::int32_t>();
 }
 
+PropertyValue LoadedPicture(const std::string& name, const PictureLoader& loadPicture) {
+    if (name.empty()) return PropertyValue::Picture(Picture::Empty());
+    PicturePtr picture = loadPicture ? loadPicture(name) : nullptr;
+    if (!picture) throw std::runtime_error("picture \"" + name + "\" cannot be loaded");
+    picture->SetSource(name);
+    return PropertyValue::Picture(std::move(picture));
+}
+
 PropertyValue TaggedValue(const json& j, const PictureLoader& loadPicture) {
+    if (j.contains("name")) return PropertyValue::Font(FontFromJson(j));
+    if (j.contains("resource")) {
+        const json& resource = j.at("resource");
+        return LoadedPicture(resource.at(0).get<std::string>() + "/" + std::to_string(resource.at(1).get<int>()),
+                             loadPicture);
+    }
     if (j.size() != 1) throw std::runtime_error("a typed value has exactly one tag");
     const std::string tag = j.begin().key();
     const json& inner = j.begin().value();
@@ -33,12 +47,7 @@ PropertyValue TaggedValue(const json& j, const PictureLoader& loadPicture) {
     if (tag == "Font") return PropertyValue::Font(FontFromJson(inner));
     if (tag == "Picture") {
         if (inner.is_null()) return PropertyValue::Picture(nullptr);
-        const auto name = inner.get<std::string>();
-        if (name.empty()) return PropertyValue::Picture(Picture::Empty());
-        PicturePtr picture = loadPicture ? loadPicture(name) : nullptr;
-        if (!picture) throw std::runtime_error("picture \"" + name + "\" cannot be loaded");
-        picture->SetSource(name);
-        return PropertyValue::Picture(std::move(picture));
+        return LoadedPicture(inner.get<std::string>(), loadPicture);
     }
     throw std::runtime_error("unknown type \"" + tag + "\"");
 }

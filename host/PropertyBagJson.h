@@ -7,6 +7,8 @@
 //   {"Long": n or "0x..."}   Long               "MaskColor": {"Long": "0xC0C0C0"}
 //   {"Font": {...}}          font               {"Font": {"name": "Verdana", "size": 8.25, "bold": true}}
 //                            (keys name, size, bold, italic, underline, strikethrough, charset)
+//   {"name": ..., ...}       font, written without its tag
+//   {"resource": [type, id]} the picture the loader makes of resource type/id ("ICON/102")
 //   {"Picture": null}        no object
 //   {"Picture": ""}          an empty picture
 //   {"Picture": "name"}      the picture the loader makes of that name

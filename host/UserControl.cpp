@@ -28,6 +28,7 @@ win32::COLORREF Resolve(OLE_COLOR color) {
 UserControl::UserControl(const ControlSite& site, Font surfaceFont)
     : extender_(*this, site.name), ambient_(site.ambient), font_(std::move(surfaceFont)) {
     extender_.SetTabIndex(site.tabIndex);
+    extender_.SetToolTipText(site.toolTipText);
     dc_ = win32::CreateCompatibleDC(nullptr);
     SetFont(font_);
     win32::SetBkMode(dc_, win32::TRANSPARENT);

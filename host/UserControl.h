@@ -35,6 +35,7 @@ struct ControlSite {
     std::string name;
     int left = 0, top = 0, width = 1605, height = 405;  // twips
     int tabIndex = 0;
+    std::string toolTipText;  // the container's tooltip for the control
     AmbientProperties ambient;
 };
 

@@ -11,6 +11,7 @@
 #include "host/Twips.h"
 #include "platform/user/Window.h"
 #include "presenter/ButtonStandInView.h"
+#include "presenter/ControlWindow.h"
 #include "presenter/LabelView.h"
 #include "presenter/Look.h"
 #include "presenter/TextBoxView.h"
@@ -30,6 +31,7 @@ std::unique_ptr<host::ControlView> MakeView(host::Control& control, QWidget* par
         case host::ControlKind::TextBox: return Make<TextBoxView, host::TextBox>(control, parent, widget);
         case host::ControlKind::Label: return Make<LabelView, host::Label>(control, parent, widget);
         case host::ControlKind::Button: return Make<ButtonStandInView, host::ButtonStandIn>(control, parent, widget);
+        case host::ControlKind::UserControl: return Make<ControlWindow, host::UserControlHost>(control, parent, widget);
     }
     return nullptr;
 }

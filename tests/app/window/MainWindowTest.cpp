@@ -9,7 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
+#include <QTest>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -18,7 +18,8 @@
 
 #include "NrgFixture.h"
 #include "app/frmDOSOutput.h"
-#include "host/ButtonStandIn.h"
+#include "control/raReruri.h"
+#include "platform/user/Window.h"
 #include "host/MsgBox.h"
 #include "host/TextBox.h"
 #include "host/Twips.h"
@@ -37,14 +38,12 @@ protected:
         static int argc = 1;
         static char name[] = "app_main_window_test";
         static char* argv[] = {name, nullptr};
-        qt_ = new QApplication(argc, argv);
-        presenter_ = new presenter::QtPresenter;
-    }
-
-    // Qt must be gone before the program's own exit handlers run.
-    static void TearDownTestSuite() {
-        delete presenter_;
-        delete qt_;
+        // Never destroyed: at exit Qt's own globals (among them the input
+        // devices QTest's events use) are already gone.
+        static QApplication* qt = new QApplication(argc, argv);
+        (void)qt;
+        static presenter::QtPresenter presenter;
+        presenter_ = &presenter;
     }
 
     void SetUp() override {
@@ -55,6 +54,9 @@ protected:
     void TearDown() override {
         window_.reset();
         QCoreApplication::processEvents();  // windows go with deleteLater
+        // Outside any event loop a deferred delete waits for one; carry it
+        // out now, so no window outlives the test (and the application).
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         fs::current_path(previousFolder_);
     }
 
@@ -69,10 +71,13 @@ protected:
     T* Widget(const char* objectName) const {
         return Window() ? Window()->findChild<T*>(objectName) : nullptr;
     }
+    // With the pointer, as a user does: it moves onto the button, then clicks.
     void Click(const char* button) const {
-        QPushButton* widget = Widget<QPushButton>(button);
+        QWidget* widget = Widget<QWidget>(button);
         ASSERT_NE(widget, nullptr) << button;
-        widget->click();
+        const QPoint centre = widget->rect().center();
+        QTest::mouseMove(widget, centre);
+        QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, centre);
     }
     fs::path MakeImage(const fs::path& nrg) const {
         const fs::path iso = work_.path() / "original.iso";
@@ -89,7 +94,6 @@ protected:
         return prompts;
     }
 
-    static QApplication* qt_;
     static presenter::QtPresenter* presenter_;
     fixture::TempFolder work_{"corvalmire-window"};
     fs::path previousFolder_;
@@ -98,7 +102,6 @@ protected:
     std::unique_ptr<app::frmDOSOutput> window_;
 };
 
-QApplication* MainWindow::qt_ = nullptr;
 presenter::QtPresenter* MainWindow::presenter_ = nullptr;
 
 // Counts the paints a widget receives.
@@ -138,8 +141,30 @@ TEST_F(MainWindow, LayoutIsTheDescriptionsTwipsInPixels) {
     EXPECT_EQ(Widget<QWidget>("txtComando")->pos(), QPoint(5, 240));  // below the client area
     EXPECT_EQ(Widget<QLabel>("lblCopyRight1")->pos() + QPoint(1, 1), Widget<QLabel>("lblCopyRight0")->pos());
     EXPECT_EQ(QApplication::focusWidget(), Widget<QWidget>("txtOutputs"));
-    EXPECT_EQ(Widget<QPushButton>("cmdExecute")->text(), "Converti");
-    EXPECT_TRUE(Widget<QPushButton>("cmdExecute")->font().bold());
+    EXPECT_EQ(window_->cmdExecute().Caption(), "Converti");
+    EXPECT_TRUE(window_->cmdExecute().Font().bold);
+    EXPECT_EQ(window_->cmdExecute().Style(), 5);
+    EXPECT_EQ(window_->cmdOpen().UserControl().Extender().ToolTipText(), "Apri file da convertire");
+}
+
+TEST_F(MainWindow, TabAndTheArrowKeysMoveBetweenTheButtons) {
+    Open();
+    QWidget* execute = Widget<QWidget>("cmdExecute");
+    QWidget* exit = Widget<QWidget>("cmdExit");
+    int leaves = 0;
+    window_->cmdExecute().MouseLeave.Connect([&] { ++leaves; });
+    execute->setFocus(Qt::OtherFocusReason);
+    EXPECT_TRUE(window_->cmdExecute().HasFocus());
+    QTest::keyClick(execute, Qt::Key_Tab);  // the labels between them take no focus
+    EXPECT_EQ(QApplication::focusWidget(), exit);
+    EXPECT_EQ(leaves, 1) << "Tab going down raises MouseLeave";
+    EXPECT_EQ(win32::GetFocus(), window_->cmdExit().UserControl().hWnd());
+    EXPECT_FALSE(window_->cmdExecute().HasFocus());
+    EXPECT_TRUE(window_->cmdExit().HasFocus());
+    QTest::keyClick(exit, Qt::Key_Left);  // previous control
+    EXPECT_EQ(QApplication::focusWidget(), execute);
+    QTest::keyClick(execute, Qt::Key_Down);  // next control
+    EXPECT_EQ(QApplication::focusWidget(), exit);
 }
 
 TEST_F(MainWindow, ChoosingFillsTheBoxesAndCancellingChangesNothing) {
@@ -226,7 +251,7 @@ TEST_F(MainWindow, OutputIsPaintedAfterEveryChunkWhileInputWaitsAndACloseFollows
         lastPaints = counter.paints;
         if (chunks == 1) {
             // The user clicks Apri and closes the window while the converter runs.
-            QPushButton* open = Widget<QPushButton>("cmdOpen");
+            QWidget* open = Widget<QWidget>("cmdOpen");
             const QPointF at(5, 5);
             QCoreApplication::postEvent(open, new QMouseEvent(QEvent::MouseButtonPress, at, open->mapToGlobal(at),
                                                               Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));

@@ -89,12 +89,13 @@ TEST(PropertyBagJsonTest, ReadsEveryTypedForm) {
         "Style": 5, "Enabled": false, "Caption": "Apri",
         "IconSize": {"Integer": 16}, "MaskColor": {"Long": "0xC0C0C0"},
         "Font": {"Font": {"name": "Verdana", "size": 8.25, "bold": true}},
-        "Icon": {"Picture": "open.bmp"}, "Nothing": {"Picture": null}, "Blank": {"Picture": ""}
+        "Icon": {"Picture": "open.bmp"}, "Nothing": {"Picture": null}, "Blank": {"Picture": ""},
+        "PlainFont": {"name": "Courier New", "size": 9}, "Resource": {"resource": ["ICON", 102]}
     })");
     int loads = 0;
     const PropertyBag bag = PropertyBagFromJson(doc, [&](const std::string& name) {
         ++loads;
-        EXPECT_EQ(name, "open.bmp");
+        EXPECT_TRUE(name == "open.bmp" || name == "ICON/102") << name;
         return Picture::Empty();
     });
     EXPECT_EQ(bag.ReadProperty("Style").GetType(), V::Type::Long);
@@ -105,7 +106,9 @@ TEST(PropertyBagJsonTest, ReadsEveryTypedForm) {
     EXPECT_EQ(bag.ReadProperty("MaskColor").AsLong(), 0xC0C0C0);
     EXPECT_TRUE(bag.ReadProperty("Font").AsFont().bold);
     EXPECT_EQ(bag.ReadProperty("Font").AsFont().size, 8.25);
-    EXPECT_EQ(loads, 1);
+    EXPECT_EQ(loads, 2);
+    EXPECT_EQ(bag.ReadProperty("PlainFont").AsFont().name, "Courier New");
+    EXPECT_EQ(bag.ReadProperty("Resource").AsPicture()->Source(), "ICON/102");
     EXPECT_EQ(bag.ReadProperty("Icon").AsPicture()->Source(), "open.bmp");
     EXPECT_EQ(bag.ReadProperty("Nothing").AsPicture(), nullptr);
     EXPECT_EQ(bag.ReadProperty("Blank").AsPicture()->Handle(), 0);

@@ -1,0 +1,59 @@
+#include "host/UserControlHost.h"
+
+#include <map>
+
+namespace host {
+namespace {
+
+std::map<std::string, UserControlFactory>& Kinds() {
+    static std::map<std::string, UserControlFactory> kinds;
+    return kinds;
+}
+
+PictureLoader& Loader() {
+    static PictureLoader loader;
+    return loader;
+}
+
+}  // namespace
+
+void RegisterUserControlKind(const std::string& kind, UserControlFactory factory) {
+    Kinds()[kind] = std::move(factory);
+}
+
+const UserControlFactory* FindUserControlKind(const std::string& kind) {
+    const auto it = Kinds().find(kind);
+    return it == Kinds().end() ? nullptr : &it->second;
+}
+
+void SetFormPictureLoader(PictureLoader loader) { Loader() = std::move(loader); }
+
+const PictureLoader& FormPictureLoader() {
+    static const PictureLoader emptyPictures = [](const std::string&) { return Picture::Empty(); };
+    return Loader() ? Loader() : emptyPictures;
+}
+
+std::unique_ptr<Control> MakeUserControl(const nlohmann::json& entry, const std::string& kind) {
+    const UserControlFactory* factory = FindUserControlKind(kind);
+    if (!factory) return nullptr;
+    ControlSite site;
+    site.name = entry.at("name").get<std::string>();
+    const auto& rect = entry.at("rect");  // left, top, width, height in twips
+    site.left = rect.at(0);
+    site.top = rect.at(1);
+    site.width = rect.at(2);
+    site.height = rect.at(3);
+    site.tabIndex = entry.value("tabIndex", 0);
+    site.toolTipText = entry.value("toolTipText", std::string());
+    const PropertyBag bag = PropertyBagFromJson(entry.value("settings", nlohmann::json::object()), FormPictureLoader());
+    return std::make_unique<UserControlHost>(kind, (*factory)(site, bag));
+}
+
+UserControlHost::UserControlHost(std::string kind, UserControlInstance instance)
+    : Control(ControlKind::UserControl), kind_(std::move(kind)), instance_(std::move(instance)) {}
+
+UserControlHost::~UserControlHost() {
+    if (instance_.userControl) instance_.userControl->Terminate();
+}
+
+}  // namespace host

@@ -1,0 +1,239 @@
+#include "presenter/ControlWindow.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QFocusEvent>
+#include <QHelpEvent>
+#include <QImage>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRegion>
+#include <QTimer>
+#include <QToolTip>
+
+#include "host/Twips.h"
+#include "host/UserControlSendKeys.h"
+#include "platform/gdi/Gdi.h"
+#include "platform/gdi/ObjectTable.h"
+#include "platform/user/User32.h"
+#include "presenter/FormWindow.h"
+
+namespace presenter {
+namespace {
+
+using namespace win32;
+
+WPARAM KeyState(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
+    WPARAM state = 0;
+    if (buttons & Qt::LeftButton) state |= MK_LBUTTON;
+    if (buttons & Qt::RightButton) state |= MK_RBUTTON;
+    if (buttons & Qt::MiddleButton) state |= MK_MBUTTON;
+    if (modifiers & Qt::ShiftModifier) state |= MK_SHIFT;
+    if (modifiers & Qt::ControlModifier) state |= MK_CONTROL;
+    return state;
+}
+
+// The virtual-key code of a Qt key, 0 for keys the controls never see.
+WPARAM VirtualKey(int key) {
+    if (key >= Qt::Key_A && key <= Qt::Key_Z) return static_cast<WPARAM>(key);  // same codes
+    if (key >= Qt::Key_0 && key <= Qt::Key_9) return static_cast<WPARAM>(key);
+    switch (key) {
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab: return 9;
+        case Qt::Key_Return:
+        case Qt::Key_Enter: return 13;
+        case Qt::Key_Escape: return 27;
+        case Qt::Key_Space: return 32;
+        case Qt::Key_Left: return 37;
+        case Qt::Key_Up: return 38;
+        case Qt::Key_Right: return 39;
+        case Qt::Key_Down: return 40;
+        default: return 0;
+    }
+}
+
+UINT ButtonMessage(Qt::MouseButton button, bool down) {
+    switch (button) {
+        case Qt::LeftButton: return down ? WM_LBUTTONDOWN : WM_LBUTTONUP;
+        case Qt::RightButton: return down ? WM_RBUTTONDOWN : WM_RBUTTONUP;
+        case Qt::MiddleButton: return down ? WM_MBUTTONDOWN : WM_MBUTTONUP;
+        default: return 0;
+    }
+}
+
+// "{TAB}" and "+{TAB}" from a control: the focus moves along Qt's tab chain,
+// which the form window built from the tab indices.
+void MoveFocus(HWND, bool forward) {
+    QWidget* current = QApplication::focusWidget();
+    if (!current) return;
+    QWidget* next = current;
+    do {
+        next = forward ? next->nextInFocusChain() : next->previousInFocusChain();
+        if ((next->focusPolicy() & Qt::TabFocus) && next->isVisible() && next->isEnabled()) {
+            next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return;
+        }
+    } while (next != current);
+}
+
+}  // namespace
+
+ControlWidget::ControlWidget(host::UserControl& control, QWidget* parent) : QWidget(parent), control_(control) {
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+// The surface's pixels are 0x00RRGGBB, Qt's RGB32: shown without conversion.
+void ControlWidget::paintEvent(QPaintEvent*) {
+    const HGDIOBJ handle = GetCurrentObject(control_.hDC(), OBJ_BITMAP);
+    auto* bitmap = gdi::LookupAs<gdi::Bitmap>(handle, gdi::ObjectKind::Bitmap);
+    if (!bitmap) return;
+    const QImage image(reinterpret_cast<const uchar*>(bitmap->pixels.data()), bitmap->width, bitmap->height,
+                       bitmap->width * 4, QImage::Format_RGB32);
+    QPainter painter(this);
+    const HRGN region = CreateRectRgn(0, 0, 0, 0);
+    if (GetWindowRgn(hWnd(), region) != ERROR) {
+        QRegion clip;
+        for (const RECT& r : GetRegionRects(region)) clip += QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+        painter.setClipRegion(clip);
+    }
+    DeleteObject(region);
+    painter.drawImage(0, 0, image);
+}
+
+void ControlWidget::FeedPointer(QPoint global) { NotifyPointerMoved({global.x(), global.y()}); }
+
+void ControlWidget::SendMouse(UINT message, QMouseEvent* event) {
+    // A disabled window gets no mouse input.
+    if (!message || !IsWindowEnabled(hWnd())) return;
+    const QPoint at = event->position().toPoint();
+    FeedPointer(event->globalPosition().toPoint());
+    SendMessageA(hWnd(), message, KeyState(event->buttons(), event->modifiers()), MAKELPARAM(at.x(), at.y()));
+}
+
+void ControlWidget::mousePressEvent(QMouseEvent* event) { SendMouse(ButtonMessage(event->button(), true), event); }
+void ControlWidget::mouseReleaseEvent(QMouseEvent* event) { SendMouse(ButtonMessage(event->button(), false), event); }
+
+void ControlWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    SendMouse(event->button() == Qt::LeftButton ? WM_LBUTTONDBLCLK : ButtonMessage(event->button(), true), event);
+}
+
+void ControlWidget::mouseMoveEvent(QMouseEvent* event) { SendMouse(WM_MOUSEMOVE, event); }
+
+// The pointer arriving over the window is a move over it, also when the
+// window appeared under a resting pointer.
+void ControlWidget::enterEvent(QEnterEvent* event) {
+    FeedPointer(event->globalPosition().toPoint());
+    if (!IsWindowEnabled(hWnd())) return;
+    const QPoint at = event->position().toPoint();
+    SendMessageA(hWnd(), WM_MOUSEMOVE, KeyState(QApplication::mouseButtons(), QApplication::keyboardModifiers()),
+                 MAKELPARAM(at.x(), at.y()));
+}
+
+void ControlWidget::leaveEvent(QEvent*) {
+    // Where the pointer went; a pointer that Qt still places on us has left
+    // all the same.
+    QPoint where = QCursor::pos();
+    if (rect().contains(mapFromGlobal(where))) where = mapToGlobal(QPoint(-1, -1));
+    FeedPointer(where);
+}
+
+bool ControlWidget::SendKey(UINT message, QKeyEvent* event) {
+    const WPARAM key = VirtualKey(event->key());
+    if (!key || !IsWindowEnabled(hWnd())) return false;
+    if (event->modifiers() & Qt::AltModifier) message = message == WM_KEYDOWN ? WM_SYSKEYDOWN : WM_SYSKEYUP;
+    SendMessageA(hWnd(), message, key, 0);
+    return true;
+}
+
+void ControlWidget::keyPressEvent(QKeyEvent* event) {
+    if (!SendKey(WM_KEYDOWN, event)) QWidget::keyPressEvent(event);
+}
+
+void ControlWidget::keyReleaseEvent(QKeyEvent* event) {
+    if (!SendKey(WM_KEYUP, event)) QWidget::keyReleaseEvent(event);
+}
+
+bool ControlWidget::event(QEvent* event) {
+    // Tab moves the focus before keyPressEvent would see it; the control
+    // still gets its key-down first.
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) SendMessageA(hWnd(), WM_KEYDOWN, 9, 0);
+    }
+    if (event->type() == QEvent::ToolTip) {
+        const std::string& text = control_.Extender().ToolTipText();
+        auto* help = static_cast<QHelpEvent*>(event);
+        if (text.empty()) QToolTip::hideText();
+        else QToolTip::showText(help->globalPos(), QString::fromStdString(text), this);
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void ControlWidget::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    if (GetFocus() != hWnd()) SetFocus(hWnd());
+}
+
+void ControlWidget::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    if (GetFocus() == hWnd()) SetFocus(nullptr);
+}
+
+void ControlWidget::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    ShowWindow(hWnd(), SW_SHOW);
+}
+
+void ControlWidget::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    if (hWnd()) ShowWindow(hWnd(), SW_HIDE);
+}
+
+void ControlWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    RECT r;
+    if (!GetClientRect(hWnd(), &r) || r.right != width() || r.bottom != height()) {
+        RECT place;
+        GetWindowRect(hWnd(), &place);
+        POINT topLeft{place.left, place.top};
+        if (const HWND parent = GetParent(hWnd())) ScreenToClient(parent, &topLeft);
+        MoveWindow(hWnd(), topLeft.x, topLeft.y, width(), height(), TRUE);
+    }
+}
+
+ControlWindow::ControlWindow(host::UserControlHost& control, QWidget* parent)
+    : control_(control), widget_(new ControlWidget(control.UserControl(), parent)) {
+    host::SetFocusMover(&MoveFocus);
+    host::UserControl& uc = control.UserControl();
+    widget_->setObjectName(QString::fromStdString(control.name));
+    widget_->setGeometry(host::TwipsToPixels(control.left), host::TwipsToPixels(control.top),
+                         host::TwipsToPixels(control.width), host::TwipsToPixels(control.height));
+    // The control's window joins the form's window, where the widget sits.
+    if (parent) {
+        const auto* form = dynamic_cast<FormWindow*>(parent);
+        const HWND formWindow = form ? form->Form().hWnd() : nullptr;
+        if (formWindow && GetParent(uc.hWnd()) != formWindow) {
+            SetParent(uc.hWnd(), formWindow);
+            MoveWindow(uc.hWnd(), widget_->x(), widget_->y(), widget_->width(), widget_->height(), TRUE);
+        }
+    }
+    // The surface changes inside handlers; the widget follows, and picks up
+    // an enabled state assigned after the repaint.
+    surfaceConnection_ = uc.SurfaceUpdated.Connect([widget = widget_] {
+        widget->update();
+        QTimer::singleShot(0, widget, [widget] { widget->setEnabled(IsWindowEnabled(widget->hWnd())); });
+    });
+    widget_->setEnabled(IsWindowEnabled(uc.hWnd()));
+    control_.SetView(this);
+}
+
+ControlWindow::~ControlWindow() {
+    control_.UserControl().SurfaceUpdated.Disconnect(surfaceConnection_);
+    if (control_.View() == this) control_.SetView(nullptr);
+}
+
+}  // namespace presenter
