@@ -142,5 +142,10 @@ TEST(PropertySettersTest, VersionIsFixed) {
     EXPECT_EQ(c->Version(), "3.7.0");
 }
 
+TEST(PropertySettersTest, OpenLinkWithNoLinkReturnsTheShellsErrorAndOpensNothing) {
+    auto c = MakeControl();
+    EXPECT_EQ(c->OpenLink(""), 2);  // SE_ERR_FNF: no more than 32 means failure
+}
+
 }  // namespace
 }  // namespace control
