@@ -81,7 +81,6 @@ void MoveFocus(HWND, bool forward) {
 
 ControlWidget::ControlWidget(host::UserControl& control, QWidget* parent) : QWidget(parent), control_(control) {
     setMouseTracking(true);
-    setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
 }
 
@@ -103,7 +102,10 @@ void ControlWidget::paintEvent(QPaintEvent*) {
     painter.drawImage(0, 0, image);
 }
 
-void ControlWidget::FeedPointer(QPoint global) { NotifyPointerMoved({global.x(), global.y()}); }
+void ControlWidget::FeedPointer(QPoint global) {
+    SyncPlace();  // the form may have moved on screen since
+    NotifyPointerMoved({global.x(), global.y()});
+}
 
 void ControlWidget::SendMouse(UINT message, QMouseEvent* event) {
     // A disabled window gets no mouse input.
@@ -185,6 +187,7 @@ void ControlWidget::focusOutEvent(QFocusEvent* event) {
 
 void ControlWidget::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    SyncPlace();
     ShowWindow(hWnd(), SW_SHOW);
 }
 
@@ -195,14 +198,39 @@ void ControlWidget::hideEvent(QHideEvent* event) {
 
 void ControlWidget::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    RECT r;
-    if (!GetClientRect(hWnd(), &r) || r.right != width() || r.bottom != height()) {
-        RECT place;
-        GetWindowRect(hWnd(), &place);
-        POINT topLeft{place.left, place.top};
-        if (const HWND parent = GetParent(hWnd())) ScreenToClient(parent, &topLeft);
-        MoveWindow(hWnd(), topLeft.x, topLeft.y, width(), height(), TRUE);
+    SyncPlace();
+}
+
+void ControlWidget::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    SyncPlace();
+}
+
+// Moves a layer window so its top-left is at `at` (in its parent's client
+// coordinates, or on the screen), keeping or setting its size.
+static void Place(HWND hwnd, QPoint at, int width, int height) {
+    RECT now;
+    GetWindowRect(hwnd, &now);
+    POINT topLeft{now.left, now.top};
+    if (const HWND parent = GetParent(hwnd)) ScreenToClient(parent, &topLeft);
+    if (topLeft.x == at.x() && topLeft.y == at.y() && now.right - now.left == width && now.bottom - now.top == height)
+        return;
+    MoveWindow(hwnd, at.x(), at.y(), width, height, TRUE);
+}
+
+// The layer's windows stay where Qt shows the widgets, so the pointer's
+// position means the same in both: the control's window inside its parent
+// window (the form's), and that parent on the screen, as the form window
+// on screen may have been placed or moved after it last told the layer.
+void ControlWidget::SyncPlace() {
+    if (!hWnd()) return;
+    const HWND parent = GetParent(hWnd());
+    if (parent && parentWidget()) {
+        RECT p;
+        GetWindowRect(parent, &p);
+        Place(parent, parentWidget()->mapToGlobal(QPoint(0, 0)), p.right - p.left, p.bottom - p.top);
     }
+    Place(hWnd(), parent ? pos() : mapToGlobal(QPoint(0, 0)), width(), height());
 }
 
 ControlWindow::ControlWindow(host::UserControlHost& control, QWidget* parent)
@@ -217,8 +245,11 @@ ControlWindow::ControlWindow(host::UserControlHost& control, QWidget* parent)
         const auto* form = dynamic_cast<FormWindow*>(parent);
         const HWND formWindow = form ? form->Form().hWnd() : nullptr;
         if (formWindow && GetParent(uc.hWnd()) != formWindow) {
+            // A child of the form from now on: placed in its client area.
+            const LONG style = GetWindowLongA(uc.hWnd(), GWL_STYLE);
+            SetWindowLongA(uc.hWnd(), GWL_STYLE,
+                           static_cast<LONG>((static_cast<DWORD>(style) & ~WS_POPUP) | WS_CHILD));
             SetParent(uc.hWnd(), formWindow);
-            MoveWindow(uc.hWnd(), widget_->x(), widget_->y(), widget_->width(), widget_->height(), TRUE);
         }
     }
     // The surface changes inside handlers; the widget follows, and picks up

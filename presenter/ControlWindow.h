@@ -34,11 +34,13 @@ protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void SendMouse(unsigned int message, QMouseEvent* event);
     bool SendKey(unsigned int message, QKeyEvent* event);
     void FeedPointer(QPoint global);
+    void SyncPlace();
 
     host::UserControl& control_;
 };

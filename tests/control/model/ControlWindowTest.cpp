@@ -1,0 +1,147 @@
+// The control's window on screen (Qt's offscreen platform): the surface as
+// painted, the window region, the pointer and the container's tooltip.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <set>
+#include <QHelpEvent>
+#include <QTest>
+#include <QToolTip>
+
+#include "control/raReruri.h"
+#include "host/PropertyBag.h"
+#include "host/UserControlHost.h"
+#include "platform/gdi/Gdi.h"
+#include "platform/user/User32.h"
+#include "presenter/ControlWindow.h"
+
+namespace control {
+namespace {
+
+using namespace win32;
+
+class ControlWindowTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        static int argc = 1;
+        static char name[] = "control_window_test";
+        static char* argv[] = {name, nullptr};
+        // Never destroyed: at exit Qt's own globals are already gone.
+        static QApplication* qt = new QApplication(argc, argv);
+        (void)qt;
+    }
+
+    void SetUp() override {
+        ClearMessageQueue();
+        host::PropertyBag bag;
+        bag.WriteProperty("Style", host::PropertyValue::Long(5));
+        bag.WriteProperty("Caption", host::PropertyValue::String(""));
+        bag.WriteProperty("ToolTipText", host::PropertyValue::String("Chiudi il programma"));
+        host::ControlSite site;
+        site.name = "cmdExit";
+        site.width = 60 * 15;
+        site.height = 20 * 15;
+        site.toolTipText = "Chiudi il programma";
+        auto control = raReruri::Create(site);
+        control->Load(bag);
+        button_ = control.get();
+        hosted_ = std::make_unique<host::UserControlHost>("raReruri",
+                                                          host::UserControlInstance{control, &control->UserControl()});
+        hosted_->name = "cmdExit";
+        hosted_->width = 60 * 15;
+        hosted_->height = 20 * 15;
+        parent_ = std::make_unique<QWidget>();
+        parent_->resize(100, 40);
+        view_ = std::make_unique<presenter::ControlWindow>(*hosted_, parent_.get());
+        parent_->show();
+        QCoreApplication::processEvents();
+    }
+
+    void TearDown() override {
+        view_.reset();
+        parent_.reset();
+        hosted_.reset();
+        QCoreApplication::processEvents();
+        ClearMessageQueue();
+    }
+
+    // What the form shows at a point of the button (placed at the form's top-left).
+    QRgb Shown(int x, int y) const { return parent_->grab().toImage().pixel(x, y) & 0xFFFFFF; }
+    QRgb Surface(int x, int y) const {
+        const COLORREF c = GetPixel(button_->UserControl().hDC(), x, y);
+        return qRgb(GetRValue(c), GetGValue(c), GetBValue(c)) & 0xFFFFFF;
+    }
+
+    // What Qt sends a widget when the real pointer leaves it; the leave
+    // message it causes is posted, and the loop runs it.
+    void LeaveButton() const {
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(view_->Widget(), &leave);
+        PumpPendingMessages();
+    }
+
+    raReruri* button_ = nullptr;
+    std::unique_ptr<host::UserControlHost> hosted_;
+    std::unique_ptr<QWidget> parent_;
+    std::unique_ptr<presenter::ControlWindow> view_;
+};
+
+TEST_F(ControlWindowTest, ShowsTheSurfaceAsPainted) {
+    ASSERT_TRUE(button_->IsShown());
+    EXPECT_EQ(view_->Widget()->size(), QSize(60, 20));
+    SetWindowRgn(button_->UserControl().hWnd(), nullptr, TRUE);
+    view_->Widget()->repaint();
+    const std::vector<QPoint> points = {{0, 0}, {59, 19}, {30, 1}, {30, 10}, {30, 18}, {3, 10}};
+    std::set<QRgb> colours;
+    for (QPoint p : points) {
+        SCOPED_TRACE(p.x() * 100 + p.y());
+        EXPECT_EQ(Shown(p.x(), p.y()), Surface(p.x(), p.y()));
+        colours.insert(Surface(p.x(), p.y()));
+    }
+    EXPECT_GT(colours.size(), 2u) << "the comparison saw a painted face, not a plain fill";
+}
+
+TEST_F(ControlWindowTest, PaintingIsClippedToTheWindowRegion) {
+    const QRgb background = parent_->palette().color(QPalette::Window).rgb() & 0xFFFFFF;
+    SetWindowRgn(button_->UserControl().hWnd(), CreateRectRgn(0, 0, 30, 20), TRUE);
+    view_->Widget()->repaint();
+    EXPECT_EQ(Shown(0, 0), Surface(0, 0));
+    EXPECT_EQ(Shown(29, 10), Surface(29, 10));
+    EXPECT_EQ(Shown(45, 10), background);
+    SetWindowRgn(button_->UserControl().hWnd(), nullptr, TRUE);
+}
+
+TEST_F(ControlWindowTest, PointerClicksAndLeavesThroughTheRealMessages) {
+    // Start with the pointer off the button (the form may have opened under it).
+    LeaveButton();
+    ASSERT_FALSE(button_->MouseInside());
+    int clicks = 0, enters = 0, leaves = 0;
+    button_->Click.Connect([&] { ++clicks; });
+    button_->MouseEnter.Connect([&] { ++enters; });
+    button_->MouseLeave.Connect([&] { ++leaves; });
+    QWidget* widget = view_->Widget();
+    QTest::mouseMove(widget, QPoint(10, 10));
+    EXPECT_EQ(button_->CurrentState(), ButtonState::Hot);
+    QTest::mousePress(widget, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    EXPECT_EQ(button_->CurrentState(), ButtonState::Pressed);
+    QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(enters, 1);
+    LeaveButton();
+    EXPECT_EQ(leaves, 1);
+    EXPECT_EQ(button_->CurrentState(), ButtonState::Normal);
+}
+
+TEST_F(ControlWindowTest, TheContainersTooltipComesFromTheExtender) {
+    QWidget* widget = view_->Widget();
+    QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), widget->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(widget, &help);
+    EXPECT_EQ(QToolTip::text(), "Chiudi il programma");
+    button_->UserControl().Extender().SetToolTipText("altro");
+    QApplication::sendEvent(widget, &help);
+    EXPECT_EQ(QToolTip::text(), "altro");
+    QToolTip::hideText();
+}
+
+}  // namespace
+}  // namespace control
