@@ -69,6 +69,11 @@ void DrawTarget::ForEachSpan(int y, int x0, int x1, Fn&& fn) const {
 template <typename Plot>
 void RasteriseLine(int x1, int y1, int x2, int y2, Plot&& plot);
 
+// The same pixels, less those whose major coordinate falls outside a
+// width x height bitmap; the walk starts at the first such pixel.
+template <typename Plot>
+void RasteriseLineWithin(int x1, int y1, int x2, int y2, int width, int height, Plot&& plot);
+
 }  // namespace win32::gdi
 
 #include "platform/gdi/LineRaster.inl"

@@ -9,7 +9,19 @@ void DrawSegment(const gdi::DeviceContext& dc, const gdi::Paint& paint, int x1, 
     if (!paint.visible) return;
     gdi::DrawTarget target(dc);
     if (!target.bitmap()) return;
-    gdi::RasteriseLine(x1, y1, x2, y2, [&](int x, int y) { target.Plot(x, y, paint.pixel); });
+    // Straight lines are spans: the start pixel is drawn, the end pixel is not.
+    if (y1 == y2 || x1 == x2) {
+        const bool horizontal = y1 == y2;
+        const long long from = horizontal ? x1 : y1, to = horizontal ? x2 : y2;
+        const int a = gdi::ClampToInt(from < to ? from : to + 1);
+        const int b = gdi::ClampToInt(from < to ? to : from + 1);
+        target.Fill(horizontal ? RECT{a, y1, b, gdi::ClampToInt(y1 + 1LL)} : RECT{x1, a, gdi::ClampToInt(x1 + 1LL), b},
+                    paint.pixel);
+        return;
+    }
+    const gdi::Bitmap& bitmap = *target.bitmap();
+    gdi::RasteriseLineWithin(x1, y1, x2, y2, bitmap.width, bitmap.height,
+                             [&](int x, int y) { target.Plot(x, y, paint.pixel); });
 }
 
 }  // namespace

@@ -106,6 +106,38 @@ TEST(LineTo, RasteriserMatchesTheClosedFormOnRandomLines) {
     }
 }
 
+TEST(LineTo, WalkStartingInsideTheBitmapMatchesTheFullWalk) {
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> coordinate(-300, 300);
+    for (int n = 0; n < 20000; ++n) {
+        const POINT a{coordinate(random), coordinate(random)}, b{coordinate(random), coordinate(random)};
+        Pixels full, within;
+        gdi::RasteriseLine(a.x, a.y, b.x, b.y, [&](int x, int y) {
+            if (x >= 0 && x < 40 && y >= 0 && y < 30) full.emplace_back(x, y);
+        });
+        gdi::RasteriseLineWithin(a.x, a.y, b.x, b.y, 40, 30, [&](int x, int y) {
+            if (x >= 0 && x < 40 && y >= 0 && y < 30) within.emplace_back(x, y);
+        });
+        ASSERT_EQ(within, full) << "(" << a.x << "," << a.y << ")->(" << b.x << "," << b.y << ")";
+    }
+}
+
+TEST(LineTo, AHugeLineDrawsOnlyItsVisiblePixelsWhereTheClosedFormPutsThem) {
+    // Four billion steps, nearly all off the bitmap: only the visible part is walked.
+    const POINT from{-2000000000, -1}, to{2000000000, 3};
+    Canvas canvas(12, 4);
+    const auto lit = DrawLine(canvas, 0, 0, from, to);
+    std::set<std::pair<int, int>> expected;
+    const long long adx = 4000000000LL, dy = 4;
+    for (long long x = 0; x < 12; ++x) {
+        const long long i = x - from.x;
+        const long long y = RoundHalfDown(from.y * adx + dy * i, adx);
+        if (y >= 0 && y < 4) expected.emplace(int(x), int(y));
+    }
+    EXPECT_FALSE(expected.empty());
+    EXPECT_EQ(lit, expected);
+}
+
 TEST(LineTo, ClippingRemovesPixelsWithoutShiftingThem) {
     const POINT from{-7, -3}, to{20, 9};
     Canvas canvas(10, 6);
