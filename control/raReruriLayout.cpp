@@ -1,4 +1,5 @@
 // The layout routine (the host's resize event): caption rectangle and format.
+#include "control/RenderCaption.h"
 #include "control/Trap.h"
 #include "control/raReruri.h"
 #include "control/styles/Rounding.h"
@@ -34,7 +35,8 @@ void raReruri::UserControl_Resize() {
     });
     win32::RECT c = captionRect_;
     Trap([&] {
-        win32::DrawTextA(userControl_->hDC(), caption_.c_str(), static_cast<int>(caption_.size()), &c,
+        const std::string text = AnsiCaption(caption_);
+        win32::DrawTextA(userControl_->hDC(), text.c_str(), static_cast<int>(text.size()), &c,
                          win32::DT_CALCRECT | win32::DT_WORDBREAK | (rightToLeft_ ? win32::DT_RTLREADING : 0));
     });
     Trap([&] { PlaceCaption(c, sw, sh); });

@@ -1,4 +1,5 @@
 // DrawCaption: the last step of Refresh (control/Render.cpp).
+#include "control/RenderCaption.h"
 #include "control/Trap.h"
 #include "control/raReruri.h"
 #include "control/styles/Colors.h"
@@ -23,7 +24,8 @@ void raReruri::DrawCaption() {
         const host::OLE_COLOR saved = userControl_->ForeColor();
         userControl_->SetForeColor(static_cast<host::OLE_COLOR>(color));
         win32::RECT rect = captionRect_;
-        win32::DrawTextA(userControl_->hDC(), caption_.c_str(), -1, &rect, static_cast<win32::UINT>(captionFormat_));
+        const std::string text = AnsiCaption(caption_);
+        win32::DrawTextA(userControl_->hDC(), text.c_str(), -1, &rect, static_cast<win32::UINT>(captionFormat_));
         userControl_->SetForeColor(saved);
     });
 }
