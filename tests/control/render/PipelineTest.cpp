@@ -70,19 +70,28 @@ TEST(RenderPipeline, HiddenControlOnlyClears) {
 TEST(RenderPipeline, Style5SurfaceInEveryState) {
     const struct {
         const char* name;
-        bool enabled, focus, hot, pressed;
+        bool custom, enabled, focus, hot, pressed;
         ButtonState state;
     } rows[] = {
-        {"normal", true, false, false, false, ButtonState::Normal},
-        {"focused", true, true, false, false, ButtonState::Normal},
-        {"hot", true, false, true, false, ButtonState::Hot},
-        {"pressed", true, false, true, true, ButtonState::Pressed},
-        {"disabled", false, false, false, false, ButtonState::Disabled},
+        {"normal", false, true, false, false, false, ButtonState::Normal},
+        {"focused", false, true, true, false, false, ButtonState::Normal},
+        {"hot", false, true, false, true, false, ButtonState::Hot},
+        {"pressed", false, true, false, true, true, ButtonState::Pressed},
+        {"disabled", false, false, false, false, false, ButtonState::Disabled},
+        {"custom-normal", true, true, false, false, false, ButtonState::Normal},
+        {"custom-focused", true, true, true, false, false, ButtonState::Normal},
+        {"custom-hot", true, true, false, true, false, ButtonState::Hot},
+        {"custom-pressed", true, true, false, true, true, ButtonState::Pressed},
+        {"custom-disabled", true, false, false, false, false, ButtonState::Disabled},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         RenderButton b(Bag({{"Style", PropertyValue::Long(5)},
                             {"Caption", PropertyValue::String("")},
+                            {"USeCustomColors", PropertyValue::Boolean(row.custom)},
+                            {"BackColor", PropertyValue::Long(0x9A7B5C)},
+                            {"HighlightColor", PropertyValue::Long(0x2060C0)},
+                            {"ShowFocus", PropertyValue::Boolean(true)},
                             {"Enabled", PropertyValue::Boolean(row.enabled)}}));
         if (row.focus) b.Focus();
         if (row.hot) b.Enter();
@@ -91,7 +100,13 @@ TEST(RenderPipeline, Style5SurfaceInEveryState) {
         TestSurface expected(107, 27);
         auto face = expected.Face(row.state);
         face.hasFocus = row.focus;
-        control::styles::PaintRoundedGradient(face);
+        face.showFocus = true;
+        face.backColor = 0x9A7B5C;
+        face.highlightColor = 0x2060C0;
+        if (row.custom)
+            control::styles::PaintRoundedGradientCustom(face);
+        else
+            control::styles::PaintRoundedGradient(face);
         EXPECT_TRUE(SameSurface(b.Dc(), expected, row.name));
     }
 }
