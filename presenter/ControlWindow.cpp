@@ -79,14 +79,15 @@ void MoveFocus(HWND, bool forward) {
 
 }  // namespace
 
-ControlWidget::ControlWidget(host::UserControl& control, QWidget* parent) : QWidget(parent), control_(control) {
+ControlWidget::ControlWidget(host::UserControl& control, QWidget* parent) : QWidget(parent), control_(&control) {
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
 }
 
 // The surface's pixels are 0x00RRGGBB, Qt's RGB32: shown without conversion.
 void ControlWidget::paintEvent(QPaintEvent*) {
-    const HGDIOBJ handle = GetCurrentObject(control_.hDC(), OBJ_BITMAP);
+    if (!control_) return;
+    const HGDIOBJ handle = GetCurrentObject(control_->hDC(), OBJ_BITMAP);
     auto* bitmap = gdi::LookupAs<gdi::Bitmap>(handle, gdi::ObjectKind::Bitmap);
     if (!bitmap) return;
     const QImage image(reinterpret_cast<const uchar*>(bitmap->pixels.data()), bitmap->width, bitmap->height,
@@ -166,7 +167,7 @@ bool ControlWidget::event(QEvent* event) {
         if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) SendMessageA(hWnd(), WM_KEYDOWN, 9, 0);
     }
     if (event->type() == QEvent::ToolTip) {
-        const std::string& text = control_.Extender().ToolTipText();
+        const std::string text = control_ ? control_->Extender().ToolTipText() : std::string();
         auto* help = static_cast<QHelpEvent*>(event);
         if (text.empty()) QToolTip::hideText();
         else QToolTip::showText(help->globalPos(), QString::fromStdString(text), this);
@@ -255,14 +256,18 @@ ControlWindow::ControlWindow(host::UserControlHost& control, QWidget* parent)
     // The surface changes inside handlers; the widget follows, and picks up
     // an enabled state assigned after the repaint.
     surfaceConnection_ = uc.SurfaceUpdated.Connect([widget = widget_] {
+        if (!widget) return;
         widget->update();
-        QTimer::singleShot(0, widget, [widget] { widget->setEnabled(IsWindowEnabled(widget->hWnd())); });
+        QTimer::singleShot(0, widget, [widget] {
+            if (widget) widget->setEnabled(IsWindowEnabled(widget->hWnd()));
+        });
     });
     widget_->setEnabled(IsWindowEnabled(uc.hWnd()));
     control_.SetView(this);
 }
 
 ControlWindow::~ControlWindow() {
+    if (widget_) widget_->Detach();
     control_.UserControl().SurfaceUpdated.Disconnect(surfaceConnection_);
     if (control_.View() == this) control_.SetView(nullptr);
 }

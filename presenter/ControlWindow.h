@@ -5,6 +5,7 @@
 // container's tooltip comes from the control's Extender.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 #include "host/ControlView.h"
@@ -16,7 +17,9 @@ class ControlWidget : public QWidget {
 public:
     ControlWidget(host::UserControl& control, QWidget* parent);
 
-    win32::HWND hWnd() const { return control_.hWnd(); }
+    win32::HWND hWnd() const { return control_ ? control_->hWnd() : nullptr; }
+    // The control is going away; the widget (deleted later) no longer asks it anything.
+    void Detach() { control_ = nullptr; }
 
 protected:
     bool event(QEvent* event) override;
@@ -42,7 +45,7 @@ private:
     void FeedPointer(QPoint global);
     void SyncPlace();
 
-    host::UserControl& control_;
+    host::UserControl* control_;
 };
 
 class ControlWindow : public host::ControlView {
@@ -51,11 +54,13 @@ public:
     ~ControlWindow() override;
 
     QWidget* Widget() const { return widget_; }
-    void RepaintNow() override { widget_->repaint(); }
+    void RepaintNow() override {
+        if (widget_) widget_->repaint();
+    }
 
 private:
     host::UserControlHost& control_;
-    ControlWidget* widget_;
+    QPointer<ControlWidget> widget_;  // owned by its parent widget, which may go first
     int surfaceConnection_ = 0;
 };
 
