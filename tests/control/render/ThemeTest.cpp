@@ -91,3 +91,17 @@ TEST(ThemedStyle, RendererDrawsTheFaceAndItsOutline) {
     EXPECT_EQ(uxtheme::OpenThemeCount(), openBefore);
     uxtheme::SetThemeRenderer(nullptr);
 }
+
+TEST(ThemedStyle, WithoutThemeBordersTheRectangleStays) {
+    GreenTheme theme;
+    uxtheme::SetThemeRenderer(&theme);
+    {
+        RenderButton b(Bag({{"Style", PropertyValue::Long(6)},
+                            {"Caption", PropertyValue::String("")},
+                            {"RoundedBordersByTheme", PropertyValue::Boolean(false)}}));
+        EXPECT_EQ(b.At(0, 0), 0x00FF00u);
+        EXPECT_EQ(theme.regionAsked, (RECT{}));  // never asked
+        EXPECT_TRUE(RegionEquals(b.Hwnd(), CreateRectRgn(0, 0, 107, 27)));
+    }
+    uxtheme::SetThemeRenderer(nullptr);
+}
