@@ -45,6 +45,12 @@ public:
     RECT regionAsked{};
 };
 
+// Installs a renderer for one test, whatever way the test ends.
+struct InstalledTheme {
+    explicit InstalledTheme(uxtheme::ThemeRenderer& renderer) { uxtheme::SetThemeRenderer(&renderer); }
+    ~InstalledTheme() { uxtheme::SetThemeRenderer(nullptr); }
+};
+
 }  // namespace
 
 TEST(ThemedStyle, WithoutRendererBecomesNonThemeStyle) {
@@ -70,7 +76,7 @@ TEST(ThemedStyle, AssigningStyle6EndsPaintedInTheFallback) {
 
 TEST(ThemedStyle, RendererDrawsTheFaceAndItsOutline) {
     GreenTheme theme;
-    uxtheme::SetThemeRenderer(&theme);
+    InstalledTheme installed(theme);
     const int openBefore = uxtheme::OpenThemeCount();
     {
         RenderButton b(Bag({{"Style", PropertyValue::Long(6)},
@@ -89,12 +95,11 @@ TEST(ThemedStyle, RendererDrawsTheFaceAndItsOutline) {
         EXPECT_EQ(theme.parts.back(), 1);
     }
     EXPECT_EQ(uxtheme::OpenThemeCount(), openBefore);
-    uxtheme::SetThemeRenderer(nullptr);
 }
 
 TEST(ThemedStyle, WithoutThemeBordersTheRectangleStays) {
     GreenTheme theme;
-    uxtheme::SetThemeRenderer(&theme);
+    InstalledTheme installed(theme);
     {
         RenderButton b(Bag({{"Style", PropertyValue::Long(6)},
                             {"Caption", PropertyValue::String("")},
@@ -103,5 +108,4 @@ TEST(ThemedStyle, WithoutThemeBordersTheRectangleStays) {
         EXPECT_EQ(theme.regionAsked, (RECT{}));  // never asked
         EXPECT_TRUE(RegionEquals(b.Hwnd(), CreateRectRgn(0, 0, 107, 27)));
     }
-    uxtheme::SetThemeRenderer(nullptr);
 }
