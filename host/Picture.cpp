@@ -8,7 +8,8 @@ Picture::Picture(void* handle, PictureType type, int width, int height)
     : handle_(handle), type_(type), width_(width), height_(height) {}
 
 Picture::~Picture() {
-    if (type_ == PictureType::Bitmap) win32::DeleteObject(handle_);
+    if (handle_) win32::DeleteObject(handle_);
+    if (mask_) win32::DeleteObject(mask_);
 }
 
 PicturePtr Picture::Empty() { return PicturePtr(new Picture(nullptr, PictureType::None, 0, 0)); }

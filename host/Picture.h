@@ -1,9 +1,11 @@
-// A picture object as controls hold it: a bitmap handle it owns, or an
-// empty picture (handle 0). Shared, as the form runtime's object references
+// A picture object as controls hold it: a bitmap or an icon it owns, or an
+// empty picture (handle 0). An icon is its colour bitmap and its mask (set
+// bits transparent), both 32-bit bitmaps; Handle() gives the colour one. Shared, as the form runtime's object references
 // are: whoever holds it keeps the handle alive.
 #pragma once
 
 #include <memory>
+#include <span>
 #include <string>
 
 #include "platform/Win32Types.h"
@@ -21,6 +23,9 @@ public:
     static PicturePtr Empty();
     // Takes ownership of the handle; it is released with the picture.
     static PicturePtr FromBitmap(win32::HBITMAP bitmap);
+    // The image of an .ico file closest to 16 x 16 (uncompressed entries of
+    // 1 to 32 bits); nullptr when the data is not such a file.
+    static PicturePtr FromIconFile(std::span<const unsigned char> bytes);
 
     ~Picture();
     Picture(const Picture&) = delete;
@@ -32,6 +37,8 @@ public:
     // Size in pixels (0 x 0 for an empty picture).
     int Width() const { return width_; }
     int Height() const { return height_; }
+    // An icon's mask bitmap (white where transparent); nullptr otherwise.
+    win32::HBITMAP Mask() const { return mask_; }
 
     // Where the picture came from (a resource or file name), so a saved
     // form can name it again; empty when it was made in memory.
@@ -42,6 +49,7 @@ private:
     Picture(void* handle, PictureType type, int width, int height);
 
     void* handle_ = nullptr;
+    win32::HBITMAP mask_ = nullptr;
     PictureType type_ = PictureType::None;
     int width_ = 0;
     int height_ = 0;

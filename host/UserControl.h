@@ -71,7 +71,7 @@ public:
     OLE_COLOR ForeColor() const { return foreColor_; }
     void SetForeColor(OLE_COLOR color);
     void Cls();
-    // Draws a bitmap picture scaled to width x height at (x, y).
+    // Draws a bitmap or icon picture scaled to width x height at (x, y).
     void PaintPicture(const Picture& picture, float x, float y, float width, float height);
     const Font& GetFont() const { return font_; }
     void SetFont(const Font& font);

@@ -1,6 +1,9 @@
 #include "host/UserControlHost.h"
 
+#include <cstdlib>
 #include <map>
+
+#include "host/Resources.h"
 
 namespace host {
 namespace {
@@ -28,9 +31,15 @@ const UserControlFactory* FindUserControlKind(const std::string& kind) {
 
 void SetFormPictureLoader(PictureLoader loader) { Loader() = std::move(loader); }
 
+// "ICON/102" names an embedded icon resource.
 const PictureLoader& FormPictureLoader() {
-    static const PictureLoader emptyPictures = [](const std::string&) { return Picture::Empty(); };
-    return Loader() ? Loader() : emptyPictures;
+    static const PictureLoader resources = [](const std::string& name) -> PicturePtr {
+        const auto slash = name.find('/');
+        if (slash == std::string::npos) return nullptr;
+        const ResourceEntry* entry = FindResource(std::atoi(name.c_str() + slash + 1), name.substr(0, slash));
+        return entry ? Picture::FromIconFile(entry->bytes) : nullptr;
+    };
+    return Loader() ? Loader() : resources;
 }
 
 std::unique_ptr<Control> MakeUserControl(const nlohmann::json& entry, const std::string& kind) {

@@ -25,8 +25,8 @@ using UserControlFactory = std::function<UserControlInstance(const ControlSite&,
 void RegisterUserControlKind(const std::string& kind, UserControlFactory factory);
 const UserControlFactory* FindUserControlKind(const std::string& kind);
 
-// How form descriptions turn a named picture into one; without a loader,
-// pictures are empty (nothing is drawn) but keep their name.
+// How form descriptions turn a named picture into one; by default "TYPE/id"
+// names an embedded icon resource.
 void SetFormPictureLoader(PictureLoader loader);
 const PictureLoader& FormPictureLoader();
 

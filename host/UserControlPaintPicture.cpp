@@ -32,28 +32,47 @@ int Round(float v) { return static_cast<int>(std::nearbyint(v)); }
 
 }  // namespace
 
-// Bitmaps are scaled by nearest neighbour: each target pixel takes the source
-// pixel under its centre.
+// Scaled by nearest neighbour: each target pixel takes the source pixel
+// under its centre. An icon leaves the pixels of its mask's set bits alone.
 void UserControl::PaintPicture(const Picture& picture, float x, float y, float width, float height) {
-    if (picture.Type() != PictureType::Bitmap) return;
+    if (picture.Type() == PictureType::None) return;
     const int w = Round(width), h = Round(height);
     const int sw = picture.Width(), sh = picture.Height();
     if (w <= 0 || h <= 0 || sw <= 0 || sh <= 0) return;
-    const auto bitmap = reinterpret_cast<win32::HBITMAP>(picture.Handle());
-    const std::vector<std::uint32_t> source = ReadPixels(dc_, bitmap, sw, sh);
-    if (source.empty()) return;
+    const std::vector<std::uint32_t> source =
+        ReadPixels(dc_, reinterpret_cast<win32::HBITMAP>(picture.Handle()), sw, sh);
+    const std::vector<std::uint32_t> mask =
+        picture.Mask() ? ReadPixels(dc_, picture.Mask(), sw, sh) : std::vector<std::uint32_t>();
+    if (source.empty() || (picture.Mask() && mask.empty())) return;
     std::vector<std::uint32_t> scaled(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
+    std::vector<bool> opaque(scaled.size(), true);
     for (int ty = 0; ty < h; ++ty) {
         const auto sy = static_cast<std::size_t>((2LL * ty + 1) * sh / (2LL * h));
         for (int tx = 0; tx < w; ++tx) {
             const auto sx = static_cast<std::size_t>((2LL * tx + 1) * sw / (2LL * w));
-            scaled[static_cast<std::size_t>(ty) * static_cast<std::size_t>(w) + static_cast<std::size_t>(tx)] =
-                source[sy * static_cast<std::size_t>(sw) + sx];
+            const std::size_t from = sy * static_cast<std::size_t>(sw) + sx;
+            const std::size_t to = static_cast<std::size_t>(ty) * static_cast<std::size_t>(w) + static_cast<std::size_t>(tx);
+            scaled[to] = source[from];
+            if (!mask.empty()) opaque[to] = (mask[from] & 0xFFFFFF) == 0;
         }
     }
-    const win32::BITMAPINFO info = TopDown32(w, h);
-    win32::SetDIBitsToDevice(dc_, Round(x), Round(y), static_cast<win32::DWORD>(w), static_cast<win32::DWORD>(h), 0,
-                             0, 0, static_cast<win32::UINT>(h), scaled.data(), &info, win32::DIB_RGB_COLORS);
+    const int left = Round(x), top = Round(y);
+    if (mask.empty()) {
+        const win32::BITMAPINFO info = TopDown32(w, h);
+        win32::SetDIBitsToDevice(dc_, left, top, static_cast<win32::DWORD>(w), static_cast<win32::DWORD>(h), 0, 0, 0,
+                                 static_cast<win32::UINT>(h), scaled.data(), &info, win32::DIB_RGB_COLORS);
+        return;
+    }
+    for (int ty = 0; ty < h; ++ty) {
+        for (int tx = 0; tx < w; ++tx) {
+            const std::size_t i = static_cast<std::size_t>(ty) * static_cast<std::size_t>(w) + static_cast<std::size_t>(tx);
+            if (!opaque[i]) continue;
+            const std::uint32_t rgb = scaled[i];  // 0x00RRGGBB as the DIB read it
+            win32::SetPixelV(dc_, left + tx, top + ty, win32::RGB(static_cast<win32::BYTE>(rgb >> 16),
+                                                                  static_cast<win32::BYTE>(rgb >> 8),
+                                                                  static_cast<win32::BYTE>(rgb)));
+        }
+    }
 }
 
 }  // namespace host
