@@ -62,6 +62,27 @@ UINT ButtonMessage(Qt::MouseButton button, bool down) {
     }
 }
 
+// The runtime's pointer codes as Qt shapes (0 is the default; 99, a custom
+// pointer, has no image here and shows the default too).
+Qt::CursorShape PointerShape(std::int16_t code) {
+    switch (code) {
+        case 2: return Qt::CrossCursor;
+        case 3: return Qt::IBeamCursor;
+        case 5: return Qt::SizeAllCursor;
+        case 6: return Qt::SizeBDiagCursor;
+        case 7: return Qt::SizeVerCursor;
+        case 8: return Qt::SizeFDiagCursor;
+        case 9: return Qt::SizeHorCursor;
+        case 10: return Qt::UpArrowCursor;
+        case 11: return Qt::WaitCursor;
+        case 12: return Qt::ForbiddenCursor;
+        case 13: return Qt::BusyCursor;
+        case 14: return Qt::WhatsThisCursor;
+        case 15: return Qt::SizeAllCursor;
+        default: return Qt::ArrowCursor;
+    }
+}
+
 // "{TAB}" and "+{TAB}" from a control: the focus moves along Qt's tab chain,
 // which the form window built from the tab indices.
 void MoveFocus(HWND, bool forward) {
@@ -263,12 +284,17 @@ ControlWindow::ControlWindow(host::UserControlHost& control, QWidget* parent)
         });
     });
     widget_->setEnabled(IsWindowEnabled(uc.hWnd()));
+    widget_->setCursor(PointerShape(uc.MousePointer()));
+    pointerConnection_ = uc.PropertyChangedNotification.Connect([widget = widget_, &uc](const std::string& name) {
+        if (widget && name == "MousePointer") widget->setCursor(PointerShape(uc.MousePointer()));
+    });
     control_.SetView(this);
 }
 
 ControlWindow::~ControlWindow() {
     if (widget_) widget_->Detach();
     control_.UserControl().SurfaceUpdated.Disconnect(surfaceConnection_);
+    control_.UserControl().PropertyChangedNotification.Disconnect(pointerConnection_);
     if (control_.View() == this) control_.SetView(nullptr);
 }
 

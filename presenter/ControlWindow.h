@@ -1,8 +1,9 @@
 // Shows a user control on a form: a child widget that paints the control's
 // surface as it is, clipped to the window region, and turns Qt's mouse, key,
 // focus, show/hide and resize events into the window's messages. The
-// pointer's position is fed to the layer, so leave tracking works, and the
-// container's tooltip comes from the control's Extender.
+// pointer's position is fed to the layer, so leave tracking works; the
+// container's tooltip comes from the control's Extender, the pointer shape
+// from its MousePointer.
 #pragma once
 
 #include <QPointer>
@@ -62,6 +63,7 @@ private:
     host::UserControlHost& control_;
     QPointer<ControlWidget> widget_;  // owned by its parent widget, which may go first
     int surfaceConnection_ = 0;
+    int pointerConnection_ = 0;
 };
 
 }  // namespace presenter

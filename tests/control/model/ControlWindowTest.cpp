@@ -132,6 +132,12 @@ TEST_F(ControlWindowTest, PointerClicksAndLeavesThroughTheRealMessages) {
     EXPECT_EQ(button_->CurrentState(), ButtonState::Normal);
 }
 
+TEST_F(ControlWindowTest, ThePointerShapeFollowsMousePointer) {
+    EXPECT_EQ(view_->Widget()->cursor().shape(), Qt::ArrowCursor);
+    button_->SetMousePointer(11);  // hourglass
+    EXPECT_EQ(view_->Widget()->cursor().shape(), Qt::WaitCursor);
+}
+
 TEST_F(ControlWindowTest, TheContainersTooltipComesFromTheExtender) {
     QWidget* widget = view_->Widget();
     QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), widget->mapToGlobal(QPoint(5, 5)));
