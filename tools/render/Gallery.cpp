@@ -10,7 +10,6 @@
 #include "platform/user/User32.h"
 #include "resources/Resources.h"
 #include "tools/render/ButtonShot.h"
-#include "tools/render/PictureFile.h"
 
 namespace render_tool {
 namespace {
@@ -47,12 +46,11 @@ void Label(win32::HDC dc, const char* text, win32::RECT box, win32::UINT format)
     win32::DrawTextA(dc, text, -1, &box, format | win32::DT_VCENTER | win32::DT_SINGLELINE);
 }
 
-// The program's convert icon, with its transparent pixels in button face.
+// The program's convert icon.
 host::PicturePtr GalleryIcon() {
     host::AddResources(corvalmire::EmbeddedResources());
     const host::ResourceEntry* icon = host::FindResource(corvalmire::kResConvertIcon, "ICON");
-    if (!icon) return nullptr;
-    return PictureFromIcoBytes(icon->bytes, win32::GetSysColor(win32::COLOR_BTNFACE));
+    return icon ? host::Picture::FromIconFile(icon->bytes) : nullptr;
 }
 
 // Copies the button's surface to the sheet through its window region.

@@ -19,12 +19,9 @@ std::uint32_t Read32(std::span<const std::uint8_t> b, size_t at) {
     return std::uint32_t(b[at]) | std::uint32_t(b[at + 1]) << 8 | std::uint32_t(b[at + 2]) << 16 |
            std::uint32_t(b[at + 3]) << 24;
 }
-std::uint16_t Read16(std::span<const std::uint8_t> b, size_t at) {
-    return static_cast<std::uint16_t>(b[at] | b[at + 1] << 8);
-}
 
-// A DIB (header, colour table, bits) as a bitmap of the given height; the
-// header's own height may be doubled, as in icons. Returns 0 when malformed.
+// A packed DIB (header, colour table, bits) as a bitmap of the given
+// height. Returns 0 when malformed.
 win32::HBITMAP BitmapFromDib(std::span<const std::uint8_t> dib, int height) {
     if (dib.size() < sizeof(BITMAPINFOHEADER)) return nullptr;
     BITMAPINFOHEADER header;
@@ -56,23 +53,6 @@ win32::HBITMAP BitmapFromDib(std::span<const std::uint8_t> dib, int height) {
     return bitmap;
 }
 
-// Paints the pixels the icon's AND mask marks transparent in the background.
-void ApplyMask(win32::HBITMAP bitmap, std::span<const std::uint8_t> mask, int width, int height,
-               win32::COLORREF background) {
-    const size_t stride = static_cast<size_t>(win32::DibStride(width, 1));
-    if (mask.size() < stride * size_t(height)) return;
-    const win32::HDC dc = win32::CreateCompatibleDC(nullptr);
-    const win32::HGDIOBJ old = win32::SelectObject(dc, bitmap);
-    for (int row = 0; row < height; ++row) {
-        const std::uint8_t* line = mask.data() + stride * size_t(row);
-        const int y = height - 1 - row;  // the mask is stored bottom-up
-        for (int x = 0; x < width; ++x)
-            if (line[x / 8] & (0x80 >> (x % 8))) win32::SetPixelV(dc, x, y, background);
-    }
-    win32::SelectObject(dc, old);
-    win32::DeleteDC(dc);
-}
-
 }  // namespace
 
 host::PicturePtr PictureFromBmpBytes(std::span<const std::uint8_t> bytes) {
@@ -90,40 +70,13 @@ host::PicturePtr PictureFromBmpBytes(std::span<const std::uint8_t> bytes) {
     return bitmap ? host::Picture::FromBitmap(bitmap) : nullptr;
 }
 
-host::PicturePtr PictureFromIcoBytes(std::span<const std::uint8_t> bytes, win32::COLORREF background) {
-    if (bytes.size() < 6 || Read16(bytes, 0) != 0 || Read16(bytes, 2) != 1) return nullptr;
-    const size_t count = Read16(bytes, 4);
-    if (count == 0 || bytes.size() < 6 + count * 16) return nullptr;
-    // The entry nearest 16 x 16 (0 stands for 256).
-    size_t best = 0;
-    int bestDistance = 1 << 30;
-    for (size_t i = 0; i < count; ++i) {
-        const int size = bytes[6 + i * 16] ? bytes[6 + i * 16] : 256;
-        if (std::abs(size - 16) < bestDistance) bestDistance = std::abs(size - 16), best = i;
-    }
-    const size_t entry = 6 + best * 16;
-    const std::uint32_t length = Read32(bytes, entry + 8), offset = Read32(bytes, entry + 12);
-    if (offset > bytes.size() || length > bytes.size() - offset || length < 40) return nullptr;
-    const auto dib = bytes.subspan(offset, length);
-    BITMAPINFOHEADER header;
-    std::memcpy(&header, dib.data(), sizeof header);
-    const int height = std::abs(header.biHeight) / 2;  // colour image above its mask
-    const win32::HBITMAP bitmap = BitmapFromDib(dib, height);
-    if (!bitmap) return nullptr;
-    const int bits = header.biBitCount;
-    const size_t colors = bits <= 8 ? (header.biClrUsed ? header.biClrUsed : 1u << bits) : 0;
-    const size_t maskAt = header.biSize + colors * 4 + size_t(win32::DibStride(header.biWidth, bits)) * size_t(height);
-    if (maskAt <= dib.size()) ApplyMask(bitmap, dib.subspan(maskAt), header.biWidth, height, background);
-    return host::Picture::FromBitmap(bitmap);
-}
-
-host::PicturePtr LoadPictureFile(const std::string& path, win32::COLORREF background) {
+host::PicturePtr LoadPictureFile(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     if (!file) return nullptr;
     const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     std::string ext = path.size() >= 4 ? path.substr(path.size() - 4) : "";
     std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-    if (ext == ".ico") return PictureFromIcoBytes(bytes, background);
+    if (ext == ".ico") return host::Picture::FromIconFile(bytes);
     if (ext == ".bmp") return PictureFromBmpBytes(bytes);
     return nullptr;
 }

@@ -5,7 +5,6 @@
 #include <stdexcept>
 #include <strings.h>
 
-#include "platform/gdi/Gdi.h"
 #include "tools/render/PictureFile.h"
 
 namespace render_tool {
@@ -57,8 +56,7 @@ host::PropertyValue SettingValue(const std::string& key, const std::string& text
     }
     if (SameText(key, "Icon")) {
         if (text.empty()) return V::Picture(nullptr);
-        // Transparent icon pixels take the button face, the usual face colour.
-        host::PicturePtr picture = LoadPictureFile(text, win32::GetSysColor(win32::COLOR_BTNFACE));
+        host::PicturePtr picture = LoadPictureFile(text);
         if (!picture) error = "cannot read the icon " + text + " (.ico or .bmp)";
         return V::Picture(picture);
     }
