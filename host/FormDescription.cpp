@@ -7,23 +7,13 @@
 #include "host/ButtonStandIn.h"
 #include "host/Label.h"
 #include "host/TextBox.h"
+#include "host/PropertyBagJson.h"
 #include "host/UserControlHost.h"
 
 namespace host {
 namespace {
 
 using nlohmann::json;
-
-Font ReadFont(const json& j, Font font) {
-    font.name = j.value("name", font.name);
-    font.size = j.value("size", font.size);
-    font.bold = j.value("bold", font.bold);
-    font.italic = j.value("italic", font.italic);
-    font.underline = j.value("underline", font.underline);
-    font.strikethrough = j.value("strikethrough", font.strikethrough);
-    font.charset = j.value("charset", font.charset);
-    return font;
-}
 
 // Colours are written as text ("0x80000010") so they read like the values they are.
 OLE_COLOR ReadColor(const json& j, const char* key, OLE_COLOR fallback) {
@@ -43,7 +33,7 @@ void ReadCommon(const json& j, const Form& form, Control& control) {
     control.height = rect.at(3);
     control.tabIndex = j.value("tabIndex", 0);
     control.visible = j.value("visible", true);
-    control.font = j.contains("font") ? ReadFont(j.at("font"), Font{}) : form.font;
+    control.font = j.contains("font") ? FontFromJson(j.at("font")) : form.font;
     control.foreColor = ReadColor(j, "foreColor", control.foreColor);
     control.backColor = ReadColor(j, "backColor", control.backColor);
     control.toolTipText = j.value("toolTipText", std::string());
@@ -92,7 +82,7 @@ void FillForm(Form& form, const json& doc) {
     form.clientWidth = window.at("clientSize").at(0);
     form.clientHeight = window.at("clientSize").at(1);
     form.iconId = window.value("icon", 0);
-    if (window.contains("font")) form.font = ReadFont(window.at("font"), form.font);
+    if (window.contains("font")) form.font = FontFromJson(window.at("font"), form.font);
     for (const json& entry : doc.at("controls")) {
         std::unique_ptr<Control> control;
         try {

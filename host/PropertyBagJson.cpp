@@ -7,18 +7,6 @@ namespace {
 
 using nlohmann::json;
 
-Font FontFromJson(const json& j) {
-    Font font;
-    font.name = j.value("name", font.name);
-    font.size = j.value("size", font.size);
-    font.bold = j.value("bold", font.bold);
-    font.italic = j.value("italic", font.italic);
-    font.underline = j.value("underline", font.underline);
-    font.strikethrough = j.value("strikethrough", font.strikethrough);
-    font.charset = j.value("charset", font.charset);
-    return font;
-}
-
 std::int32_t LongFromJson(const json& j) {
     if (j.is_string()) return static_cast<std::int32_t>(std::stoul(j.get<std::string>(), nullptr, 0));
     return j.get<std::int32_t>();
@@ -89,6 +77,17 @@ nlohmann::ordered_json ValueToJson(const PropertyValue& value) {
 }
 
 }  // namespace
+
+Font FontFromJson(const json& j, Font font) {
+    font.name = j.value("name", font.name);
+    font.size = j.value("size", font.size);
+    font.bold = j.value("bold", font.bold);
+    font.italic = j.value("italic", font.italic);
+    font.underline = j.value("underline", font.underline);
+    font.strikethrough = j.value("strikethrough", font.strikethrough);
+    font.charset = j.value("charset", font.charset);
+    return font;
+}
 
 PropertyBag PropertyBagFromJson(const json& object, const PictureLoader& loadPicture) {
     PropertyBag bag;

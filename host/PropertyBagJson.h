@@ -27,6 +27,10 @@ namespace host {
 // it cannot.
 using PictureLoader = std::function<PicturePtr(const std::string& name)>;
 
+// A font written as {name, size, bold, italic, underline, strikethrough,
+// charset}; keys left out keep the values of `base`.
+Font FontFromJson(const nlohmann::json& object, Font base = {});
+
 // Throws std::runtime_error naming the key whose value is not one of the forms above.
 PropertyBag PropertyBagFromJson(const nlohmann::json& object, const PictureLoader& loadPicture = {});
 nlohmann::ordered_json PropertyBagToJson(const PropertyBag& bag);
