@@ -84,7 +84,8 @@ std::string DOSOutputs::ExecuteCommand(const std::string& CommandLine) {
     win32::PROCESS_INFORMATION process{};
     std::string commandLine = commandLine_;  // CreateProcessA takes a writable line
     if (win32::CreateProcessA(nullptr, commandLine.data(), &attributes, &attributes, win32::TRUE,
-                              win32::NORMAL_PRIORITY_CLASS, nullptr, nullptr, &startup, &process) != win32::TRUE) {
+                              win32::NORMAL_PRIORITY_CLASS, nullptr, nullptr, &startup,
+                              &process) != win32::TRUE) {
         readEnd.Close();
         writeEnd.Close();
         ShowFailure("File or command not found");

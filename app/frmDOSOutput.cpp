@@ -23,7 +23,8 @@ frmDOSOutput::frmDOSOutput() {
     host::LoadFormDescription(form_, std::string(description.begin(), description.end()));
 
     form_.Load.Connect([this] { Form_Load(); });
-    form_.QueryUnload.Connect([this](bool& cancel, host::UnloadMode mode) { Form_QueryUnload(cancel, mode); });
+    form_.QueryUnload.Connect(
+        [this](bool& cancel, host::UnloadMode mode) { Form_QueryUnload(cancel, mode); });
     cmdOpen().Click.Connect([this] { cmdOpen_Click(); });
     cmdExecute().Click.Connect([this] { cmdExecute_Click(); });
     cmdExit().Click.Connect([this] { cmdExit_Click(); });
@@ -93,7 +94,8 @@ void frmDOSOutput::cmdExecute_Click() {
         txtCommand().SetText("");
         txtOutput().SetText("");
     } catch (const host::RuntimeError& e) {
-        host::MsgBox(e.Description() + " - " + e.Source() + " - " + std::to_string(e.Number()), host::vbOKOnly);
+        host::MsgBox(e.Description() + " - " + e.Source() + " - " + std::to_string(e.Number()),
+                     host::vbOKOnly);
     } catch (const std::exception& e) {
         // Anything else is reported as the runtime's own "internal error".
         host::MsgBox(std::string(e.what()) + " - Corvalmire - 51", host::vbOKOnly);

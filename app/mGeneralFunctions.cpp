@@ -6,7 +6,8 @@
 
 namespace app {
 
-bool GenFileFromRes(const std::string& fileName, int resourceId, const std::string& resourceType, bool overwrite) {
+bool GenFileFromRes(const std::string& fileName, int resourceId, const std::string& resourceType,
+                    bool overwrite) {
     try {
         if (host::FileExists(fileName)) {
             if (!overwrite) throw host::RuntimeError(host::errFileAlreadyExists, "File already exists");

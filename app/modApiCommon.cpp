@@ -2,7 +2,8 @@
 
 namespace app {
 
-std::string AddFileFilter(const std::string& filter, const std::string& description, const std::string& pattern) {
+std::string AddFileFilter(const std::string& filter, const std::string& description,
+                          const std::string& pattern) {
     std::string result = filter;
     result += description;
     result += '\0';

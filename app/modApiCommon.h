@@ -27,8 +27,8 @@ struct PathParts {
 
 // Splits into drive, folder, base name and extension. A last component
 // without an extension counts as a folder.
-void SplitPath(const std::string& path, std::string& drive, std::string& folder,
-               std::string& baseName, std::string& extension);
+void SplitPath(const std::string& path, std::string& drive, std::string& folder, std::string& baseName,
+               std::string& extension);
 PathParts SplitPath(const std::string& path);
 
 // AddBackslash(drive + folder).

@@ -14,7 +14,8 @@ std::string GetShortPath(const std::string& path) {
         // Too long for the buffer: the call asked for the size it needs
         // (NUL included), so ask again with that much room.
         buffer.assign(length + 1, '\0');
-        length = win32::GetShortPathNameA(path.c_str(), buffer.data(), static_cast<win32::DWORD>(buffer.size()));
+        length =
+            win32::GetShortPathNameA(path.c_str(), buffer.data(), static_cast<win32::DWORD>(buffer.size()));
         if (length >= buffer.size()) return {};
     }
     return std::string(buffer.data(), length);

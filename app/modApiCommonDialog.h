@@ -31,8 +31,8 @@ void SetDialogPosition(std::int32_t mode, std::int32_t offset);
 
 // Where a dialog of the given window's size goes for the mode, kept inside
 // the work area; width and height are the dialog's own.
-void CalcDialogPosition(win32::HWND dialog, win32::HWND owner, std::int32_t mode, std::int32_t offset,
-                        int& x, int& y, int& width, int& height);
+void CalcDialogPosition(win32::HWND dialog, win32::HWND owner, std::int32_t mode, std::int32_t offset, int& x,
+                        int& y, int& width, int& height);
 
 // The file dialog's hook: places the dialog at WM_INITDIALOG.
 win32::UINT_PTR DialogHookProc(win32::HWND hwnd, win32::UINT msg, win32::WPARAM wParam, win32::LPARAM lParam);

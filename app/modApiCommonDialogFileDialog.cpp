@@ -62,8 +62,7 @@ void FirstPosition(std::int32_t mode, std::int32_t offset, const RECT& work, con
             if (x + w > work.right) x = cursor.x - offset - w;  // to the left of the pointer
             break;
         }
-        default:
-            break;
+        default: break;
     }
 }
 

@@ -16,7 +16,8 @@ constexpr win32::COLORREF kSilhouette = 0x808080;
 
 }  // namespace
 
-win32::POINT IconOrigin(std::int32_t iconAlign, float sw, float sh, std::int32_t iconSize, std::int32_t margin) {
+win32::POINT IconOrigin(std::int32_t iconAlign, float sw, float sh, std::int32_t iconSize,
+                        std::int32_t margin) {
     const double w = sw, h = sh, size = iconSize;
     const auto centredX = [&] { return RoundToInt32((w - size) / 2); };
     const auto centredY = [&] { return RoundToInt32((h - size) / 2); };
@@ -34,7 +35,8 @@ void raReruri::DrawIcon() {
     if (!icon_ || icon_->Handle() == 0) return;
     host::UserControl& surface = *userControl_;
     const std::int32_t size = iconSize_;
-    win32::POINT at = IconOrigin(iconAlign_, surface.ScaleWidth(), surface.ScaleHeight(), size, contentMargin_);
+    win32::POINT at =
+        IconOrigin(iconAlign_, surface.ScaleWidth(), surface.ScaleHeight(), size, contentMargin_);
     if (currentState_ == ButtonState::Pressed) {
         at.x += 1;
         at.y += 1;

@@ -8,9 +8,9 @@
 namespace control {
 
 struct SubclassEngine::Block {
-    int nesting = 0;        // calls of the previous procedure in progress
-    bool shutdown = false;  // removal asked for
-    bool removed = false;   // previous procedure back, thunk released
+    int nesting = 0;          // calls of the previous procedure in progress
+    bool shutdown = false;    // removal asked for
+    bool removed = false;     // previous procedure back, thunk released
     bool windowGone = false;  // WM_NCDESTROY passed: nothing more will come
     win32::HWND hWnd = nullptr;
     win32::LONG previous = 0;  // the window's procedure before ours

@@ -20,7 +20,8 @@ SubclassEngine::SubclassEngine(SubclassCallbackSink* control, std::string typeNa
 
 SubclassEngine::~SubclassEngine() { sc_UnSubclassAll(); }
 
-bool SubclassEngine::sc_Subclass(HWND hWnd, LONG_PTR userParam, int callbackOrdinal, SubclassCallbackSink* owner) {
+bool SubclassEngine::sc_Subclass(HWND hWnd, LONG_PTR userParam, int callbackOrdinal,
+                                 SubclassCallbackSink* owner) {
     if (!IsWindow(hWnd)) {
         zLogError("sc_Subclass", "Invalid window handle");
         return false;
@@ -149,9 +150,10 @@ std::shared_ptr<SubclassEngine::Block> SubclassEngine::zMap_hWnd(HWND hWnd) {
 
 void SubclassEngine::zAddMsg(UINT uMsg, SubclassMessageTable& table) {
     if (!table.Add(uMsg)) {
-        zLogError("zAddMsg",
-                  "Message table overflow. Either increase the value of Const MSG_ENTRIES or use ALL_MESSAGES "
-                  "instead of specific message values");
+        zLogError(
+            "zAddMsg",
+            "Message table overflow. Either increase the value of Const MSG_ENTRIES or use ALL_MESSAGES "
+            "instead of specific message values");
     }
 }
 

@@ -35,7 +35,8 @@ void raReruri::PaintThemedFace() {
         hasFocus_ && currentState_ == ButtonState::Normal ? ButtonState::Defaulted : currentState_;
     // Without a renderer the fallback style is painted from the next pass on;
     // this one leaves the plain face. No property change is announced.
-    if (!DrawThemedFace(u"Button", kPushButtonPart, static_cast<std::int32_t>(themeState))) style_ = nonThemeStyle_;
+    if (!DrawThemedFace(u"Button", kPushButtonPart, static_cast<std::int32_t>(themeState)))
+        style_ = nonThemeStyle_;
     contentMargin_ = 3;
 }
 
@@ -53,7 +54,8 @@ bool raReruri::DrawThemedFace(win32::LPCWSTR classList, std::int32_t partId, std
             win32::GetThemeBackgroundRegion(theme.Get(), dc, partId, stateId, &outer, &outline);
             GiveWindowRegion(outline);
         }
-        drawn = win32::DrawThemeBackground(theme.Get(), dc, partId, stateId, &clientRect_, &clientRect_) == win32::S_OK;
+        drawn = win32::DrawThemeBackground(theme.Get(), dc, partId, stateId, &clientRect_, &clientRect_) ==
+                win32::S_OK;
     });
     return drawn;
 }

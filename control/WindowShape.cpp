@@ -1,6 +1,5 @@
 #include "control/WindowShape.h"
 
-
 #include "control/styles/Rounding.h"
 #include "platform/gdi/Gdi.h"
 

@@ -108,22 +108,34 @@ void raReruri::SetCaptionAlign(Long value) { StoreThenLayout(captionAlign_, valu
 void raReruri::SetNonThemeStyle(Long value) { StoreThenLayout(nonThemeStyle_, value, "NonThemeStyle"); }
 
 void raReruri::SetShowFocus(bool value) { StoreThenRefresh(showFocus_, value, "ShowFocus"); }
-void raReruri::SetUseCustomColors(bool value) { StoreThenRefresh(useCustomColors_, value, "UseCustomColors"); }
+void raReruri::SetUseCustomColors(bool value) {
+    StoreThenRefresh(useCustomColors_, value, "UseCustomColors");
+}
 void raReruri::SetBackColor(Color value) { StoreThenRefresh(backColor_, value, "BackColor"); }
 void raReruri::SetHighlightColor(Color value) { StoreThenRefresh(highlightColor_, value, "HighlightColor"); }
 void raReruri::SetFontColor(Color value) { StoreThenRefresh(fontColor_, value, "FontColor"); }
-void raReruri::SetFontHighlightColor(Color value) { StoreThenRefresh(fontHighlightColor_, value, "FontHighlightColor"); }
+void raReruri::SetFontHighlightColor(Color value) {
+    StoreThenRefresh(fontHighlightColor_, value, "FontHighlightColor");
+}
 void raReruri::SetToolTipType(Long value) { StoreThenRefresh(toolTipType_, value, "ToolTipType"); }
-void raReruri::SetToolTipBackColor(Color value) { StoreThenRefresh(toolTipBackColor_, value, "ToolTipBackColor"); }
-void raReruri::SetToolTipForeColor(Color value) { StoreThenRefresh(toolTipForeColor_, value, "ToolTipForeColor"); }
+void raReruri::SetToolTipBackColor(Color value) {
+    StoreThenRefresh(toolTipBackColor_, value, "ToolTipBackColor");
+}
+void raReruri::SetToolTipForeColor(Color value) {
+    StoreThenRefresh(toolTipForeColor_, value, "ToolTipForeColor");
+}
 void raReruri::SetButtonType(Long value) { StoreThenRefresh(buttonType_, value, "ButtonType"); }
 void raReruri::SetValue(bool value) { StoreThenRefresh(value_, value, "Value"); }
 void raReruri::SetMaskColor(Color value) { StoreThenRefresh(maskColor_, value, "MaskColor"); }
 void raReruri::SetUseMaskColor(bool value) { StoreThenRefresh(useMaskColor_, value, "UseMaskColor"); }
-void raReruri::SetRoundedBordersByTheme(bool value) { StoreThenRefresh(roundedBordersByTheme_, value, "RoundedBordersByTheme"); }
+void raReruri::SetRoundedBordersByTheme(bool value) {
+    StoreThenRefresh(roundedBordersByTheme_, value, "RoundedBordersByTheme");
+}
 // These three notify under the names earlier versions used.
 void raReruri::SetToolTipIcon(Long value) { StoreThenRefresh(toolTipIcon_, value, "TooltipIcon"); }
-void raReruri::SetToolTipTitle(const std::string& value) { StoreThenRefresh(toolTipTitle_, value, "TooltipTitle"); }
+void raReruri::SetToolTipTitle(const std::string& value) {
+    StoreThenRefresh(toolTipTitle_, value, "TooltipTitle");
+}
 void raReruri::SetRightToLeft(bool value) { StoreThenRefresh(rightToLeft_, value, "bRTLText"); }
 
 void raReruri::SetToolTipText(const std::string& value) {

@@ -157,8 +157,9 @@ public:
 
     // Raw window messages of the control's own window, delivered by the
     // subclassing engine after the window's own processing.
-    void SubclassCallback(bool before, bool& handled, win32::LRESULT& result, win32::HWND hWnd, win32::UINT uMsg,
-                          win32::WPARAM wParam, win32::LPARAM lParam, win32::LONG_PTR& userParam) override;
+    void SubclassCallback(bool before, bool& handled, win32::LRESULT& result, win32::HWND hWnd,
+                          win32::UINT uMsg, win32::WPARAM wParam, win32::LPARAM lParam,
+                          win32::LONG_PTR& userParam) override;
 
 private:
     struct Passkey {};

@@ -7,11 +7,12 @@
 namespace control {
 
 void raReruri::RegisterFormKind() {
-    host::RegisterUserControlKind("raReruri", [](const host::ControlSite& site, const host::PropertyBag& bag) {
-        auto control = Create(site);
-        control->Load(bag);
-        return host::UserControlInstance{control, &control->UserControl()};
-    });
+    host::RegisterUserControlKind("raReruri",
+                                  [](const host::ControlSite& site, const host::PropertyBag& bag) {
+                                      auto control = Create(site);
+                                      control->Load(bag);
+                                      return host::UserControlInstance{control, &control->UserControl()};
+                                  });
 }
 
 raReruri& raReruri::OnForm(const host::Form& form, const std::string& name) {

@@ -36,8 +36,9 @@ void raReruri::UserControl_Resize() {
     win32::RECT c = captionRect_;
     Trap([&] {
         const std::string text = AnsiCaption(caption_);
-        win32::DrawTextA(userControl_->hDC(), text.c_str(), static_cast<int>(text.size()), &c,
-                         win32::DT_CALCRECT | win32::DT_WORDBREAK | (rightToLeft_ ? win32::DT_RTLREADING : 0));
+        win32::DrawTextA(
+            userControl_->hDC(), text.c_str(), static_cast<int>(text.size()), &c,
+            win32::DT_CALCRECT | win32::DT_WORDBREAK | (rightToLeft_ ? win32::DT_RTLREADING : 0));
     });
     Trap([&] { PlaceCaption(c, sw, sh); });
     Trap([&] {
@@ -72,7 +73,8 @@ void raReruri::PlaceCaption(const win32::RECT& c, std::int32_t sw, std::int32_t 
             captionFormat_ = 0x16;
             break;
         case 3:
-            captionRect_ = {centredLeft(), RoundToInt32(m / 2), centredRight(), RoundToInt32(m / 2 + c.bottom - c.top)};
+            captionRect_ = {centredLeft(), RoundToInt32(m / 2), centredRight(),
+                            RoundToInt32(m / 2 + c.bottom - c.top)};
             captionFormat_ = 0x11;
             break;
         case 4:

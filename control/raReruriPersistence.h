@@ -19,14 +19,14 @@ struct PersistedProperty {
     using Read = host::PropertyValue (*)(const raReruri&);
     using Write = void (*)(raReruri&, const host::PropertyValue&);
 
-    std::string_view name;      // the member, for messages and tests
+    std::string_view name;  // the member, for messages and tests
     std::string_view loadKey;
-    Read loadDefault;           // what a missing key yields
-    Write load;                 // stores a read value; throws on a wrongly typed one
-    int savePosition;           // 1-based position among the saved keys; 0 = not saved from this row
+    Read loadDefault;  // what a missing key yields
+    Write load;        // stores a read value; throws on a wrongly typed one
+    int savePosition;  // 1-based position among the saved keys; 0 = not saved from this row
     std::string_view saveKey;
-    Read saveDefault;           // nullptr: always stored
-    Read value;                 // the member's current value, which is what gets saved
+    Read saveDefault;  // nullptr: always stored
+    Read value;        // the member's current value, which is what gets saved
 };
 
 struct PersistedProperties {

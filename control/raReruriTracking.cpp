@@ -15,7 +15,8 @@ using TrackMouseEventProc = win32::BOOL (*)(win32::LPTRACKMOUSEEVENT);
 TrackMouseEventProc FindTracking(bool user32) {
     const win32::HMODULE module = win32::GetModuleHandleA(user32 ? "User32" : "Comctl32");
     if (!module) return nullptr;
-    const win32::FARPROC proc = win32::GetProcAddress(module, user32 ? "TrackMouseEvent" : "_TrackMouseEvent");
+    const win32::FARPROC proc =
+        win32::GetProcAddress(module, user32 ? "TrackMouseEvent" : "_TrackMouseEvent");
     // Through void*, as GetProcAddress's callers always cast.
     return reinterpret_cast<TrackMouseEventProc>(reinterpret_cast<void*>(proc));
 }
@@ -38,11 +39,13 @@ void raReruri::RequestLeaveTracking() {
 void raReruri::PrepareMouseTracking() {
     trackingAvailable_ = true;
     useUser32Tracking_ = SubclassEngine::zHasExport("TrackMouseEvent", "User32");
-    if (!useUser32Tracking_ && !SubclassEngine::zHasExport("_TrackMouseEvent", "Comctl32")) trackingAvailable_ = false;
+    if (!useUser32Tracking_ && !SubclassEngine::zHasExport("_TrackMouseEvent", "Comctl32"))
+        trackingAvailable_ = false;
     if (!trackingAvailable_) return;
     const win32::HWND hwnd = userControl_->hWnd();
     subclass_.sc_Subclass(hwnd, 0, 1, nullptr);
-    for (win32::UINT message : {win32::WM_MOUSEMOVE, win32::WM_MOUSELEAVE, win32::WM_THEMECHANGED, win32::WM_SYSCOLORCHANGE})
+    for (win32::UINT message :
+         {win32::WM_MOUSEMOVE, win32::WM_MOUSELEAVE, win32::WM_THEMECHANGED, win32::WM_SYSCOLORCHANGE})
         subclass_.sc_AddMessage(hwnd, message, MSG_AFTER);
 }
 

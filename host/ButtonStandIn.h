@@ -4,9 +4,8 @@
 // control to load when it exists.
 #pragma once
 
-#include <string>
-
 #include <nlohmann/json.hpp>
+#include <string>
 
 #include "host/Control.h"
 #include "host/Event.h"

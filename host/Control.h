@@ -27,7 +27,7 @@ public:
     ControlKind Kind() const { return kind_; }
 
     std::string name;
-    int index = -1;  // element of a control array, -1 when it is none
+    int index = -1;                                // element of a control array, -1 when it is none
     int left = 0, top = 0, width = 0, height = 0;  // twips, relative to the client area
     int tabIndex = 0;
     bool tabStop = true;

@@ -17,7 +17,9 @@ public:
         return lastId_;
     }
 
-    void Disconnect(int id) { std::erase_if(handlers_, [id](const Entry& e) { return e.id == id; }); }
+    void Disconnect(int id) {
+        std::erase_if(handlers_, [id](const Entry& e) { return e.id == id; });
+    }
 
     bool Connected() const { return !handlers_.empty(); }
 

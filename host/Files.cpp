@@ -22,15 +22,14 @@ bool EndsWithExe(const std::string& path) {
     constexpr std::string_view suffix = ".exe";
     if (path.size() < suffix.size()) return false;
     const std::string_view tail = std::string_view(path).substr(path.size() - suffix.size());
-    return std::ranges::equal(tail, suffix, [](unsigned char a, unsigned char b) {
-        return std::tolower(a) == b;
-    });
+    return std::ranges::equal(tail, suffix,
+                              [](unsigned char a, unsigned char b) { return std::tolower(a) == b; });
 }
 
 }  // namespace
 
 bool FileExists(const std::string& path) {
-    struct stat st{};
+    struct stat st {};
     return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 

@@ -56,9 +56,10 @@ void Form::CreateWindowHandle() {
     const int h = TwipsToPixels(clientHeight);
     const int x = area.left + (area.right - area.left - w) / 2;
     const int y = area.top + (area.bottom - area.top - h) / 2;
-    hwnd_ = win32::CreateWindowExA(0, kFormClass, caption.c_str(),
-                                   win32::WS_POPUP | win32::WS_CAPTION | win32::WS_SYSMENU | win32::WS_VISIBLE,
-                                   x, y, w, h, nullptr, nullptr, nullptr, nullptr);
+    hwnd_ =
+        win32::CreateWindowExA(0, kFormClass, caption.c_str(),
+                               win32::WS_POPUP | win32::WS_CAPTION | win32::WS_SYSMENU | win32::WS_VISIBLE, x,
+                               y, w, h, nullptr, nullptr, nullptr, nullptr);
 }
 
 void Form::DestroyWindowHandle() {

@@ -32,7 +32,7 @@ public:
     int clientWidth = 0, clientHeight = 0;  // twips
     Font font;                              // for controls without a font of their own
     OLE_COLOR backColor = kSystemColorFlag | 15;
-    int iconId = 0;                         // "ICON" resource; 0 for none
+    int iconId = 0;  // "ICON" resource; 0 for none
     // The window has a fixed single border without minimise or maximise box
     // and opens centred on the screen: the only kind this program uses.
 

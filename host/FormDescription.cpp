@@ -1,13 +1,12 @@
 #include "host/FormDescription.h"
 
-#include <stdexcept>
-
 #include <nlohmann/json.hpp>
+#include <stdexcept>
 
 #include "host/ButtonStandIn.h"
 #include "host/Label.h"
-#include "host/TextBox.h"
 #include "host/PropertyBagJson.h"
+#include "host/TextBox.h"
 #include "host/UserControlHost.h"
 
 namespace host {

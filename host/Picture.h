@@ -1,7 +1,7 @@
 // A picture object as controls hold it: a bitmap or an icon it owns, or an
 // empty picture (handle 0). An icon is its colour bitmap and its mask (set
-// bits transparent), both 32-bit bitmaps; Handle() gives the colour one. Shared, as the form runtime's object references
-// are: whoever holds it keeps the handle alive.
+// bits transparent), both 32-bit bitmaps; Handle() gives the colour one. Shared, as the form runtime's object
+// references are: whoever holds it keeps the handle alive.
 #pragma once
 
 #include <memory>

@@ -1,8 +1,8 @@
 // Icons read from .ico data: the colour image and its AND mask, each turned
 // into a 32-bit bitmap through SetDIBits.
 #include <cstdint>
-#include <cstring>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include "host/Picture.h"
@@ -60,7 +60,8 @@ PicturePtr Picture::FromIconFile(std::span<const unsigned char> bytes) {
     const int width = static_cast<int>(Read32(image, 4));
     const int height = static_cast<int>(Read32(image, 8)) / 2;  // colour image above its mask
     const int bits = Read16(image, 14);
-    if (Read32(image, 0) != 40 || Read32(image, 16) != 0 || width <= 0 || height <= 0 || bits == 0 || bits > 32)
+    if (Read32(image, 0) != 40 || Read32(image, 16) != 0 || width <= 0 || height <= 0 || bits == 0 ||
+        bits > 32)
         return nullptr;
     const std::uint32_t colours = bits <= 8 ? (Read32(image, 32) ? Read32(image, 32) : 1u << bits) : 0;
     const std::size_t colourBytes = std::size_t(win32::DibStride(width, bits)) * std::size_t(height);

@@ -19,7 +19,8 @@ std::vector<std::pair<std::string, PropertyValue>>::iterator PropertyBag::Locate
 }
 
 const PropertyValue* PropertyBag::Find(std::string_view key) const {
-    const auto it = std::ranges::find_if(entries_, [key](const auto& entry) { return SameKey(entry.first, key); });
+    const auto it =
+        std::ranges::find_if(entries_, [key](const auto& entry) { return SameKey(entry.first, key); });
     return it == entries_.end() ? nullptr : &it->second;
 }
 
@@ -35,8 +36,10 @@ void PropertyBag::WriteProperty(std::string_view key, PropertyValue value,
         if (it != entries_.end()) entries_.erase(it);
         return;
     }
-    if (it != entries_.end()) it->second = std::move(value);
-    else entries_.emplace_back(std::string(key), std::move(value));
+    if (it != entries_.end())
+        it->second = std::move(value);
+    else
+        entries_.emplace_back(std::string(key), std::move(value));
 }
 
 std::vector<std::string> PropertyBag::Keys() const {

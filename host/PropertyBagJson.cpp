@@ -24,8 +24,8 @@ PropertyValue TaggedValue(const json& j, const PictureLoader& loadPicture) {
     if (j.contains("name")) return PropertyValue::Font(FontFromJson(j));
     if (j.contains("resource")) {
         const json& resource = j.at("resource");
-        return LoadedPicture(resource.at(0).get<std::string>() + "/" + std::to_string(resource.at(1).get<int>()),
-                             loadPicture);
+        return LoadedPicture(
+            resource.at(0).get<std::string>() + "/" + std::to_string(resource.at(1).get<int>()), loadPicture);
     }
     if (j.size() != 1) throw std::runtime_error("a typed value has exactly one tag");
     const std::string tag = j.begin().key();

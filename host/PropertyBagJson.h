@@ -15,9 +15,8 @@
 #pragma once
 
 #include <functional>
-#include <string>
-
 #include <nlohmann/json.hpp>
+#include <string>
 
 #include "host/PropertyBag.h"
 

@@ -39,11 +39,16 @@ std::optional<std::int64_t> ParseNumber(const std::string& text) {
 // Every value that has a numeric reading (True is -1, as the runtime's booleans are).
 std::optional<std::int64_t> Numeric(const auto& value) {
     using V = std::decay_t<decltype(value)>;
-    if constexpr (std::is_same_v<V, std::monostate>) return 0;
-    else if constexpr (std::is_same_v<V, bool>) return value ? -1 : 0;
-    else if constexpr (std::is_same_v<V, std::int16_t> || std::is_same_v<V, std::int32_t>) return value;
-    else if constexpr (std::is_same_v<V, std::string>) return ParseNumber(value);
-    else return std::nullopt;
+    if constexpr (std::is_same_v<V, std::monostate>)
+        return 0;
+    else if constexpr (std::is_same_v<V, bool>)
+        return value ? -1 : 0;
+    else if constexpr (std::is_same_v<V, std::int16_t> || std::is_same_v<V, std::int32_t>)
+        return value;
+    else if constexpr (std::is_same_v<V, std::string>)
+        return ParseNumber(value);
+    else
+        return std::nullopt;
 }
 
 template <typename T>

@@ -50,7 +50,8 @@ private:
     explicit PropertyValue(T v) : value_(std::move(v)) {}
 
     // The order matches Type.
-    std::variant<std::monostate, std::int16_t, std::int32_t, bool, std::string, PicturePtr, host::Font> value_;
+    std::variant<std::monostate, std::int16_t, std::int32_t, bool, std::string, PicturePtr, host::Font>
+        value_;
 };
 
 }  // namespace host

@@ -124,8 +124,9 @@ void UserControl::Cls() {
 void UserControl::SetFont(const Font& font) {
     font_ = font;
     const win32::HFONT created = win32::CreateFontA(
-        win32::FontHeightFromPoints(font.size), 0, 0, 0, font.bold ? win32::FW_BOLD : win32::FW_NORMAL, font.italic,
-        font.underline, font.strikethrough, static_cast<win32::DWORD>(font.charset), 0, 0, 0, 0, font.name.c_str());
+        win32::FontHeightFromPoints(font.size), 0, 0, 0, font.bold ? win32::FW_BOLD : win32::FW_NORMAL,
+        font.italic, font.underline, font.strikethrough, static_cast<win32::DWORD>(font.charset), 0, 0, 0, 0,
+        font.name.c_str());
     if (!created) return;
     const win32::HGDIOBJ previous = win32::SelectObject(dc_, created);
     if (!originalFont_) originalFont_ = previous;

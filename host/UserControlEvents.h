@@ -36,8 +36,10 @@ public:
     virtual void UserControl_ExitFocus() {}
     virtual void UserControl_KeyDown(std::int16_t& /*keyCode*/, std::int16_t /*shift*/) {}
     virtual void UserControl_KeyUp(std::int16_t& /*keyCode*/, std::int16_t /*shift*/) {}
-    virtual void UserControl_MouseDown(std::int16_t /*button*/, std::int16_t /*shift*/, float /*x*/, float /*y*/) {}
-    virtual void UserControl_MouseUp(std::int16_t /*button*/, std::int16_t /*shift*/, float /*x*/, float /*y*/) {}
+    virtual void UserControl_MouseDown(std::int16_t /*button*/, std::int16_t /*shift*/, float /*x*/,
+                                       float /*y*/) {}
+    virtual void UserControl_MouseUp(std::int16_t /*button*/, std::int16_t /*shift*/, float /*x*/,
+                                     float /*y*/) {}
     virtual void UserControl_Click() {}
     virtual void UserControl_DblClick() {}
     virtual void UserControl_AccessKeyPress(std::int16_t /*keyAscii*/) {}

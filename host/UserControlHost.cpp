@@ -54,7 +54,8 @@ std::unique_ptr<Control> MakeUserControl(const nlohmann::json& entry, const std:
     site.height = rect.at(3);
     site.tabIndex = entry.value("tabIndex", 0);
     site.toolTipText = entry.value("toolTipText", std::string());
-    const PropertyBag bag = PropertyBagFromJson(entry.value("settings", nlohmann::json::object()), FormPictureLoader());
+    const PropertyBag bag =
+        PropertyBagFromJson(entry.value("settings", nlohmann::json::object()), FormPictureLoader());
     return std::make_unique<UserControlHost>(kind, (*factory)(site, bag));
 }
 

@@ -51,7 +51,8 @@ void UserControl::PaintPicture(const Picture& picture, float x, float y, float w
         for (int tx = 0; tx < w; ++tx) {
             const auto sx = static_cast<std::size_t>((2LL * tx + 1) * sw / (2LL * w));
             const std::size_t from = sy * static_cast<std::size_t>(sw) + sx;
-            const std::size_t to = static_cast<std::size_t>(ty) * static_cast<std::size_t>(w) + static_cast<std::size_t>(tx);
+            const std::size_t to =
+                static_cast<std::size_t>(ty) * static_cast<std::size_t>(w) + static_cast<std::size_t>(tx);
             scaled[to] = source[from];
             if (!mask.empty()) opaque[to] = (mask[from] & 0xFFFFFF) == 0;
         }
@@ -59,18 +60,20 @@ void UserControl::PaintPicture(const Picture& picture, float x, float y, float w
     const int left = Round(x), top = Round(y);
     if (mask.empty()) {
         const win32::BITMAPINFO info = TopDown32(w, h);
-        win32::SetDIBitsToDevice(dc_, left, top, static_cast<win32::DWORD>(w), static_cast<win32::DWORD>(h), 0, 0, 0,
-                                 static_cast<win32::UINT>(h), scaled.data(), &info, win32::DIB_RGB_COLORS);
+        win32::SetDIBitsToDevice(dc_, left, top, static_cast<win32::DWORD>(w), static_cast<win32::DWORD>(h),
+                                 0, 0, 0, static_cast<win32::UINT>(h), scaled.data(), &info,
+                                 win32::DIB_RGB_COLORS);
         return;
     }
     for (int ty = 0; ty < h; ++ty) {
         for (int tx = 0; tx < w; ++tx) {
-            const std::size_t i = static_cast<std::size_t>(ty) * static_cast<std::size_t>(w) + static_cast<std::size_t>(tx);
+            const std::size_t i =
+                static_cast<std::size_t>(ty) * static_cast<std::size_t>(w) + static_cast<std::size_t>(tx);
             if (!opaque[i]) continue;
             const std::uint32_t rgb = scaled[i];  // 0x00RRGGBB as the DIB read it
-            win32::SetPixelV(dc_, left + tx, top + ty, win32::RGB(static_cast<win32::BYTE>(rgb >> 16),
-                                                                  static_cast<win32::BYTE>(rgb >> 8),
-                                                                  static_cast<win32::BYTE>(rgb)));
+            win32::SetPixelV(dc_, left + tx, top + ty,
+                             win32::RGB(static_cast<win32::BYTE>(rgb >> 16),
+                                        static_cast<win32::BYTE>(rgb >> 8), static_cast<win32::BYTE>(rgb)));
         }
     }
 }

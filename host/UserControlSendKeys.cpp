@@ -42,8 +42,10 @@ bool SendKeys(std::string_view keys) {
     if (!forward && keys != "+{TAB}") return false;
     const win32::HWND focus = win32::GetFocus();
     if (!focus) return true;
-    if (Installed()) Installed()(focus, forward);
-    else MoveAmongSiblings(focus, forward);
+    if (Installed())
+        Installed()(focus, forward);
+    else
+        MoveAmongSiblings(focus, forward);
     return true;
 }
 

@@ -77,8 +77,10 @@ LRESULT UserControlWindow::Dispatch(UserControl& control, HWND hwnd, UINT msg, W
             control.RaiseEvent([](UserControlEvents& e) { e.UserControl_Paint(); });
             return 0;
         case WM_SHOWWINDOW:
-            if (wParam) control.RaiseEvent([](UserControlEvents& e) { e.UserControl_Show(); });
-            else control.RaiseEvent([](UserControlEvents& e) { e.UserControl_Hide(); });
+            if (wParam)
+                control.RaiseEvent([](UserControlEvents& e) { e.UserControl_Show(); });
+            else
+                control.RaiseEvent([](UserControlEvents& e) { e.UserControl_Hide(); });
             return 0;
         case WM_SETFOCUS:
             control.RaiseEvent([](UserControlEvents& e) { e.UserControl_EnterFocus(); });
@@ -91,16 +93,19 @@ LRESULT UserControlWindow::Dispatch(UserControl& control, HWND hwnd, UINT msg, W
         case WM_KEYDOWN:
         case WM_KEYUP: {
             std::int16_t keyCode = static_cast<std::int16_t>(wParam);
-            if (msg == WM_KEYDOWN) control.RaiseEvent([&](UserControlEvents& e) { e.UserControl_KeyDown(keyCode, 0); });
-            else control.RaiseEvent([&](UserControlEvents& e) { e.UserControl_KeyUp(keyCode, 0); });
+            if (msg == WM_KEYDOWN)
+                control.RaiseEvent([&](UserControlEvents& e) { e.UserControl_KeyDown(keyCode, 0); });
+            else
+                control.RaiseEvent([&](UserControlEvents& e) { e.UserControl_KeyUp(keyCode, 0); });
             return 0;
         }
         case WM_SYSKEYDOWN: {
             const int key = std::toupper(static_cast<int>(wParam & 0xFF));
             for (char c : control.AccessKeys()) {
                 if (std::toupper(static_cast<unsigned char>(c)) != key) continue;
-                control.RaiseEvent(
-                    [&](UserControlEvents& e) { e.UserControl_AccessKeyPress(static_cast<std::int16_t>(key)); });
+                control.RaiseEvent([&](UserControlEvents& e) {
+                    e.UserControl_AccessKeyPress(static_cast<std::int16_t>(key));
+                });
                 return 0;
             }
             return DefWindowProcA(hwnd, msg, wParam, lParam);
@@ -110,9 +115,7 @@ LRESULT UserControlWindow::Dispatch(UserControl& control, HWND hwnd, UINT msg, W
         case WM_MBUTTONDOWN:
         case WM_LBUTTONUP:
         case WM_RBUTTONUP:
-        case WM_MBUTTONUP:
-            MouseButton(control, msg, wParam, lParam);
-            return 0;
+        case WM_MBUTTONUP: MouseButton(control, msg, wParam, lParam); return 0;
         case WM_LBUTTONDBLCLK:
             // The runtime's order for a double click: MouseDown, MouseUp,
             // Click, DblClick, MouseUp; the second release raises no Click.

@@ -30,7 +30,8 @@ protected:
         const double ms = sinceStart_.nsecsElapsed() / 1e6;
         // Let the paint finish first, then report.
         auto* window = static_cast<QWidget*>(watched);
-        QMetaObject::invokeMethod(this, [this, window, ms] { Report(window, ms); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, window, ms] { Report(window, ms); }, Qt::QueuedConnection);
         return false;
     }
 

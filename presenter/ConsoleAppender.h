@@ -12,7 +12,9 @@ namespace presenter {
 
 class ConsoleAppender {
 public:
-    explicit ConsoleAppender(QTextDocument* document) : cursor_(document) { cursor_.movePosition(QTextCursor::End); }
+    explicit ConsoleAppender(QTextDocument* document) : cursor_(document) {
+        cursor_.movePosition(QTextCursor::End);
+    }
 
     void Append(std::string_view chunk);
     void Reset();

@@ -100,7 +100,8 @@ void MoveFocus(HWND, bool forward) {
 
 }  // namespace
 
-ControlWidget::ControlWidget(host::UserControl& control, QWidget* parent) : QWidget(parent), control_(&control) {
+ControlWidget::ControlWidget(host::UserControl& control, QWidget* parent)
+    : QWidget(parent), control_(&control) {
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
 }
@@ -117,7 +118,8 @@ void ControlWidget::paintEvent(QPaintEvent*) {
     const HRGN region = CreateRectRgn(0, 0, 0, 0);
     if (GetWindowRgn(hWnd(), region) != ERROR) {
         QRegion clip;
-        for (const RECT& r : GetRegionRects(region)) clip += QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+        for (const RECT& r : GetRegionRects(region))
+            clip += QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
         painter.setClipRegion(clip);
     }
     DeleteObject(region);
@@ -137,11 +139,16 @@ void ControlWidget::SendMouse(UINT message, QMouseEvent* event) {
     SendMessageA(hWnd(), message, KeyState(event->buttons(), event->modifiers()), MAKELPARAM(at.x(), at.y()));
 }
 
-void ControlWidget::mousePressEvent(QMouseEvent* event) { SendMouse(ButtonMessage(event->button(), true), event); }
-void ControlWidget::mouseReleaseEvent(QMouseEvent* event) { SendMouse(ButtonMessage(event->button(), false), event); }
+void ControlWidget::mousePressEvent(QMouseEvent* event) {
+    SendMouse(ButtonMessage(event->button(), true), event);
+}
+void ControlWidget::mouseReleaseEvent(QMouseEvent* event) {
+    SendMouse(ButtonMessage(event->button(), false), event);
+}
 
 void ControlWidget::mouseDoubleClickEvent(QMouseEvent* event) {
-    SendMouse(event->button() == Qt::LeftButton ? WM_LBUTTONDBLCLK : ButtonMessage(event->button(), true), event);
+    SendMouse(event->button() == Qt::LeftButton ? WM_LBUTTONDBLCLK : ButtonMessage(event->button(), true),
+              event);
 }
 
 void ControlWidget::mouseMoveEvent(QMouseEvent* event) { SendMouse(WM_MOUSEMOVE, event); }
@@ -152,7 +159,8 @@ void ControlWidget::enterEvent(QEnterEvent* event) {
     FeedPointer(event->globalPosition().toPoint());
     if (!IsWindowEnabled(hWnd())) return;
     const QPoint at = event->position().toPoint();
-    SendMessageA(hWnd(), WM_MOUSEMOVE, KeyState(QApplication::mouseButtons(), QApplication::keyboardModifiers()),
+    SendMessageA(hWnd(), WM_MOUSEMOVE,
+                 KeyState(QApplication::mouseButtons(), QApplication::keyboardModifiers()),
                  MAKELPARAM(at.x(), at.y()));
 }
 
@@ -185,13 +193,16 @@ bool ControlWidget::event(QEvent* event) {
     // still gets its key-down first.
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) SendMessageA(hWnd(), WM_KEYDOWN, 9, 0);
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+            SendMessageA(hWnd(), WM_KEYDOWN, 9, 0);
     }
     if (event->type() == QEvent::ToolTip) {
         const std::string text = control_ ? control_->Extender().ToolTipText() : std::string();
         auto* help = static_cast<QHelpEvent*>(event);
-        if (text.empty()) QToolTip::hideText();
-        else QToolTip::showText(help->globalPos(), QString::fromStdString(text), this);
+        if (text.empty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), QString::fromStdString(text), this);
         return true;
     }
     return QWidget::event(event);
@@ -235,7 +246,8 @@ static void Place(HWND hwnd, QPoint at, int width, int height) {
     GetWindowRect(hwnd, &now);
     POINT topLeft{now.left, now.top};
     if (const HWND parent = GetParent(hwnd)) ScreenToClient(parent, &topLeft);
-    if (topLeft.x == at.x() && topLeft.y == at.y() && now.right - now.left == width && now.bottom - now.top == height)
+    if (topLeft.x == at.x() && topLeft.y == at.y() && now.right - now.left == width &&
+        now.bottom - now.top == height)
         return;
     MoveWindow(hwnd, at.x(), at.y(), width, height, TRUE);
 }
@@ -285,9 +297,10 @@ ControlWindow::ControlWindow(host::UserControlHost& control, QWidget* parent)
     });
     widget_->setEnabled(IsWindowEnabled(uc.hWnd()));
     widget_->setCursor(PointerShape(uc.MousePointer()));
-    pointerConnection_ = uc.PropertyChangedNotification.Connect([widget = widget_, &uc](const std::string& name) {
-        if (widget && name == "MousePointer") widget->setCursor(PointerShape(uc.MousePointer()));
-    });
+    pointerConnection_ =
+        uc.PropertyChangedNotification.Connect([widget = widget_, &uc](const std::string& name) {
+            if (widget && name == "MousePointer") widget->setCursor(PointerShape(uc.MousePointer()));
+        });
     control_.SetView(this);
 }
 

@@ -30,8 +30,10 @@ std::unique_ptr<host::ControlView> MakeView(host::Control& control, QWidget* par
     switch (control.Kind()) {
         case host::ControlKind::TextBox: return Make<TextBoxView, host::TextBox>(control, parent, widget);
         case host::ControlKind::Label: return Make<LabelView, host::Label>(control, parent, widget);
-        case host::ControlKind::Button: return Make<ButtonStandInView, host::ButtonStandIn>(control, parent, widget);
-        case host::ControlKind::UserControl: return Make<ControlWindow, host::UserControlHost>(control, parent, widget);
+        case host::ControlKind::Button:
+            return Make<ButtonStandInView, host::ButtonStandIn>(control, parent, widget);
+        case host::ControlKind::UserControl:
+            return Make<ControlWindow, host::UserControlHost>(control, parent, widget);
     }
     return nullptr;
 }

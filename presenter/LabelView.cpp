@@ -24,7 +24,8 @@ LabelView::~LabelView() {
 }
 
 void LabelView::TextReplaced() {
-    widget_->setText(QString::fromLatin1(label_.Caption().data(), static_cast<qsizetype>(label_.Caption().size())));
+    widget_->setText(
+        QString::fromLatin1(label_.Caption().data(), static_cast<qsizetype>(label_.Caption().size())));
     if (label_.autoSize) widget_->resize(widget_->sizeHint());
 }
 

@@ -21,7 +21,8 @@ QImage ImageFromIco(QByteArray bytes) {
 QByteArray ResourceBytes(int id, const char* type) {
     const host::ResourceEntry* entry = host::FindResource(id, type);
     if (!entry) return {};
-    return QByteArray(reinterpret_cast<const char*>(entry->bytes.data()), static_cast<qsizetype>(entry->bytes.size()));
+    return QByteArray(reinterpret_cast<const char*>(entry->bytes.data()),
+                      static_cast<qsizetype>(entry->bytes.size()));
 }
 
 }  // namespace

@@ -61,7 +61,8 @@ std::optional<win32::FileDialogAnswer> QtFileDialogs::Run(const win32::FileDialo
     // it is, and without it the layer changes folder afterwards.
     while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
         const QString path = dialog.selectedFiles().first();
-        const bool askCreate = !request.save && (request.flags & win32::OFN_CREATEPROMPT) && !QFileInfo::exists(path);
+        const bool askCreate =
+            !request.save && (request.flags & win32::OFN_CREATEPROMPT) && !QFileInfo::exists(path);
         if (askCreate && !ConfirmCreate(&dialog, path)) continue;
         const int filter = static_cast<int>(dialog.nameFilters().indexOf(dialog.selectedNameFilter())) + 1;
         return win32::FileDialogAnswer{path.toStdString(), filter > 0 ? filter : 1};

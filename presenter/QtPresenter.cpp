@@ -23,10 +23,8 @@ bool IsUserInput(QEvent::Type type) {
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
         case QEvent::Wheel:
-        case QEvent::ShortcutOverride:
-            return true;
-        default:
-            return false;
+        case QEvent::ShortcutOverride: return true;
+        default: return false;
     }
 }
 
@@ -116,7 +114,8 @@ bool QtPresenter::eventFilter(QObject* watched, QEvent* event) {
 void QtPresenter::MessagePosted() {
     if (pumpQueued_) return;
     pumpQueued_ = true;
-    QMetaObject::invokeMethod(this, [this] { Pump(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { Pump(); }, Qt::QueuedConnection);
 }
 
 void QtPresenter::TimersChanged() {

@@ -11,7 +11,9 @@
 namespace presenter {
 namespace {
 
-QString FromAnsi(std::string_view text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
+QString FromAnsi(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 bool Has(host::ScrollBars bars, host::ScrollBars which) {
     return bars == which || bars == host::ScrollBars::Both;
@@ -23,8 +25,8 @@ TextBoxView::TextBoxView(host::TextBox& box, QWidget* parent) : box_(box) {
     if (box.multiLine) {
         multi_ = new QPlainTextEdit(parent);
         const bool horizontal = Has(box.scrollBars, host::ScrollBars::Horizontal);
-        multi_->setVerticalScrollBarPolicy(Has(box.scrollBars, host::ScrollBars::Vertical) ? Qt::ScrollBarAlwaysOn
-                                                                                            : Qt::ScrollBarAlwaysOff);
+        multi_->setVerticalScrollBarPolicy(
+            Has(box.scrollBars, host::ScrollBars::Vertical) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
         multi_->setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
         // Without a horizontal scroll bar long lines wrap, as in the platform's box.
         multi_->setLineWrapMode(horizontal ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);

@@ -15,7 +15,7 @@ enum ResourceId : int {
     kResConvertIcon = 103,
     kResExitIcon = 104,
     kResLinkCursor = 105,
-    kResMainForm = 201,   // "FORM": frmDOSOutput's description
+    kResMainForm = 201,  // "FORM": frmDOSOutput's description
 };
 
 std::span<const host::ResourceEntry> EmbeddedResources();

@@ -37,7 +37,8 @@ BENCHMARK(BM_OutputThroughput)->Arg(1 << 20)->Arg(10 << 20)->Unit(benchmark::kMi
 
 void BM_TrivialCommandThroughCmd(benchmark::State& state) {
     // The interpreter is installed in bin/, beside bench/.
-    win32::SetSystemFolder((std::filesystem::path(win32::ApplicationFolder()).parent_path() / "bin").string());
+    win32::SetSystemFolder(
+        (std::filesystem::path(win32::ApplicationFolder()).parent_path() / "bin").string());
     const std::string command = "cmd /c " + ChildProgram() + " silent";
     app::DOSOutputs runner;
     for (auto _ : state) benchmark::DoNotOptimize(runner.ExecuteCommand(command));

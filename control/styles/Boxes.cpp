@@ -15,7 +15,8 @@ void FillRectSolid(win32::HDC hdc, const win32::RECT& rect, Color color) {
     }
 }
 
-void FillBox(win32::HDC hdc, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, Color color) {
+void FillBox(win32::HDC hdc, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
+             Color color) {
     try {
         const win32::RECT rect{x, y, CheckedAdd(x, width), CheckedAdd(y, height)};
         FillRectSolid(hdc, rect, color);
@@ -23,7 +24,8 @@ void FillBox(win32::HDC hdc, std::int32_t x, std::int32_t y, std::int32_t width,
     }
 }
 
-void DrawBox(win32::HDC hdc, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, Color color) {
+void DrawBox(win32::HDC hdc, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
+             Color color) {
     try {
         ScopedPen pen(ToColorRef(color));
         ScopedSelect select(hdc, pen.Get());
@@ -52,11 +54,12 @@ void DrawEdgeBox(win32::HDC hdc, float left, float top, float width, float heigh
     }
 }
 
-void DrawDoubleFrame(win32::HDC surface, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
-                     Color outerColor, Color innerColor, Color cornerColor) {
+void DrawDoubleFrame(win32::HDC surface, std::int32_t x, std::int32_t y, std::int32_t width,
+                     std::int32_t height, Color outerColor, Color innerColor, Color cornerColor) {
     try {
         DrawBox(surface, x, y, CheckedSub(width, 1), CheckedSub(height, 1), outerColor);
-        DrawBox(surface, CheckedAdd(x, 1), CheckedAdd(y, 1), CheckedSub(width, 1), CheckedSub(height, 1), innerColor);
+        DrawBox(surface, CheckedAdd(x, 1), CheckedAdd(y, 1), CheckedSub(width, 1), CheckedSub(height, 1),
+                innerColor);
         // The two corners of the 2-pixel frame that neither outline covers.
         win32::SetPixelV(surface, x, CheckedAdd(y, height), ToColorRef(cornerColor));
         win32::SetPixelV(surface, CheckedAdd(x, width), y, ToColorRef(cornerColor));

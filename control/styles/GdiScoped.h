@@ -80,7 +80,8 @@ private:
 // A memory DC compatible with another DC (or the screen), deleted at scope end.
 class ScopedMemoryDC {
 public:
-    explicit ScopedMemoryDC(win32::HDC compatibleWith = nullptr) : hdc_(win32::CreateCompatibleDC(compatibleWith)) {}
+    explicit ScopedMemoryDC(win32::HDC compatibleWith = nullptr)
+        : hdc_(win32::CreateCompatibleDC(compatibleWith)) {}
     ~ScopedMemoryDC() {
         if (hdc_) win32::DeleteDC(hdc_);
     }

@@ -30,7 +30,8 @@ struct Ramp {
         const auto channel = [i](std::int32_t from, float delta) {
             return RoundToInt32(from + static_cast<double>(delta) * i);
         };
-        return channel(from_.red, red_) + 256 * channel(from_.green, green_) + 65536 * channel(from_.blue, blue_);
+        return channel(from_.red, red_) + 256 * channel(from_.green, green_) +
+               65536 * channel(from_.blue, blue_);
     }
 
 private:

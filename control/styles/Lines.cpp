@@ -4,7 +4,8 @@
 
 namespace control::styles {
 
-void DrawLineDC(win32::HDC hdc, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, Color color) {
+void DrawLineDC(win32::HDC hdc, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
+                Color color) {
     try {
         ScopedPen pen(ToColorRef(color));
         ScopedSelect select(hdc, pen.Get());
@@ -15,7 +16,8 @@ void DrawLineDC(win32::HDC hdc, std::int32_t x1, std::int32_t y1, std::int32_t x
     }
 }
 
-void DrawLine(win32::HDC surface, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, Color color) {
+void DrawLine(win32::HDC surface, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
+              Color color) {
     DrawLineDC(surface, x1, y1, x2, y2, color);
 }
 

@@ -39,10 +39,12 @@ void PaintFrameAndCorners(HDC dc, int w, int h) {
     DrawLine(dc, w - 1, 1, w - 1, h - 1, kFrame);
     DrawLine(dc, 1, h - 1, w - 1, h - 1, kFrame);
     SetPixels(dc, 0x906E48, {{1, 1}, {1, h - 2}, {w - 2, 1}, {w - 2, h - 2}});
-    SetPixels(dc, 0xA28B6A,
-              {{0, 1}, {1, 0}, {1, h - 1}, {0, h - 2}, {w - 1, h - 2}, {w - 2, h - 1}, {w - 2, 0}, {w - 1, 1}});
-    SetPixels(dc, 0xCAC7BF,
-              {{1, 2}, {2, 1}, {2, h - 2}, {1, h - 3}, {w - 2, h - 3}, {w - 3, h - 2}, {w - 3, 1}, {w - 2, 2}});
+    SetPixels(
+        dc, 0xA28B6A,
+        {{0, 1}, {1, 0}, {1, h - 1}, {0, h - 2}, {w - 1, h - 2}, {w - 2, h - 1}, {w - 2, 0}, {w - 1, 1}});
+    SetPixels(
+        dc, 0xCAC7BF,
+        {{1, 2}, {2, 1}, {2, h - 2}, {1, h - 3}, {w - 2, h - 3}, {w - 3, h - 2}, {w - 3, 1}, {w - 2, 2}});
 }
 
 void PaintHoverRing(HDC dc, int w, int h) {
@@ -68,8 +70,18 @@ void PaintDisabled(const FaceState& face, int w, int h) {
     face.setBackColor(0xEAF4F5);
     DrawBox(face.dc, 0, 0, w - 1, h - 1, 0xBAC7C9);
     SetPixels(face.dc, 0xC7D5D8,
-              {{0, 1}, {1, 1}, {1, 0}, {0, h - 2}, {1, h - 2}, {1, h - 1}, {w - 1, 1}, {w - 2, 1}, {w - 2, 0},
-               {w - 1, h - 2}, {w - 2, h - 2}, {w - 2, h - 1}});
+              {{0, 1},
+               {1, 1},
+               {1, 0},
+               {0, h - 2},
+               {1, h - 2},
+               {1, h - 1},
+               {w - 1, 1},
+               {w - 2, 1},
+               {w - 2, 0},
+               {w - 1, h - 2},
+               {w - 2, h - 2},
+               {w - 2, h - 1}});
 }
 
 }  // namespace
@@ -95,11 +107,8 @@ void PaintRoundedGradient(const FaceState& face) {
             PaintPressedFace(dc, w, h);
             PaintFrameAndCorners(dc, w, h);
             break;
-        case ButtonState::Disabled:
-            PaintDisabled(face, w, h);
-            break;
-        case ButtonState::Defaulted:
-            break;
+        case ButtonState::Disabled: PaintDisabled(face, w, h); break;
+        case ButtonState::Defaulted: break;
     }
 }
 

@@ -1,12 +1,11 @@
 // Style 5 in the palette derived from BackColor: every colour is BackColor
 // with all channels shifted by a fixed amount (clamped), and the accent ring
 // is HighlightColor (hover) or the system highlight (focus), shifted alike.
-#include "control/styles/RoundedGradient.h"
-
 #include "control/styles/Boxes.h"
 #include "control/styles/Colors.h"
 #include "control/styles/Gradients.h"
 #include "control/styles/Lines.h"
+#include "control/styles/RoundedGradient.h"
 
 namespace control::styles {
 namespace {
@@ -40,8 +39,9 @@ void PaintFrame(HDC dc, int w, int h, Shifted s) {
     DrawLine(dc, 2, h - 1, w - 2, h - 1, dark);
     DrawLine(dc, w - 1, 0, w - 1, h, dark);
     SetPixels(dc, dark, {{1, 1}, {1, h - 2}, {w - 2, 1}, {w - 2, h - 2}});
-    SetPixels(dc, s(-21),
-              {{1, 0}, {w - 2, 0}, {0, 1}, {0, h - 2}, {1, h - 1}, {w - 2, h - 1}, {w - 1, 1}, {w - 1, h - 2}});
+    SetPixels(
+        dc, s(-21),
+        {{1, 0}, {w - 2, 0}, {0, 1}, {0, h - 2}, {1, h - 1}, {w - 2, h - 1}, {w - 1, 1}, {w - 1, h - 2}});
 }
 
 void PaintAccentRing(HDC dc, int w, int h, Shifted t) {
@@ -77,8 +77,18 @@ void PaintPressed(HDC dc, int w, int h, Shifted s) {
 void PaintDisabled(HDC dc, int w, int h, Shifted s) {
     DrawBox(dc, 0, 0, w - 1, h - 1, s(-64));
     SetPixels(dc, s(-53),
-              {{0, 1}, {1, 1}, {1, 0}, {0, h - 2}, {1, h - 2}, {1, h - 1}, {w - 1, 1}, {w - 2, 1}, {w - 2, 0},
-               {w - 1, h - 2}, {w - 2, h - 2}, {w - 2, h - 1}});
+              {{0, 1},
+               {1, 1},
+               {1, 0},
+               {0, h - 2},
+               {1, h - 2},
+               {1, h - 1},
+               {w - 1, 1},
+               {w - 2, 1},
+               {w - 2, 0},
+               {w - 1, h - 2},
+               {w - 2, h - 2},
+               {w - 2, h - 1}});
 }
 
 bool ShowsAccentRing(const FaceState& face) {
@@ -108,14 +118,9 @@ void PaintRoundedGradientCustom(const FaceState& face) {
                 PaintAccentRing(dc, w, h, Shifted{accent});
             }
             break;
-        case ButtonState::Pressed:
-            PaintPressed(dc, w, h, s);
-            break;
-        case ButtonState::Disabled:
-            PaintDisabled(dc, w, h, s);
-            break;
-        case ButtonState::Defaulted:
-            break;
+        case ButtonState::Pressed: PaintPressed(dc, w, h, s); break;
+        case ButtonState::Disabled: PaintDisabled(dc, w, h, s); break;
+        case ButtonState::Defaulted: break;
     }
 }
 

@@ -21,7 +21,8 @@ inline double RoundHalfEven(double value) {
 // not a number) is the run-time error the drawing routines stop on.
 inline std::int32_t RoundToInt32(double value) {
     const double rounded = RoundHalfEven(value);
-    if (!(rounded >= std::numeric_limits<std::int32_t>::min() && rounded <= std::numeric_limits<std::int32_t>::max()))
+    if (!(rounded >= std::numeric_limits<std::int32_t>::min() &&
+          rounded <= std::numeric_limits<std::int32_t>::max()))
         throw std::overflow_error("value out of 32-bit range");
     return static_cast<std::int32_t>(rounded);
 }

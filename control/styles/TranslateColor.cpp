@@ -6,7 +6,8 @@ namespace control::styles {
 Color TranslateColor(std::int32_t oleColor) {
     try {
         win32::COLORREF translated = 0;
-        if (win32::FAILED(win32::OleTranslateColor(static_cast<win32::OLE_COLOR>(oleColor), nullptr, &translated)))
+        if (win32::FAILED(
+                win32::OleTranslateColor(static_cast<win32::OLE_COLOR>(oleColor), nullptr, &translated)))
             return -1;
         return static_cast<Color>(translated);
     } catch (...) {

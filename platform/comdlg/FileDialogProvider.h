@@ -20,17 +20,17 @@ struct FileDialogRequest {
     HWND dialog = nullptr;  // its rectangle is where the dialog goes
     std::string title;      // empty: the provider's own ("Open", "Save As")
     std::vector<std::pair<std::string, std::string>> filters;  // description, patterns (";"-separated)
-    int filterIndex = 1;    // 1-based; 0 or out of range: the first
-    std::string initialDir; // empty: the current folder
-    std::string fileName;   // put into the name field
-    std::string defaultExtension;  // without a leading dot
-    DWORD flags = 0;        // the OFN_ flags as given
-    DWORD structSize = 0;   // lStructSize of the caller's record
+    int filterIndex = 1;                                       // 1-based; 0 or out of range: the first
+    std::string initialDir;                                    // empty: the current folder
+    std::string fileName;                                      // put into the name field
+    std::string defaultExtension;                              // without a leading dot
+    DWORD flags = 0;                                           // the OFN_ flags as given
+    DWORD structSize = 0;                                      // lStructSize of the caller's record
 };
 
 struct FileDialogAnswer {
-    std::string path;       // full path of the chosen file
-    int filterIndex = 1;    // the filter in effect when it was chosen
+    std::string path;     // full path of the chosen file
+    int filterIndex = 1;  // the filter in effect when it was chosen
 };
 
 class FileDialogProvider {
@@ -60,8 +60,8 @@ public:
 
     struct Shown {
         FileDialogRequest request;
-        RECT dialogRect;       // GetWindowRect of the dialog window
-        HWND dialogParent;     // GetParent of the dialog window
+        RECT dialogRect;    // GetWindowRect of the dialog window
+        HWND dialogParent;  // GetParent of the dialog window
     };
     std::vector<Shown> shown;
 

@@ -30,10 +30,10 @@ RECT CentreOn(HWND owner) {
 FileDialogWindows::FileDialogWindows(HWND owner, const char* title) {
     EnsureDialogClass();
     const RECT r = CentreOn(owner);
-    dialog_ = CreateWindowExA(0, kDialogClass, title ? title : "", WS_POPUP | WS_CAPTION | WS_SYSMENU,
-                              r.left, r.top, r.right - r.left, r.bottom - r.top, owner, nullptr, nullptr,
-                              nullptr);
-    hookChild_ = CreateWindowExA(0, kDialogClass, "", WS_CHILD, 0, 0, 0, 0, dialog_, nullptr, nullptr, nullptr);
+    dialog_ = CreateWindowExA(0, kDialogClass, title ? title : "", WS_POPUP | WS_CAPTION | WS_SYSMENU, r.left,
+                              r.top, r.right - r.left, r.bottom - r.top, owner, nullptr, nullptr, nullptr);
+    hookChild_ =
+        CreateWindowExA(0, kDialogClass, "", WS_CHILD, 0, 0, 0, 0, dialog_, nullptr, nullptr, nullptr);
 }
 
 FileDialogWindows::~FileDialogWindows() {

@@ -79,7 +79,8 @@ bool Store(OPENFILENAMEA& ofn, const std::string& path, int filterIndex) {
     const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
     const std::size_t dot = path.find_last_of('.');
     ofn.nFileOffset = static_cast<WORD>(nameStart);
-    ofn.nFileExtension = static_cast<WORD>(dot != std::string::npos && dot > nameStart ? dot + 1 : path.size());
+    ofn.nFileExtension =
+        static_cast<WORD>(dot != std::string::npos && dot > nameStart ? dot + 1 : path.size());
     if (ofn.lpstrFileTitle && ofn.nMaxFileTitle > 0) {
         const std::string title = path.substr(nameStart);
         const std::size_t n = std::min<std::size_t>(title.size(), ofn.nMaxFileTitle - 1);

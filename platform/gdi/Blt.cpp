@@ -10,7 +10,9 @@ namespace {
 
 constexpr std::uint32_t kRgb = 0x00FFFFFF;
 
-bool NeedsSource(DWORD rop) { return rop == SRCCOPY || rop == SRCPAINT || rop == SRCAND || rop == SRCINVERT || rop == NOTSRCCOPY; }
+bool NeedsSource(DWORD rop) {
+    return rop == SRCCOPY || rop == SRCPAINT || rop == SRCAND || rop == SRCINVERT || rop == NOTSRCCOPY;
+}
 bool NeedsBrush(DWORD rop) { return rop == PATCOPY; }
 bool Known(DWORD rop) {
     return NeedsSource(rop) || NeedsBrush(rop) || rop == DSTINVERT || rop == BLACKNESS || rop == WHITENESS;
@@ -70,7 +72,8 @@ BOOL BitBlt(HDC dest, int x, int y, int w, int h, HDC src, int xSrc, int ySrc, D
         srcY0 = std::max<long long>(0, -static_cast<long long>(ySrc));
         srcY1 = std::min<long long>(h, static_cast<long long>(sourceBitmap->height) - ySrc);
         if (srcX0 >= srcX1 || srcY0 >= srcY1) return TRUE;
-        source = CopySource(*sourceBitmap, int(xSrc + srcX0), int(ySrc + srcY0), int(xSrc + srcX1), int(ySrc + srcY1));
+        source = CopySource(*sourceBitmap, int(xSrc + srcX0), int(ySrc + srcY0), int(xSrc + srcX1),
+                            int(ySrc + srcY1));
     }
     const long long left = static_cast<long long>(x) + srcX0;  // 64 bits: x + w may pass INT_MAX
     const std::size_t stride = std::size_t(srcX1 - srcX0);
@@ -78,9 +81,10 @@ BOOL BitBlt(HDC dest, int x, int y, int w, int h, HDC src, int xSrc, int ySrc, D
     const long long firstRow = std::max<long long>(srcY0, -static_cast<long long>(y));
     const long long endRow = std::min<long long>(srcY1, static_cast<long long>(target.bitmap()->height) - y);
     for (long long row = firstRow; row < endRow; ++row) {
-        const std::uint32_t* line = source.empty() ? nullptr : source.data() + std::size_t(row - srcY0) * stride;
-        target.ForEachSpan(gdi::ClampToInt(y + row), gdi::ClampToInt(left), gdi::ClampToInt(left + (srcX1 - srcX0)),
-                           [&](std::uint32_t* out, int a, int b) {
+        const std::uint32_t* line =
+            source.empty() ? nullptr : source.data() + std::size_t(row - srcY0) * stride;
+        target.ForEachSpan(gdi::ClampToInt(y + row), gdi::ClampToInt(left),
+                           gdi::ClampToInt(left + (srcX1 - srcX0)), [&](std::uint32_t* out, int a, int b) {
                                for (int i = a; i < b; ++i) {
                                    out[i] = Apply(rop, out[i], line ? line[i - left] : 0, pattern.pixel);
                                }

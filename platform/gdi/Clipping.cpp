@@ -56,8 +56,9 @@ int GetClipRgn(HDC hdc, HRGN hrgn) {
 int IntersectClipRect(HDC hdc, int left, int top, int right, int bottom) {
     gdi::DeviceContext* dc = gdi::LookupDC(hdc);
     if (!dc) return ERROR;
-    const std::vector<RECT> rect = left < right && top < bottom ? std::vector<RECT>{RECT{left, top, right, bottom}}
-                                                                : std::vector<RECT>{};
+    const std::vector<RECT> rect = left < right && top < bottom
+                                       ? std::vector<RECT>{RECT{left, top, right, bottom}}
+                                       : std::vector<RECT>{};
     // Without a clip region everything is visible.
     const std::vector<RECT> everything{RECT{INT_MIN / 2, INT_MIN / 2, INT_MAX / 2, INT_MAX / 2}};
     return SetClip(*dc, gdi::CombineRects(dc->hasClip ? dc->clip : everything, rect, RGN_AND));
@@ -66,8 +67,9 @@ int IntersectClipRect(HDC hdc, int left, int top, int right, int bottom) {
 int ExcludeClipRect(HDC hdc, int left, int top, int right, int bottom) {
     gdi::DeviceContext* dc = gdi::LookupDC(hdc);
     if (!dc) return ERROR;
-    const std::vector<RECT> rect = left < right && top < bottom ? std::vector<RECT>{RECT{left, top, right, bottom}}
-                                                                : std::vector<RECT>{};
+    const std::vector<RECT> rect = left < right && top < bottom
+                                       ? std::vector<RECT>{RECT{left, top, right, bottom}}
+                                       : std::vector<RECT>{};
     return SetClip(*dc, gdi::CombineRects(CurrentClip(*dc), rect, RGN_DIFF));
 }
 

@@ -29,7 +29,8 @@ HDC NewDC(bool screen) {
     dc->pen = static_cast<HPEN>(GetStockObject(BLACK_PEN));
     dc->brush = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     dc->font = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
-    for (HGDIOBJ h : {HGDIOBJ(dc->bitmap), HGDIOBJ(dc->pen), HGDIOBJ(dc->brush), HGDIOBJ(dc->font)}) Retain(h);
+    for (HGDIOBJ h : {HGDIOBJ(dc->bitmap), HGDIOBJ(dc->pen), HGDIOBJ(dc->brush), HGDIOBJ(dc->font)})
+        Retain(h);
     return static_cast<HDC>(gdi::Insert(std::move(dc)));
 }
 
@@ -44,7 +45,8 @@ HDC CreateCompatibleDC(HDC hdc) {
 BOOL DeleteDC(HDC hdc) {
     gdi::DeviceContext* dc = gdi::LookupDC(hdc);
     if (!dc) return FALSE;
-    for (HGDIOBJ h : {HGDIOBJ(dc->bitmap), HGDIOBJ(dc->pen), HGDIOBJ(dc->brush), HGDIOBJ(dc->font)}) Release(h);
+    for (HGDIOBJ h : {HGDIOBJ(dc->bitmap), HGDIOBJ(dc->pen), HGDIOBJ(dc->brush), HGDIOBJ(dc->font)})
+        Release(h);
     gdi::Erase(hdc);
     return TRUE;
 }

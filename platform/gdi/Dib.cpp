@@ -14,13 +14,15 @@ public:
     explicit DibReader(const BITMAPINFO& info, const void* bits)
         : header_(info.bmiHeader), colors_(info.bmiColors), bits_(static_cast<const BYTE*>(bits)) {
         stride_ = DibStride(header_.biWidth, header_.biBitCount);
-        paletteSize_ = header_.biBitCount <= 8 ? (header_.biClrUsed ? header_.biClrUsed : 1u << header_.biBitCount) : 0;
+        paletteSize_ =
+            header_.biBitCount <= 8 ? (header_.biClrUsed ? header_.biClrUsed : 1u << header_.biBitCount) : 0;
     }
 
     static bool Supported(const BITMAPINFOHEADER& h) {
         const int b = h.biBitCount;
-        return h.biSize >= sizeof(BITMAPINFOHEADER) && h.biCompression == BI_RGB && h.biWidth > 0 && h.biHeight != 0 &&
-               h.biHeight != INT32_MIN && (b == 1 || b == 4 || b == 8 || b == 24 || b == 32);
+        return h.biSize >= sizeof(BITMAPINFOHEADER) && h.biCompression == BI_RGB && h.biWidth > 0 &&
+               h.biHeight != 0 && h.biHeight != INT32_MIN &&
+               (b == 1 || b == 4 || b == 8 || b == 24 || b == 32);
     }
 
     // Row index within the buffer (0 = first stored row).
@@ -36,7 +38,9 @@ public:
     }
 
 private:
-    static std::uint32_t Rgb(const BYTE* p) { return (std::uint32_t(p[2]) << 16) | (std::uint32_t(p[1]) << 8) | p[0]; }
+    static std::uint32_t Rgb(const BYTE* p) {
+        return (std::uint32_t(p[2]) << 16) | (std::uint32_t(p[1]) << 8) | p[0];
+    }
     std::uint32_t Palette(unsigned index) const {
         if (index >= paletteSize_) return 0;
         const RGBQUAD& q = colors_[index];
@@ -77,8 +81,8 @@ int GetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT lines, void* bits, BITMAPIN
         h.biSizeImage = DWORD(DibStride(h.biWidth, h.biBitCount) * std::abs(h.biHeight));
         return bitmap->height;
     }
-    if ((h.biBitCount != 24 && h.biBitCount != 32) || h.biCompression != BI_RGB || h.biWidth <= 0 || h.biHeight == 0 ||
-        h.biHeight == INT32_MIN)
+    if ((h.biBitCount != 24 && h.biBitCount != 32) || h.biCompression != BI_RGB || h.biWidth <= 0 ||
+        h.biHeight == 0 || h.biHeight == INT32_MIN)
         return 0;
     const int height = std::abs(h.biHeight);
     const bool bottomUp = h.biHeight > 0;
@@ -98,9 +102,11 @@ int GetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT lines, void* bits, BITMAPIN
     return count;
 }
 
-int SetDIBits(HDC, HBITMAP hbm, UINT start, UINT lines, const void* bits, const BITMAPINFO* info, UINT usage) {
+int SetDIBits(HDC, HBITMAP hbm, UINT start, UINT lines, const void* bits, const BITMAPINFO* info,
+              UINT usage) {
     gdi::Bitmap* bitmap = gdi::LookupBitmap(hbm);
-    if (!bitmap || !bits || !info || usage != DIB_RGB_COLORS || !DibReader::Supported(info->bmiHeader)) return 0;
+    if (!bitmap || !bits || !info || usage != DIB_RGB_COLORS || !DibReader::Supported(info->bmiHeader))
+        return 0;
     const BITMAPINFOHEADER& h = info->bmiHeader;
     const int height = std::abs(h.biHeight);
     if (start >= UINT(height)) return 0;
@@ -139,9 +145,11 @@ int SetDIBitsToDevice(HDC hdc, int xDest, int yDest, DWORD w, DWORD h, int xSrc,
         const long long x0 = std::max<long long>(0, -static_cast<long long>(xSrc));
         const long long x1 = std::min<long long>(width, static_cast<long long>(header.biWidth) - xSrc);
         if (x0 >= x1) continue;
-        target.ForEachSpan(gdi::ClampToInt(yDest + j), gdi::ClampToInt(xDest + x0), gdi::ClampToInt(xDest + x1),
-                           [&](std::uint32_t* row, int a, int b) {
-                               for (int x = a; x < b; ++x) row[x] = reader.Pixel(bufferRow, int(xSrc + (x - static_cast<long long>(xDest))));
+        target.ForEachSpan(gdi::ClampToInt(yDest + j), gdi::ClampToInt(xDest + x0),
+                           gdi::ClampToInt(xDest + x1), [&](std::uint32_t* row, int a, int b) {
+                               for (int x = a; x < b; ++x)
+                                   row[x] = reader.Pixel(bufferRow,
+                                                         int(xSrc + (x - static_cast<long long>(xDest))));
                            });
     }
     return set;

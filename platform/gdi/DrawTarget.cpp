@@ -22,13 +22,15 @@ void FillPixels(std::uint32_t* out, std::size_t n, std::uint32_t v) {
 
 Bitmap* SelectedBitmap(const DeviceContext& dc) { return dc.screen ? nullptr : LookupBitmap(dc.bitmap); }
 
-DrawTarget::DrawTarget(const DeviceContext& dc) : bitmap_(SelectedBitmap(dc)), clip_(dc.hasClip ? &dc.clip : nullptr) {}
+DrawTarget::DrawTarget(const DeviceContext& dc)
+    : bitmap_(SelectedBitmap(dc)), clip_(dc.hasClip ? &dc.clip : nullptr) {}
 
 bool DrawTarget::Visible(int x, int y) const {
     if (!bitmap_ || !bitmap_->Contains(x, y)) return false;
     if (!clip_) return true;
-    return std::any_of(clip_->begin(), clip_->end(),
-                       [&](const RECT& r) { return x >= r.left && x < r.right && y >= r.top && y < r.bottom; });
+    return std::any_of(clip_->begin(), clip_->end(), [&](const RECT& r) {
+        return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
+    });
 }
 
 void DrawTarget::Fill(const RECT& rect, std::uint32_t pixel) {
@@ -36,8 +38,9 @@ void DrawTarget::Fill(const RECT& rect, std::uint32_t pixel) {
     const int top = std::max<int>(rect.top, 0);
     const int bottom = std::min<int>(rect.bottom, bitmap_->height);
     for (int y = top; y < bottom; ++y) {
-        ForEachSpan(y, rect.left, rect.right,
-                    [pixel](std::uint32_t* row, int a, int b) { FillPixels(row + a, std::size_t(b - a), pixel); });
+        ForEachSpan(y, rect.left, rect.right, [pixel](std::uint32_t* row, int a, int b) {
+            FillPixels(row + a, std::size_t(b - a), pixel);
+        });
     }
 }
 

@@ -11,7 +11,9 @@
 namespace win32::gdi {
 
 // COLORREF is 0x00BBGGRR, pixels are 0x00RRGGBB: swap red and blue.
-constexpr std::uint32_t ToPixel(COLORREF c) { return ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu); }
+constexpr std::uint32_t ToPixel(COLORREF c) {
+    return ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
+}
 constexpr COLORREF ToColorRef(std::uint32_t p) { return ToPixel(p); }
 
 inline DeviceContext* LookupDC(HDC hdc) { return LookupAs<DeviceContext>(hdc, ObjectKind::DC); }
@@ -19,7 +21,9 @@ inline Bitmap* LookupBitmap(HGDIOBJ h) { return LookupAs<Bitmap>(h, ObjectKind::
 inline Region* LookupRegion(HGDIOBJ h) { return LookupAs<Region>(h, ObjectKind::Region); }
 
 // Narrows a coordinate sum to int without wrapping (bitmaps are far smaller).
-constexpr int ClampToInt(long long v) { return v < INT32_MIN ? INT32_MIN : v > INT32_MAX ? INT32_MAX : int(v); }
+constexpr int ClampToInt(long long v) {
+    return v < INT32_MIN ? INT32_MIN : v > INT32_MAX ? INT32_MAX : int(v);
+}
 
 // The bitmap a DC draws on; nullptr for a screen DC.
 Bitmap* SelectedBitmap(const DeviceContext& dc);

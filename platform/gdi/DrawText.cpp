@@ -13,7 +13,8 @@ namespace win32 {
 namespace {
 
 int Clamp(long long value) {
-    return int(std::clamp<long long>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    return int(
+        std::clamp<long long>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 // An empty string measured with count -1: the platform answers the line

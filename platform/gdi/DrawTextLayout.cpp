@@ -98,7 +98,8 @@ std::size_t NextLine(std::string_view text, std::size_t pos, const LineRules& ru
             seg = std::string_view(line.text).substr(segStart);
             broken = true;
         }
-        line.segments.push_back({segStart, seg.size(), int(std::min<long long>(x, std::numeric_limits<int>::max()))});
+        line.segments.push_back(
+            {segStart, seg.size(), int(std::min<long long>(x, std::numeric_limits<int>::max()))});
         x += glyphs.Width(seg.data(), int(seg.size()));
         if (broken || i >= text.size()) break;
         if (IsBreak(text[i])) {

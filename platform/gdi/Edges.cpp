@@ -11,7 +11,8 @@ namespace {
 // outer ring, and BF_SOFT changes only the left/top colours.
 using Table = std::array<signed char, 16>;
 constexpr signed char N = -1;
-constexpr signed char HL = COLOR_BTNHIGHLIGHT, LG = COLOR_3DLIGHT, SH = COLOR_BTNSHADOW, DK = COLOR_3DDKSHADOW;
+constexpr signed char HL = COLOR_BTNHIGHLIGHT, LG = COLOR_3DLIGHT, SH = COLOR_BTNSHADOW,
+                      DK = COLOR_3DDKSHADOW;
 constexpr signed char FC = COLOR_BTNFACE, WF = COLOR_WINDOWFRAME, WN = COLOR_WINDOW;
 
 constexpr Table kLTOuter = {N, LG, SH, N, HL, LG, SH, N, DK, LG, SH, N, N, LG, SH, N};
@@ -34,7 +35,8 @@ Colors PickColors(UINT edge, UINT flags) {
     if (flags & BF_MONO) return {kOuterMono[i], kOuterMono[i], kInnerMono[i], kInnerMono[i]};
     if (flags & BF_FLAT) return {kOuterFlat[i], kOuterFlat[i], kInnerFlat[i], kInnerFlat[i]};
     const bool soft = flags & BF_SOFT;
-    return {soft ? kLTOuterSoft[i] : kLTOuter[i], kRBOuter[i], soft ? kLTInnerSoft[i] : kLTInner[i], kRBInner[i]};
+    return {soft ? kLTOuterSoft[i] : kLTOuter[i], kRBOuter[i], soft ? kLTInnerSoft[i] : kLTInner[i],
+            kRBInner[i]};
 }
 
 class EdgePainter {
@@ -54,7 +56,8 @@ private:
 
 void DrawRings(const gdi::DeviceContext& dc, const RECT& r, const Colors& c, UINT flags) {
     EdgePainter p(dc);
-    const bool left = flags & BF_LEFT, top = flags & BF_TOP, right = flags & BF_RIGHT, bottom = flags & BF_BOTTOM;
+    const bool left = flags & BF_LEFT, top = flags & BF_TOP, right = flags & BF_RIGHT,
+               bottom = flags & BF_BOTTOM;
     // Inner runs are one pixel shorter at a corner only where both sides meet.
     const int ltPlus = left && top, rtPlus = right && top, lbPlus = left && bottom, rbPlus = right && bottom;
     if (top) p.Line(c.ltOuter, r.left, r.top, r.right, r.top);

@@ -43,14 +43,16 @@ public:
 
     FT_Face Face(const std::string& file, int index) {
         auto [it, inserted] = faces_.try_emplace({file, index}, nullptr);
-        if (inserted && library_ && FT_New_Face(library_, file.c_str(), index, &it->second) != 0) it->second = nullptr;
+        if (inserted && library_ && FT_New_Face(library_, file.c_str(), index, &it->second) != 0)
+            it->second = nullptr;
         return it->second;
     }
 
     GlyphCache* Cache(FT_Face face, const CacheKey& key) {
         auto [it, inserted] = caches_.try_emplace(key);
         if (inserted)
-            it->second = std::make_unique<GlyphCache>(face, std::get<2>(key), std::get<3>(key), std::get<4>(key));
+            it->second =
+                std::make_unique<GlyphCache>(face, std::get<2>(key), std::get<3>(key), std::get<4>(key));
         return it->second.get();
     }
 
@@ -85,7 +87,8 @@ using FontKey = std::tuple<std::string, LONG, LONG, bool, BYTE>;  // face, heigh
 
 FontKey KeyOf(const LOGFONTA& lf) {
     std::string face(lf.lfFaceName, strnlen(lf.lfFaceName, LF_FACESIZE));
-    std::transform(face.begin(), face.end(), face.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    std::transform(face.begin(), face.end(), face.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
     return {face, lf.lfHeight, lf.lfWeight, lf.lfItalic != 0, lf.lfPitchAndFamily};
 }
 

@@ -18,7 +18,8 @@ using Pattern = std::unique_ptr<FcPattern, PatternDeleter>;
 
 std::string Lower(std::string_view text) {
     std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    std::transform(out.begin(), out.end(), out.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
     return out;
 }
 
@@ -30,14 +31,16 @@ std::string FaceName(const LOGFONTA& lf) {
 // Windows faces a Linux desktop rarely has, by the generic family that
 // stands in for them when the configuration knows no better substitute.
 const char* GenericFamily(const LOGFONTA& lf, const std::string& face) {
-    static constexpr std::array<std::string_view, 8> kMono = {
-        "courier new", "courier", "lucida console", "consolas", "fixedsys", "terminal", "system fixed", "ms gothic"};
-    static constexpr std::array<std::string_view, 6> kSerif = {
-        "times new roman", "times", "georgia", "garamond", "book antiqua", "ms serif"};
+    static constexpr std::array<std::string_view, 8> kMono = {"courier new",  "courier",  "lucida console",
+                                                              "consolas",     "fixedsys", "terminal",
+                                                              "system fixed", "ms gothic"};
+    static constexpr std::array<std::string_view, 6> kSerif = {"times new roman", "times",        "georgia",
+                                                               "garamond",        "book antiqua", "ms serif"};
     const std::string name = Lower(face);
     if (std::find(kMono.begin(), kMono.end(), name) != kMono.end()) return "monospace";
     if (std::find(kSerif.begin(), kSerif.end(), name) != kSerif.end()) return "serif";
-    if ((lf.lfPitchAndFamily & 0x3) == FIXED_PITCH || (lf.lfPitchAndFamily & 0xF0) == FF_MODERN) return "monospace";
+    if ((lf.lfPitchAndFamily & 0x3) == FIXED_PITCH || (lf.lfPitchAndFamily & 0xF0) == FF_MODERN)
+        return "monospace";
     if ((lf.lfPitchAndFamily & 0xF0) == FF_ROMAN) return "serif";
     return "sans-serif";
 }
@@ -47,7 +50,8 @@ Pattern Match(const LOGFONTA& lf, const std::string& face) {
     if (!pattern) return nullptr;
     // The named family first (with the substitutes the configuration binds
     // to it), then the generic family of its kind before any default face.
-    if (!face.empty()) FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(face.c_str()));
+    if (!face.empty())
+        FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(face.c_str()));
     FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(GenericFamily(lf, face)));
     const int weight = lf.lfWeight == FW_DONTCARE ? FW_NORMAL : std::clamp<int>(lf.lfWeight, 1, 1000);
     FcPatternAddInteger(pattern.get(), FC_WEIGHT, FcWeightFromOpenType(weight));

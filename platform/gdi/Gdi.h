@@ -67,8 +67,8 @@ HDC GetDC(HWND hwnd);
 int ReleaseDC(HWND hwnd, HDC hdc);
 
 struct WindowDCProvider {
-    std::function<HDC(HWND)> get;             // a DC drawing on the window, or nullptr to fall back
-    std::function<bool(HWND, HDC)> release;   // true when it owned hdc
+    std::function<HDC(HWND)> get;            // a DC drawing on the window, or nullptr to fall back
+    std::function<bool(HWND, HDC)> release;  // true when it owned hdc
 };
 void SetWindowDCProvider(WindowDCProvider provider);  // an empty provider removes it
 
@@ -172,7 +172,8 @@ constexpr LONG DibStride(LONG width, int bitCount) { return ((width * bitCount +
 // (biSizeImage) only. Returns the lines copied, 0 on failure.
 int GetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT lines, void* bits, BITMAPINFO* info, UINT usage);
 // Writes a DIB (1, 4, 8 bpp with colour table, 24 or 32 bpp) to a bitmap.
-int SetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT lines, const void* bits, const BITMAPINFO* info, UINT usage);
+int SetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT lines, const void* bits, const BITMAPINFO* info,
+              UINT usage);
 // Copies a w x h part of a DIB to the DC without stretching; for a bottom-up
 // DIB (xSrc, ySrc) is the lower-left corner. Returns the lines set.
 int SetDIBitsToDevice(HDC hdc, int xDest, int yDest, DWORD w, DWORD h, int xSrc, int ySrc, UINT startScan,

@@ -29,7 +29,8 @@ struct GdiObject {
 
 // A 32-bit top-down pixel buffer, one 0x00RRGGBB value per pixel (Qt's RGB32).
 struct Bitmap : GdiObject {
-    Bitmap(int w, int h) : GdiObject(ObjectKind::Bitmap), width(w), height(h), pixels(size_t(w) * size_t(h)) {}
+    Bitmap(int w, int h)
+        : GdiObject(ObjectKind::Bitmap), width(w), height(h), pixels(size_t(w) * size_t(h)) {}
     int width;
     int height;
     int nominalBits = 32;  // what GetObject reports; storage is always 32-bit
@@ -61,7 +62,7 @@ struct Region : GdiObject {
 
 struct DeviceContext : GdiObject {
     DeviceContext() : GdiObject(ObjectKind::DC) {}
-    bool screen = false;  // from GetDC: drawing goes nowhere, queries still answer
+    bool screen = false;       // from GetDC: drawing goes nowhere, queries still answer
     HBITMAP bitmap = nullptr;  // a memory DC starts with the shared 1x1 stock bitmap
     HPEN pen = nullptr;
     HBRUSH brush = nullptr;

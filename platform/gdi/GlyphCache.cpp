@@ -15,7 +15,9 @@ namespace win32::gdi {
 namespace {
 
 // Font units times a 16.16 scale, rounded to whole pixels.
-int ScaledPixels(FT_Long units, FT_Fixed scale) { return static_cast<int>((FT_MulFix(units, scale) + 32) >> 6); }
+int ScaledPixels(FT_Long units, FT_Fixed scale) {
+    return static_cast<int>((FT_MulFix(units, scale) + 32) >> 6);
+}
 
 bool HasOs2(const TT_OS2* os2) { return os2 && os2->version != 0xFFFF; }
 

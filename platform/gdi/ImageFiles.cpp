@@ -65,7 +65,8 @@ bool WritePng(const gdi::Bitmap& bitmap, std::FILE* f) {
 bool WriteBitmapImage(HGDIOBJ bitmapOrDC, const std::string& path) {
     const gdi::Bitmap* bitmap = gdi::LookupBitmap(bitmapOrDC);
     if (!bitmap) {
-        if (const gdi::DeviceContext* dc = gdi::LookupDC(static_cast<HDC>(bitmapOrDC))) bitmap = gdi::SelectedBitmap(*dc);
+        if (const gdi::DeviceContext* dc = gdi::LookupDC(static_cast<HDC>(bitmapOrDC)))
+            bitmap = gdi::SelectedBitmap(*dc);
     }
     const bool png = EndsWith(path, ".png");
     if (!bitmap || (!png && !EndsWith(path, ".ppm"))) return false;

@@ -27,8 +27,10 @@ inline LineSetup SetUpLine(int x1, int y1, int x2, int y2) {
     // The platform biases the error term in the octants that go up or left
     // (3, 5, 6 and 8), so ties round towards the smaller coordinate whatever
     // the direction of drawing.
-    if (s.xMajor) s.bias = (dx < 0 && dy <= 0) || (dx > 0 && dy <= 0) ? 1 : 0;  // octants 5 and 8
-    else s.bias = (dx <= 0 && dy > 0) || (dx < 0 && dy <= 0) ? 1 : 0;          // octants 3 and 6
+    if (s.xMajor)
+        s.bias = (dx < 0 && dy <= 0) || (dx > 0 && dy <= 0) ? 1 : 0;  // octants 5 and 8
+    else
+        s.bias = (dx <= 0 && dy > 0) || (dx < 0 && dy <= 0) ? 1 : 0;  // octants 3 and 6
     s.major = s.xMajor ? adx : ady;
     s.minor = s.xMajor ? ady : adx;
     return s;
@@ -41,7 +43,8 @@ void WalkLine(const LineSetup& s, int x1, int y1, long long first, long long las
     // Minor-axis steps taken before step `first`, in closed form, so a line
     // that starts far outside the bitmap does not walk its invisible part.
     const __int128 twoMajor = 2 * static_cast<__int128>(s.major);
-    const __int128 stepsTaken = (2 * static_cast<__int128>(s.minor) * first + s.major - 1 + s.bias) / twoMajor;
+    const __int128 stepsTaken =
+        (2 * static_cast<__int128>(s.minor) * first + s.major - 1 + s.bias) / twoMajor;
     long long err = static_cast<long long>(2 * static_cast<__int128>(s.minor) * (first + 1) - s.major -
                                            twoMajor * stepsTaken);
     long long x = x1 + (s.xMajor ? s.sx * first : s.sx * static_cast<long long>(stepsTaken));
@@ -49,14 +52,18 @@ void WalkLine(const LineSetup& s, int x1, int y1, long long first, long long las
     for (long long i = first; i < last; ++i) {
         plot(static_cast<int>(x), static_cast<int>(y));
         if (err + s.bias > 0) {
-            if (s.xMajor) y += s.sy;
-            else x += s.sx;
+            if (s.xMajor)
+                y += s.sy;
+            else
+                x += s.sx;
             err += 2 * s.minor - 2 * s.major;
         } else {
             err += 2 * s.minor;
         }
-        if (s.xMajor) x += s.sx;
-        else y += s.sy;
+        if (s.xMajor)
+            x += s.sx;
+        else
+            y += s.sy;
     }
 }
 

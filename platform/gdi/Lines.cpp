@@ -15,7 +15,8 @@ void DrawSegment(const gdi::DeviceContext& dc, const gdi::Paint& paint, int x1, 
         const long long from = horizontal ? x1 : y1, to = horizontal ? x2 : y2;
         const int a = gdi::ClampToInt(from < to ? from : to + 1);
         const int b = gdi::ClampToInt(from < to ? to : from + 1);
-        target.Fill(horizontal ? RECT{a, y1, b, gdi::ClampToInt(y1 + 1LL)} : RECT{x1, a, gdi::ClampToInt(x1 + 1LL), b},
+        target.Fill(horizontal ? RECT{a, y1, b, gdi::ClampToInt(y1 + 1LL)}
+                               : RECT{x1, a, gdi::ClampToInt(x1 + 1LL), b},
                     paint.pixel);
         return;
     }
@@ -41,7 +42,8 @@ BOOL Polyline(HDC hdc, const POINT* points, int count) {
     if (!dc || !points || count < 2) return FALSE;
     const gdi::Paint paint = gdi::PenPaint(*dc);
     if (!paint.valid) return FALSE;
-    for (int i = 1; i < count; ++i) DrawSegment(*dc, paint, points[i - 1].x, points[i - 1].y, points[i].x, points[i].y);
+    for (int i = 1; i < count; ++i)
+        DrawSegment(*dc, paint, points[i - 1].x, points[i - 1].y, points[i].x, points[i].y);
     return TRUE;
 }
 

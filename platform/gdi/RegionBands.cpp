@@ -17,7 +17,8 @@ Spans SpansAt(const std::vector<RECT>& rects, int y0, int y1) {
 }
 
 bool Covers(const Spans& spans, int x) {
-    return std::any_of(spans.begin(), spans.end(), [x](const auto& s) { return x >= s.first && x < s.second; });
+    return std::any_of(spans.begin(), spans.end(),
+                       [x](const auto& s) { return x >= s.first && x < s.second; });
 }
 
 bool Keep(int mode, bool inA, bool inB) {
@@ -43,8 +44,10 @@ Spans CombineSpans(const Spans& a, const Spans& b, int mode) {
     Spans out;
     for (size_t i = 0; i + 1 < xs.size(); ++i) {
         if (!Keep(mode, Covers(a, xs[i]), Covers(b, xs[i]))) continue;
-        if (!out.empty() && out.back().second == xs[i]) out.back().second = xs[i + 1];
-        else out.emplace_back(xs[i], xs[i + 1]);
+        if (!out.empty() && out.back().second == xs[i])
+            out.back().second = xs[i + 1];
+        else
+            out.emplace_back(xs[i], xs[i + 1]);
     }
     return out;
 }
@@ -57,9 +60,10 @@ void AppendBand(std::vector<RECT>& rects, int top, int bottom, const Spans& span
     size_t first = rects.size();
     const int lastTop = rects.empty() ? 0 : rects.back().top;
     while (first > 0 && rects[first - 1].top == lastTop) --first;
-    const bool mergeable = first < rects.size() && rects.back().bottom == top && rects.size() - first == spans.size() &&
-                           std::equal(spans.begin(), spans.end(), rects.begin() + long(first),
-                                      [](const auto& s, const RECT& r) { return s.first == r.left && s.second == r.right; });
+    const bool mergeable =
+        first < rects.size() && rects.back().bottom == top && rects.size() - first == spans.size() &&
+        std::equal(spans.begin(), spans.end(), rects.begin() + long(first),
+                   [](const auto& s, const RECT& r) { return s.first == r.left && s.second == r.right; });
     if (mergeable) {
         for (size_t i = first; i < rects.size(); ++i) rects[i].bottom = bottom;
         return;
@@ -85,7 +89,8 @@ std::vector<RECT> CombineRects(const std::vector<RECT>& a, const std::vector<REC
     ys.erase(std::unique(ys.begin(), ys.end()), ys.end());
     std::vector<RECT> out;
     for (size_t i = 0; i + 1 < ys.size(); ++i) {
-        AppendBand(out, ys[i], ys[i + 1], CombineSpans(SpansAt(a, ys[i], ys[i + 1]), SpansAt(b, ys[i], ys[i + 1]), mode));
+        AppendBand(out, ys[i], ys[i + 1],
+                   CombineSpans(SpansAt(a, ys[i], ys[i + 1]), SpansAt(b, ys[i], ys[i + 1]), mode));
     }
     return out;
 }
@@ -106,8 +111,9 @@ RECT RegionBounds(const std::vector<RECT>& rects) {
 }
 
 bool RectsContain(const std::vector<RECT>& rects, int x, int y) {
-    return std::any_of(rects.begin(), rects.end(),
-                       [&](const RECT& r) { return x >= r.left && x < r.right && y >= r.top && y < r.bottom; });
+    return std::any_of(rects.begin(), rects.end(), [&](const RECT& r) {
+        return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
+    });
 }
 
 }  // namespace win32::gdi

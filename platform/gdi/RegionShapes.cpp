@@ -25,7 +25,8 @@ long long CeilDiv(long long n, long long d) { return n >= 0 ? (n + d - 1) / d : 
 // (xb,yb), ya < yb, crosses rows ya..yb-1 at X = xa + (y-ya)(xb-xa)/(yb-ya),
 // and pixel x is inside when the crossings at ceil(X) <= x say so.
 gdi::Spans RowSpans(std::vector<Crossing>& crossings, int fillMode) {
-    std::sort(crossings.begin(), crossings.end(), [](const Crossing& a, const Crossing& b) { return a.x < b.x; });
+    std::sort(crossings.begin(), crossings.end(),
+              [](const Crossing& a, const Crossing& b) { return a.x < b.x; });
     gdi::Spans spans;
     int winding = 0, count = 0;
     long long start = 0;

@@ -1,3 +1,5 @@
+#include "platform/gdi/Regions.h"
+
 #include <algorithm>
 #include <cstring>
 #include <memory>
@@ -6,7 +8,6 @@
 #include "platform/gdi/DrawTarget.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/RegionBands.h"
-#include "platform/gdi/Regions.h"
 
 namespace win32 {
 

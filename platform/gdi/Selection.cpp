@@ -1,6 +1,7 @@
+#include "platform/gdi/Selection.h"
+
 #include "platform/gdi/DrawTarget.h"
 #include "platform/gdi/Gdi.h"
-#include "platform/gdi/Selection.h"
 
 namespace win32 {
 namespace {
@@ -31,7 +32,8 @@ HGDIOBJ SelectObject(HDC hdc, HGDIOBJ object) {
             if (o->selections > 0 && !o->stock) return nullptr;
             return Swap(dc->bitmap, object);
         case gdi::ObjectKind::Region:
-            return reinterpret_cast<HGDIOBJ>(static_cast<std::intptr_t>(SelectClipRgn(hdc, static_cast<HRGN>(object))));
+            return reinterpret_cast<HGDIOBJ>(
+                static_cast<std::intptr_t>(SelectClipRgn(hdc, static_cast<HRGN>(object))));
         case gdi::ObjectKind::DC:
         case gdi::ObjectKind::Icon: return nullptr;
     }

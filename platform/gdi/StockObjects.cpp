@@ -1,9 +1,10 @@
+#include "platform/gdi/StockObjects.h"
+
 #include <array>
 #include <memory>
 
 #include "platform/gdi/DrawTarget.h"
 #include "platform/gdi/Gdi.h"
-#include "platform/gdi/StockObjects.h"
 
 namespace win32 {
 namespace {

@@ -28,16 +28,22 @@ std::uint32_t BlendPixel(std::uint32_t under, std::uint32_t text, unsigned a) {
 }  // namespace
 
 TextPainter::TextPainter(const DeviceContext& dc, Font& font, GlyphCache& glyphs, const RECT* clip)
-    : dc_(dc), font_(font), glyphs_(glyphs), clip_(clip ? *clip : kNoClip), textPixel_(ToPixel(dc.textColor)) {}
+    : dc_(dc),
+      font_(font),
+      glyphs_(glyphs),
+      clip_(clip ? *clip : kNoClip),
+      textPixel_(ToPixel(dc.textColor)) {}
 
-void TextPainter::Fill(long long left, long long top, long long right, long long bottom, std::uint32_t pixel) {
+void TextPainter::Fill(long long left, long long top, long long right, long long bottom,
+                       std::uint32_t pixel) {
     const DrawTarget target(dc_);
     const int x0 = int(std::max<long long>(left, clip_.left));
     const int x1 = int(std::min<long long>(right, clip_.right));
     const int y0 = int(std::max<long long>(top, clip_.top));
     const int y1 = int(std::min<long long>(bottom, clip_.bottom));
     for (int y = y0; y < y1; ++y)
-        target.ForEachSpan(y, x0, x1, [pixel](std::uint32_t* row, int a, int b) { std::fill(row + a, row + b, pixel); });
+        target.ForEachSpan(y, x0, x1,
+                           [pixel](std::uint32_t* row, int a, int b) { std::fill(row + a, row + b, pixel); });
 }
 
 void TextPainter::Blend(long long x, long long y, int width, int height, const std::uint8_t* coverage) {

@@ -17,9 +17,9 @@ std::vector<std::string> SplitCommandLineArguments(std::string_view arguments);
 
 // The program-name token as written (quotes kept) and where the rest starts.
 struct ProgramToken {
-    std::string_view text;  // as typed, quotes included
-    std::string name;       // quotes removed
-    std::size_t restOffset; // first character after the token
+    std::string_view text;   // as typed, quotes included
+    std::string name;        // quotes removed
+    std::size_t restOffset;  // first character after the token
 };
 ProgramToken FirstCommandLineToken(std::string_view commandLine);
 

@@ -21,9 +21,9 @@ EventLog& Log() {
 
 int SyslogPriority(WORD type) {
     switch (type) {
-    case EVENTLOG_ERROR_TYPE: return LOG_ERR;
-    case EVENTLOG_WARNING_TYPE: return LOG_WARNING;
-    default: return LOG_INFO;
+        case EVENTLOG_ERROR_TYPE: return LOG_ERR;
+        case EVENTLOG_WARNING_TYPE: return LOG_WARNING;
+        default: return LOG_INFO;
     }
 }
 

@@ -15,16 +15,13 @@ BOOL CloseHandle(HANDLE object) {
         return FALSE;
     }
     switch (taken->kind) {
-    case kernel::KernelObjectKind::PipeRead:
-    case kernel::KernelObjectKind::PipeWrite:
-        // Linux closes the descriptor even when close() reports EINTR; never retry.
-        ::close(taken->fd);
-        break;
-    case kernel::KernelObjectKind::Process:
-        kernel::ReleaseChild(taken->pid);
-        break;
-    case kernel::KernelObjectKind::Thread:
-        break;
+        case kernel::KernelObjectKind::PipeRead:
+        case kernel::KernelObjectKind::PipeWrite:
+            // Linux closes the descriptor even when close() reports EINTR; never retry.
+            ::close(taken->fd);
+            break;
+        case kernel::KernelObjectKind::Process: kernel::ReleaseChild(taken->pid); break;
+        case kernel::KernelObjectKind::Thread: break;
     }
     return TRUE;
 }

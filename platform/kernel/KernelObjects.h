@@ -15,8 +15,8 @@ enum class KernelObjectKind { PipeRead, PipeWrite, Process, Thread };
 
 struct KernelObject {
     KernelObjectKind kind;
-    int fd = -1;        // pipe ends: an O_CLOEXEC descriptor owned by the table
-    pid_t pid = 0;      // process and thread: the child
+    int fd = -1;    // pipe ends: an O_CLOEXEC descriptor owned by the table
+    pid_t pid = 0;  // process and thread: the child
     bool inheritable = false;
 };
 

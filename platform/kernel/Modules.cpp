@@ -22,8 +22,8 @@ struct Module {
 };
 
 // Index 0 is the executable itself; it has no name and no exports.
-constexpr std::array<std::string_view, 7> kModuleNames = {
-    "", "kernel32", "user32", "gdi32", "comctl32", "uxtheme", "shell32"};
+constexpr std::array<std::string_view, 7> kModuleNames = {"",         "kernel32", "user32", "gdi32",
+                                                          "comctl32", "uxtheme",  "shell32"};
 constexpr std::uintptr_t kModuleBase = 0x400000;
 constexpr std::uintptr_t kModuleStride = 0x10000;
 
@@ -52,9 +52,7 @@ std::string NormalisedName(std::string_view name) {
     return lower;
 }
 
-HMODULE HandleOf(std::size_t index) {
-    return reinterpret_cast<HMODULE>(kModuleBase + index * kModuleStride);
-}
+HMODULE HandleOf(std::size_t index) { return reinterpret_cast<HMODULE>(kModuleBase + index * kModuleStride); }
 
 // Index of a module by name; nullptr names the executable. -1 when unknown.
 int IndexByName(LPCSTR name) {

@@ -14,12 +14,12 @@ namespace {
 
 DWORD ErrorFromErrno(int error) {
     switch (error) {
-    case EMFILE:
-    case ENFILE: return ERROR_TOO_MANY_OPEN_FILES;
-    case ENOMEM: return ERROR_NOT_ENOUGH_MEMORY;
-    case EBADF: return ERROR_INVALID_HANDLE;
-    case EPIPE: return ERROR_NO_DATA;
-    default: return ERROR_INVALID_PARAMETER;
+        case EMFILE:
+        case ENFILE: return ERROR_TOO_MANY_OPEN_FILES;
+        case ENOMEM: return ERROR_NOT_ENOUGH_MEMORY;
+        case EBADF: return ERROR_INVALID_HANDLE;
+        case EPIPE: return ERROR_NO_DATA;
+        default: return ERROR_INVALID_PARAMETER;
     }
 }
 
@@ -78,8 +78,8 @@ BOOL ReadFile(HANDLE hFile, LPVOID lpBuffer, DWORD nNumberOfBytesToRead, LPDWORD
     return TRUE;
 }
 
-BOOL WriteFile(HANDLE hFile, LPCVOID lpBuffer, DWORD nNumberOfBytesToWrite,
-               LPDWORD lpNumberOfBytesWritten, LPOVERLAPPED lpOverlapped) {
+BOOL WriteFile(HANDLE hFile, LPCVOID lpBuffer, DWORD nNumberOfBytesToWrite, LPDWORD lpNumberOfBytesWritten,
+               LPOVERLAPPED lpOverlapped) {
     if (lpNumberOfBytesWritten != nullptr) *lpNumberOfBytesWritten = 0;
     const int fd = PipeDescriptor(hFile, kernel::KernelObjectKind::PipeWrite);
     if (fd < 0) {

@@ -19,8 +19,7 @@ using PHANDLE = HANDLE*;
 
 // The ends are inheritable only when attributes says so; a child receives an
 // end solely through the standard handles of CreateProcessA. nSize is a hint.
-BOOL CreatePipe(PHANDLE hReadPipe, PHANDLE hWritePipe, LPSECURITY_ATTRIBUTES lpPipeAttributes,
-                DWORD nSize);
+BOOL CreatePipe(PHANDLE hReadPipe, PHANDLE hWritePipe, LPSECURITY_ATTRIBUTES lpPipeAttributes, DWORD nSize);
 
 // Synchronous (lpOverlapped must be null). Returns once some data is there,
 // possibly fewer bytes than asked; when every write end is closed it fails
@@ -29,8 +28,8 @@ BOOL ReadFile(HANDLE hFile, LPVOID lpBuffer, DWORD nNumberOfBytesToRead, LPDWORD
               LPOVERLAPPED lpOverlapped);
 // Writes every byte; ERROR_NO_DATA when the read end is closed (provided the
 // process ignores SIGPIPE, which otherwise ends it, as on any Linux pipe).
-BOOL WriteFile(HANDLE hFile, LPCVOID lpBuffer, DWORD nNumberOfBytesToWrite,
-               LPDWORD lpNumberOfBytesWritten, LPOVERLAPPED lpOverlapped);
+BOOL WriteFile(HANDLE hFile, LPCVOID lpBuffer, DWORD nNumberOfBytesToWrite, LPDWORD lpNumberOfBytesWritten,
+               LPOVERLAPPED lpOverlapped);
 
 constexpr DWORD ERROR_NO_DATA = 232;
 

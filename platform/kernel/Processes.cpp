@@ -32,7 +32,8 @@ std::string CurrentFolder() {
 }
 
 bool SameFile(const std::string& a, const std::string& b) {
-    struct stat sa {}, sb {};
+    struct stat sa {
+    }, sb{};
     return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
            sa.st_ino == sb.st_ino;
 }
@@ -91,8 +92,8 @@ public:
     void StandardHandle(HANDLE handle, int target, bool inheritHandles) {
         const auto object = kernel::FindKernelObject(handle);
         if (!object || object->fd < 0 || !object->inheritable || !inheritHandles) {
-            ::posix_spawn_file_actions_addopen(&actions_, target, "/dev/null", target == 0 ? O_RDONLY : O_WRONLY,
-                                               0);
+            ::posix_spawn_file_actions_addopen(&actions_, target, "/dev/null",
+                                               target == 0 ? O_RDONLY : O_WRONLY, 0);
             return;
         }
         int fd = object->fd;
@@ -117,14 +118,14 @@ private:
 
 DWORD ErrorFromSpawn(int error) {
     switch (error) {
-    case ENOENT: return ERROR_FILE_NOT_FOUND;
-    case EACCES:
-    case EPERM: return ERROR_ACCESS_DENIED;
-    case ENOEXEC: return ERROR_BAD_EXE_FORMAT;
-    case ENOMEM:
-    case EAGAIN: return ERROR_NOT_ENOUGH_MEMORY;
-    case ENOTDIR: return ERROR_DIRECTORY;
-    default: return ERROR_INVALID_PARAMETER;
+        case ENOENT: return ERROR_FILE_NOT_FOUND;
+        case EACCES:
+        case EPERM: return ERROR_ACCESS_DENIED;
+        case ENOEXEC: return ERROR_BAD_EXE_FORMAT;
+        case ENOMEM:
+        case EAGAIN: return ERROR_NOT_ENOUGH_MEMORY;
+        case ENOTDIR: return ERROR_DIRECTORY;
+        default: return ERROR_INVALID_PARAMETER;
     }
 }
 
@@ -149,8 +150,9 @@ BOOL CreateProcessA(LPCSTR lpApplicationName, LPSTR lpCommandLine, LPSECURITY_AT
         return FALSE;
     }
     const std::string commandLine = lpCommandLine != nullptr ? lpCommandLine
-                                    : lpApplicationName != nullptr ? QuoteCommandLineArgument(lpApplicationName)
-                                                                   : std::string();
+                                    : lpApplicationName != nullptr
+                                        ? QuoteCommandLineArgument(lpApplicationName)
+                                        : std::string();
     const auto program = ResolveProgram(lpApplicationName, commandLine);
     if (!program) {
         SetLastError(ERROR_FILE_NOT_FOUND);
@@ -183,8 +185,10 @@ BOOL CreateProcessA(LPCSTR lpApplicationName, LPSTR lpCommandLine, LPSECURITY_AT
         SetLastError(ErrorFromSpawn(error));
         return FALSE;
     }
-    lpProcessInformation->hProcess = kernel::AddKernelObject({kernel::KernelObjectKind::Process, -1, pid, false});
-    lpProcessInformation->hThread = kernel::AddKernelObject({kernel::KernelObjectKind::Thread, -1, pid, false});
+    lpProcessInformation->hProcess =
+        kernel::AddKernelObject({kernel::KernelObjectKind::Process, -1, pid, false});
+    lpProcessInformation->hThread =
+        kernel::AddKernelObject({kernel::KernelObjectKind::Thread, -1, pid, false});
     lpProcessInformation->dwProcessId = static_cast<DWORD>(pid);
     lpProcessInformation->dwThreadId = static_cast<DWORD>(pid);
     return TRUE;

@@ -53,10 +53,9 @@ constexpr DWORD ERROR_DIRECTORY = 267;
 // non-inheritable one becomes /dev/null); the child inherits nothing else.
 // Window placement and creation flags mean nothing here and are ignored.
 // Not found: FALSE, ERROR_FILE_NOT_FOUND, nothing created.
-BOOL CreateProcessA(LPCSTR lpApplicationName, LPSTR lpCommandLine,
-                    LPSECURITY_ATTRIBUTES lpProcessAttributes, LPSECURITY_ATTRIBUTES lpThreadAttributes,
-                    BOOL bInheritHandles, DWORD dwCreationFlags, LPVOID lpEnvironment,
-                    LPCSTR lpCurrentDirectory, LPSTARTUPINFOA lpStartupInfo,
+BOOL CreateProcessA(LPCSTR lpApplicationName, LPSTR lpCommandLine, LPSECURITY_ATTRIBUTES lpProcessAttributes,
+                    LPSECURITY_ATTRIBUTES lpThreadAttributes, BOOL bInheritHandles, DWORD dwCreationFlags,
+                    LPVOID lpEnvironment, LPCSTR lpCurrentDirectory, LPSTARTUPINFOA lpStartupInfo,
                     LPPROCESS_INFORMATION lpProcessInformation);
 
 }  // namespace win32

@@ -5,9 +5,7 @@ namespace win32 {
 HRESULT OleTranslateColor(OLE_COLOR color, HPALETTE palette, COLORREF* result) {
     COLORREF translated = 0;
     switch (color >> 24) {
-        case 0x00:
-            translated = palette ? (color | 0x02000000) : color;
-            break;
+        case 0x00: translated = palette ? (color | 0x02000000) : color; break;
         case 0x01:  // palette index; we have no palettes to check it against
         case 0x02:  // palette-relative RGB
             translated = color;

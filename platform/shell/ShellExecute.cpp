@@ -1,9 +1,9 @@
-#include "platform/shell/Shell.h"
-
 #include <spawn.h>
 #include <sys/wait.h>
 
 #include <cstring>
+
+#include "platform/shell/Shell.h"
 
 extern char** environ;
 

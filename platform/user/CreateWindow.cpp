@@ -68,8 +68,8 @@ CREATESTRUCTA Describe(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD
 
 }  // namespace
 
-HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y,
-                     int width, int height, HWND parent, HMENU menu, HINSTANCE instance, LPVOID param) {
+HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y, int width,
+                     int height, HWND parent, HMENU menu, HINSTANCE instance, LPVOID param) {
     user::WindowClass* windowClass = user::LookupClass(className);
     if (windowClass == nullptr) {
         SetLastError(ERROR_CANNOT_FIND_WND_CLASS);

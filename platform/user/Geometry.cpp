@@ -79,7 +79,8 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
     if (moved || sized) user::NotifyChanged(hwnd, WindowChange::Geometry);
     if (flags & SWP_FRAMECHANGED) user::NotifyChanged(hwnd, WindowChange::Style);
     if (sized) {
-        SendMessageA(hwnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(rect.right - rect.left, rect.bottom - rect.top));
+        SendMessageA(hwnd, WM_SIZE, SIZE_RESTORED,
+                     MAKELPARAM(rect.right - rect.left, rect.bottom - rect.top));
     }
     if (moved) SendMessageA(hwnd, WM_MOVE, 0, MAKELPARAM(rect.left, rect.top));
     if (flags & SWP_SHOWWINDOW) ShowWindow(hwnd, SW_SHOWNA);

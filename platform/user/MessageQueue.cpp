@@ -135,7 +135,8 @@ BOOL PeekMessageA(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT rem
         found = true;
     }
     if (!found) found = PeekPaint(*msg, hwnd, filterMin, filterMax);
-    if (!found && (filterMin == 0 && filterMax == 0 ? true : WM_TIMER >= filterMin && WM_TIMER <= filterMax)) {
+    if (!found &&
+        (filterMin == 0 && filterMax == 0 ? true : WM_TIMER >= filterMin && WM_TIMER <= filterMax)) {
         found = user::PeekDueTimer(hwnd, *msg, remove);
     }
     if (found) Remember(*msg);

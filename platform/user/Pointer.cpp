@@ -21,7 +21,8 @@ Pointer& ThePointer() {
 HWND DeepestAt(const std::vector<HWND>& windows, POINT point) {
     for (HWND hwnd : windows) {
         const user::Window* window = user::LookupWindow(hwnd);
-        if (window == nullptr || !(window->style & WS_VISIBLE) || !user::WindowShapeContains(*window, point)) {
+        if (window == nullptr || !(window->style & WS_VISIBLE) ||
+            !user::WindowShapeContains(*window, point)) {
             continue;
         }
         const HWND child = DeepestAt(window->children, point);

@@ -18,8 +18,8 @@ int GetClassNameA(HWND hwnd, LPSTR buffer, int maxCount);
 // window if WS_VISIBLE was asked for. With WS_CHILD the parent is the
 // window's parent (hMenu is its id); otherwise it is the owner.
 // CW_USEDEFAULT gives position 0,0 and size 0,0.
-HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y,
-                     int width, int height, HWND parent, HMENU menu, HINSTANCE instance, LPVOID param);
+HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y, int width,
+                     int height, HWND parent, HMENU menu, HINSTANCE instance, LPVOID param);
 // Owned windows go first. Then WM_DESTROY goes to the window and then to its
 // descendants; WM_NCDESTROY to the descendants first, the window last.
 BOOL DestroyWindow(HWND hwnd);

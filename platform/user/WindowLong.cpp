@@ -63,8 +63,10 @@ LONG_PTR ChangeStyle(HWND hwnd, int index, DWORD newStyle) {
     DWORD& target = index == GWL_STYLE ? window->style : window->exStyle;
     const DWORD old = target;
     target = change.styleNew;
-    if (index == GWL_STYLE && ((old ^ target) & WS_VISIBLE)) user::NotifyChanged(hwnd, WindowChange::Visibility);
-    if (index == GWL_STYLE && ((old ^ target) & WS_DISABLED)) user::NotifyChanged(hwnd, WindowChange::Enabled);
+    if (index == GWL_STYLE && ((old ^ target) & WS_VISIBLE))
+        user::NotifyChanged(hwnd, WindowChange::Visibility);
+    if (index == GWL_STYLE && ((old ^ target) & WS_DISABLED))
+        user::NotifyChanged(hwnd, WindowChange::Enabled);
     user::NotifyChanged(hwnd, WindowChange::Style);
     change.styleOld = old;
     SendMessageA(hwnd, WM_STYLECHANGED, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&change));
@@ -123,6 +125,8 @@ LONG SetWindowLongA(HWND hwnd, int index, LONG newLong) {
     return static_cast<LONG>(Write(hwnd, index, newLong, false));
 }
 LONG_PTR GetWindowLongPtrA(HWND hwnd, int index) { return Read(hwnd, index, true); }
-LONG_PTR SetWindowLongPtrA(HWND hwnd, int index, LONG_PTR newLong) { return Write(hwnd, index, newLong, true); }
+LONG_PTR SetWindowLongPtrA(HWND hwnd, int index, LONG_PTR newLong) {
+    return Write(hwnd, index, newLong, true);
+}
 
 }  // namespace win32

@@ -13,10 +13,10 @@ enum class WindowChange {
     Visibility,  // WS_VISIBLE changed
     Enabled,     // WS_DISABLED changed
     Text,
-    Region,      // GetWindowRgn changed (shape and hit-testing)
-    Focus,       // the window gained or lost the keyboard focus
+    Region,  // GetWindowRgn changed (shape and hit-testing)
+    Focus,   // the window gained or lost the keyboard focus
     Parent,
-    Style,       // other style bits, or SWP_FRAMECHANGED
+    Style,  // other style bits, or SWP_FRAMECHANGED
     ZOrder,
     Capture,
 };

@@ -54,7 +54,7 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         case WM_CLOSE: DestroyWindow(hwnd); return 0;
         case WM_PAINT: ValidateRect(hwnd, nullptr); return 0;
-        case WM_NCHITTEST: return 1;       // HTCLIENT: there is no non-client area
+        case WM_NCHITTEST: return 1;      // HTCLIENT: there is no non-client area
         case WM_MOUSEACTIVATE: return 1;  // MA_ACTIVATE
         default: return 0;
     }

@@ -9,7 +9,7 @@ namespace {
 struct ThemeTable {
     ThemeRenderer* renderer = nullptr;
     std::map<std::uintptr_t, std::u16string> open;  // handle value -> class name
-    std::uintptr_t nextHandle = 1;                   // never reused: a stale handle fails
+    std::uintptr_t nextHandle = 1;                  // never reused: a stale handle fails
 };
 
 ThemeTable& Table() {

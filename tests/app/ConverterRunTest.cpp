@@ -1,7 +1,7 @@
 // The real converter run the way the program runs it: "cmd /c nrg2iso SRC DST"
 // through DOSOutputs, on an NRG made here from a fresh ISO image.
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -46,7 +46,8 @@ int RunQuietly(std::vector<std::string> arguments) {
 std::map<std::string, std::pair<std::uintmax_t, fs::file_time_type>> Listing(const fs::path& folder) {
     std::map<std::string, std::pair<std::uintmax_t, fs::file_time_type>> files;
     for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-        if (entry.is_regular_file()) files[entry.path().string()] = {entry.file_size(), entry.last_write_time()};
+        if (entry.is_regular_file())
+            files[entry.path().string()] = {entry.file_size(), entry.last_write_time()};
     }
     return files;
 }
@@ -58,8 +59,8 @@ protected:
         fs::create_directories(root_ / "content");
         std::ofstream(root_ / "content" / "readme.txt") << "Corvalmire test image\n";
         std::ofstream(root_ / "content" / "data.bin", std::ios::binary) << std::string(5000, '\x5a');
-        ASSERT_EQ(RunQuietly({"genisoimage", "-quiet", "-V", "CORVALTEST", "-o", (root_ / "orig.iso").string(),
-                              (root_ / "content").string()}),
+        ASSERT_EQ(RunQuietly({"genisoimage", "-quiet", "-V", "CORVALTEST", "-o",
+                              (root_ / "orig.iso").string(), (root_ / "content").string()}),
                   0);
         iso_ = ReadBytes(root_ / "orig.iso");
         ASSERT_GT(iso_.size(), 0u);
@@ -78,15 +79,16 @@ protected:
         DOSOutputs runner;
         std::string received;
         runner.ReceiveOutputs.Connect([&](const std::string& chunk) { received += chunk; });
-        const std::string command = "cmd /c nrg2iso " + win32::QuoteCommandLineArgument(source.string()) + " " +
-                                    win32::QuoteCommandLineArgument(target.string());
+        const std::string command = "cmd /c nrg2iso " + win32::QuoteCommandLineArgument(source.string()) +
+                                    " " + win32::QuoteCommandLineArgument(target.string());
         const auto savedFolder = fs::current_path();
         fs::current_path(source.parent_path());  // where a "touch x" would land
         const std::string result = runner.ExecuteCommand(command);
         fs::current_path(savedFolder);
 
         EXPECT_EQ(received, result);
-        EXPECT_NE(result.find("written : " + std::to_string(iso_.size()) + " bytes"), std::string::npos) << result;
+        EXPECT_NE(result.find("written : " + std::to_string(iso_.size()) + " bytes"), std::string::npos)
+            << result;
         EXPECT_TRUE(ReadBytes(target) == iso_) << "the ISO differs: " << target;
         auto after = Listing(root_);
         EXPECT_EQ(after.erase(target.string()), 1u) << target;

@@ -1,9 +1,8 @@
-#include "app/DOSOutputs.h"
-
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include "app/DOSOutputs.h"
 #include "host/MsgBox.h"
 #include "platform/kernel/ChildReaper.h"
 #include "platform/kernel/Handles.h"

@@ -1,6 +1,6 @@
-#include "app/modApiCommon.h"
-
 #include <gtest/gtest.h>
+
+#include "app/modApiCommon.h"
 
 namespace app {
 namespace {

@@ -30,7 +30,7 @@ TEST(TextBox, AppendNotifiesOnlyTheChunkAndRaisesChange) {
 
     box.SetText("ab");
     box.AppendText("cd");
-    box.AppendText("");  // nothing to add: no change
+    box.AppendText("");   // nothing to add: no change
     box.SetText("abcd");  // same text: no change
     box.SetSelStart(99);
 

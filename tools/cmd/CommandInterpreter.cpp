@@ -74,7 +74,8 @@ ProgramRun PrepareRun(const std::string& command) {
     ProgramRun run;
     run.typedName = std::string(token.text);
     run.arguments.push_back(token.name);
-    for (auto& argument : win32::SplitCommandLineArguments(std::string_view(command).substr(token.restOffset))) {
+    for (auto& argument :
+         win32::SplitCommandLineArguments(std::string_view(command).substr(token.restOffset))) {
         run.arguments.push_back(std::move(argument));
     }
     if (const auto found = FindCommand(token.name)) run.path = *found;

@@ -22,8 +22,8 @@ int main(int argc, char** argv) {
         WriteError("cmd: only \"cmd /c COMMAND\" is supported.\r\n");
         return 1;
     }
-    const std::string command =
-        cmd::ApplyQuoteRule(*request, [](const std::string& name) { return cmd::FindCommand(name).has_value(); });
+    const std::string command = cmd::ApplyQuoteRule(
+        *request, [](const std::string& name) { return cmd::FindCommand(name).has_value(); });
     cmd::ProgramRun run = cmd::PrepareRun(command);
     if (run.typedName.empty()) return 0;  // nothing to run
     if (run.path.empty()) {

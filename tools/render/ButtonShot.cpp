@@ -33,7 +33,8 @@ ButtonShot::ButtonShot(const host::PropertyBag& bag, int width, int height, Poin
     win32::NotifyPointerMoved(middle);
     const win32::LPARAM at = win32::MAKELPARAM(width / 2, height / 2);
     win32::SendMessageA(hwnd, win32::WM_MOUSEMOVE, 0, at);
-    if (state == PointerState::Pressed) win32::SendMessageA(hwnd, win32::WM_LBUTTONDOWN, win32::MK_LBUTTON, at);
+    if (state == PointerState::Pressed)
+        win32::SendMessageA(hwnd, win32::WM_LBUTTONDOWN, win32::MK_LBUTTON, at);
 }
 
 ButtonShot::~ButtonShot() {

@@ -38,9 +38,10 @@ constexpr std::array<Column, 5> kColumns{{
     {"disabled", PointerState::Normal, false, false},
 }};
 
-constexpr std::array<const char*, 11> kStyleNames{
-    "0 RaisedEdge", "1 ThinEdge",        "2 HoverEdge", "3 EtchedFrame", "4 TintedFlat",    "5 RoundedGradient",
-    "6 Themed",     "7 BandedGradient", "8 ShadowedRounded", "9 SoftBevel", "10 GlossyCapsule"};
+constexpr std::array<const char*, 11> kStyleNames{"0 RaisedEdge",  "1 ThinEdge",       "2 HoverEdge",
+                                                  "3 EtchedFrame", "4 TintedFlat",     "5 RoundedGradient",
+                                                  "6 Themed",      "7 BandedGradient", "8 ShadowedRounded",
+                                                  "9 SoftBevel",   "10 GlossyCapsule"};
 
 void Label(win32::HDC dc, const char* text, win32::RECT box, win32::UINT format) {
     win32::DrawTextA(dc, text, -1, &box, format | win32::DT_VCENTER | win32::DT_SINGLELINE);
@@ -65,7 +66,8 @@ void PasteButton(win32::HDC sheet, ButtonShot& shot, int x, int y) {
     win32::SelectClipRgn(sheet, nullptr);
 }
 
-void PaintCell(win32::HDC sheet, int style, const Column& column, const host::PicturePtr& icon, int x, int y) {
+void PaintCell(win32::HDC sheet, int style, const Column& column, const host::PicturePtr& icon, int x,
+               int y) {
     host::PropertyBag bag;
     bag.WriteProperty("Style", host::PropertyValue::Long(style));
     bag.WriteProperty("Caption", host::PropertyValue::String("Converti"));
@@ -87,8 +89,8 @@ bool WriteGallery(const std::string& path) {
     const win32::RECT all{0, 0, width, height};
     win32::FillRect(sheet.Get(), &all, paper.Get());
 
-    ScopedFont font(win32::CreateFontA(win32::FontHeightFromPoints(8.25), 0, 0, 0, win32::FW_NORMAL, 0, 0, 0, 0, 0, 0,
-                                       0, 0, "Verdana"));
+    ScopedFont font(win32::CreateFontA(win32::FontHeightFromPoints(8.25), 0, 0, 0, win32::FW_NORMAL, 0, 0, 0,
+                                       0, 0, 0, 0, 0, "Verdana"));
     ScopedSelect selectFont(sheet.Get(), font.Get());
     win32::SetBkMode(sheet.Get(), win32::TRANSPARENT);
     win32::SetTextColor(sheet.Get(), kInk);

@@ -45,8 +45,8 @@ win32::HBITMAP BitmapFromDib(std::span<const std::uint8_t> dib, int height) {
     const win32::HDC screen = win32::GetDC(nullptr);
     const win32::HBITMAP bitmap = win32::CreateCompatibleBitmap(screen, header.biWidth, height);
     win32::ReleaseDC(nullptr, screen);
-    if (bitmap && win32::SetDIBits(nullptr, bitmap, 0, static_cast<win32::UINT>(height), dib.data() + tableEnd, bmi,
-                                   win32::DIB_RGB_COLORS) == 0) {
+    if (bitmap && win32::SetDIBits(nullptr, bitmap, 0, static_cast<win32::UINT>(height),
+                                   dib.data() + tableEnd, bmi, win32::DIB_RGB_COLORS) == 0) {
         win32::DeleteObject(bitmap);
         return nullptr;
     }
@@ -64,7 +64,8 @@ host::PicturePtr PictureFromBmpBytes(std::span<const std::uint8_t> bytes) {
     const size_t tableAndHeader = bitsOffset - 14;
     if (bitsOffset < 14 + 40 || bitsOffset > bytes.size()) return nullptr;
     std::vector<std::uint8_t> packed(bytes.begin() + 14, bytes.end());
-    const size_t colors = header.biBitCount <= 8 ? (header.biClrUsed ? header.biClrUsed : 1u << header.biBitCount) : 0;
+    const size_t colors =
+        header.biBitCount <= 8 ? (header.biClrUsed ? header.biClrUsed : 1u << header.biBitCount) : 0;
     if (header.biSize + colors * 4 != tableAndHeader) return nullptr;  // gaps are not supported
     const win32::HBITMAP bitmap = BitmapFromDib(packed, std::abs(header.biHeight));
     return bitmap ? host::Picture::FromBitmap(bitmap) : nullptr;
@@ -73,9 +74,11 @@ host::PicturePtr PictureFromBmpBytes(std::span<const std::uint8_t> bytes) {
 host::PicturePtr LoadPictureFile(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     if (!file) return nullptr;
-    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)),
+                                          std::istreambuf_iterator<char>());
     std::string ext = path.size() >= 4 ? path.substr(path.size() - 4) : "";
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    std::transform(ext.begin(), ext.end(), ext.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
     if (ext == ".ico") return host::Picture::FromIconFile(bytes);
     if (ext == ".bmp") return PictureFromBmpBytes(bytes);
     return nullptr;

@@ -47,10 +47,14 @@ bool ParseSysColor(const std::string& text, RenderOptions& options) {
 }
 
 bool ParseState(const std::string& text, RenderOptions& options) {
-    if (text == "normal") options.state = PointerState::Normal;
-    else if (text == "hot") options.state = PointerState::Hot;
-    else if (text == "pressed") options.state = PointerState::Pressed;
-    else return false;
+    if (text == "normal")
+        options.state = PointerState::Normal;
+    else if (text == "hot")
+        options.state = PointerState::Hot;
+    else if (text == "pressed")
+        options.state = PointerState::Pressed;
+    else
+        return false;
     return true;
 }
 
@@ -67,19 +71,26 @@ ParseResult ParseRenderOptions(const std::vector<std::string>& args) {
         if (i + 1 >= args.size()) return {std::nullopt, "missing value after " + arg};
         const std::string& value = args[++i];
         bool ok = true;
-        if (arg == "--out") options.out = value;
-        else if (arg == "--gallery") options.gallery = value;
-        else if (arg == "--size") ok = ParseSize(value, options);
-        else if (arg == "--state") ok = ParseState(value, options);
-        else if (arg == "--syscolor") ok = ParseSysColor(value, options);
+        if (arg == "--out")
+            options.out = value;
+        else if (arg == "--gallery")
+            options.gallery = value;
+        else if (arg == "--size")
+            ok = ParseSize(value, options);
+        else if (arg == "--state")
+            ok = ParseState(value, options);
+        else if (arg == "--syscolor")
+            ok = ParseSysColor(value, options);
         else if (arg == "--set") {
             const size_t eq = value.find('=');
             ok = eq != std::string::npos && eq > 0;
             if (ok) options.settings.emplace_back(value.substr(0, eq), value.substr(eq + 1));
-        } else return {std::nullopt, "unknown option " + arg};
+        } else
+            return {std::nullopt, "unknown option " + arg};
         if (!ok) return {std::nullopt, "bad value for " + arg + ": " + value};
     }
-    if (options.out.empty() == options.gallery.empty()) return {std::nullopt, "give either --out or --gallery"};
+    if (options.out.empty() == options.gallery.empty())
+        return {std::nullopt, "give either --out or --gallery"};
     return {options, {}};
 }
 

@@ -1,9 +1,10 @@
 #include "tools/render/SettingsBag.h"
 
+#include <strings.h>
+
 #include <charconv>
 #include <cstdlib>
 #include <stdexcept>
-#include <strings.h>
 
 #include "tools/render/PictureFile.h"
 
@@ -33,7 +34,8 @@ bool ParseFont(const std::string& text, host::Font& font) {
     const size_t first = text.find(',');
     if (first == std::string::npos || first == 0) return false;
     const size_t second = text.find(',', first + 1);
-    const std::string size = text.substr(first + 1, second == std::string::npos ? std::string::npos : second - first - 1);
+    const std::string size =
+        text.substr(first + 1, second == std::string::npos ? std::string::npos : second - first - 1);
     char* end = nullptr;
     const double points = std::strtod(size.c_str(), &end);
     if (end == size.c_str() || *end != '\0' || points <= 0 || points > 200) return false;

@@ -2,28 +2,28 @@
 // widgets, with scripted file dialogs, recorded message boxes and the real
 // converter.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <set>
-#include <unistd.h>
 
 #include "NrgFixture.h"
 #include "app/frmDOSOutput.h"
 #include "control/raReruri.h"
-#include "platform/user/Window.h"
 #include "host/MsgBox.h"
 #include "host/TextBox.h"
 #include "host/Twips.h"
 #include "platform/comdlg/FileDialogProvider.h"
+#include "platform/user/Window.h"
 #include "presenter/FormWindow.h"
 #include "presenter/QtPresenter.h"
 
@@ -126,10 +126,12 @@ TEST_F(MainWindow, LayoutIsTheDescriptionsTwipsInPixels) {
         const std::string name = control->name + (control->index >= 0 ? std::to_string(control->index) : "");
         QWidget* widget = Window()->findChild<QWidget*>(QString::fromStdString(name));
         ASSERT_NE(widget, nullptr) << name;
-        EXPECT_EQ(widget->pos(), QPoint(host::TwipsToPixels(control->left), host::TwipsToPixels(control->top)))
+        EXPECT_EQ(widget->pos(),
+                  QPoint(host::TwipsToPixels(control->left), host::TwipsToPixels(control->top)))
             << name;
         if (control->Kind() != host::ControlKind::Label) {
-            EXPECT_EQ(widget->size(), QSize(host::TwipsToPixels(control->width), host::TwipsToPixels(control->height)))
+            EXPECT_EQ(widget->size(),
+                      QSize(host::TwipsToPixels(control->width), host::TwipsToPixels(control->height)))
                 << name;
         }
         ++checked;
@@ -204,7 +206,8 @@ TEST_F(MainWindow, FirstCancelShowsTheNoticeAndExecuteRefusesWithoutSource) {
     dialogs_.Cancel();
     Click("cmdOpen");
     Click("cmdExecute");
-    EXPECT_EQ(Prompts(), (std::vector<std::string>{"Operazione annullata", "nessun file selezionato per la conversione"}));
+    EXPECT_EQ(Prompts(), (std::vector<std::string>{"Operazione annullata",
+                                                   "nessun file selezionato per la conversione"}));
     EXPECT_EQ(window_->txtComando().Text(), "");
 }
 
@@ -253,10 +256,12 @@ TEST_F(MainWindow, OutputIsPaintedAfterEveryChunkWhileInputWaitsAndACloseFollows
             // The user clicks Apri and closes the window while the converter runs.
             QWidget* open = Widget<QWidget>("cmdOpen");
             const QPointF at(5, 5);
-            QCoreApplication::postEvent(open, new QMouseEvent(QEvent::MouseButtonPress, at, open->mapToGlobal(at),
-                                                              Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
-            QCoreApplication::postEvent(open, new QMouseEvent(QEvent::MouseButtonRelease, at, open->mapToGlobal(at),
-                                                              Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+            QCoreApplication::postEvent(
+                open, new QMouseEvent(QEvent::MouseButtonPress, at, open->mapToGlobal(at), Qt::LeftButton,
+                                      Qt::LeftButton, Qt::NoModifier));
+            QCoreApplication::postEvent(
+                open, new QMouseEvent(QEvent::MouseButtonRelease, at, open->mapToGlobal(at), Qt::LeftButton,
+                                      Qt::NoButton, Qt::NoModifier));
             QCoreApplication::postEvent(Window(), new QCloseEvent);
         }
     });

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <set>
 #include <QHelpEvent>
 #include <QTest>
 #include <QToolTip>
+#include <set>
 
 #include "control/raReruri.h"
 #include "host/PropertyBag.h"
@@ -45,8 +45,8 @@ protected:
         auto control = raReruri::Create(site);
         control->Load(bag);
         button_ = control.get();
-        hosted_ = std::make_unique<host::UserControlHost>("raReruri",
-                                                          host::UserControlInstance{control, &control->UserControl()});
+        hosted_ = std::make_unique<host::UserControlHost>(
+            "raReruri", host::UserControlInstance{control, &control->UserControl()});
         hosted_->name = "cmdExit";
         hosted_->width = 60 * 15;
         hosted_->height = 20 * 15;

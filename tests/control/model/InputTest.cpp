@@ -51,7 +51,9 @@ struct Button {
         PumpPendingMessages();
     }
     void Press(UINT msg = WM_LBUTTONDOWN) { SendMessageA(hwnd(), msg, MK_LBUTTON, MAKELPARAM(5, 5)); }
-    void Release(UINT msg = WM_LBUTTONUP, POINT at = {5, 5}) { SendMessageA(hwnd(), msg, 0, MAKELPARAM(at.x, at.y)); }
+    void Release(UINT msg = WM_LBUTTONUP, POINT at = {5, 5}) {
+        SendMessageA(hwnd(), msg, 0, MAKELPARAM(at.x, at.y));
+    }
     void Key(UINT msg, WPARAM key) { SendMessageA(hwnd(), msg, key, 0); }
 
     std::shared_ptr<raReruri> control;
@@ -114,8 +116,8 @@ TEST_F(InputTest, StateTableRows) {
              b.Enter();
          },
          [](Button& b) { b.Key(WM_SYSKEYDOWN, 'K'); }, ButtonState::Normal, 1, 1, 0},
-        {"Pressed, Space up", [](Button& b) { b.Key(WM_KEYDOWN, 32); }, [](Button& b) { b.Key(WM_KEYUP, 32); },
-         ButtonState::Normal, 1, 0, 0},
+        {"Pressed, Space up", [](Button& b) { b.Key(WM_KEYDOWN, 32); },
+         [](Button& b) { b.Key(WM_KEYUP, 32); }, ButtonState::Normal, 1, 0, 0},
         {"Hot, Tab down", hot, [](Button& b) { b.Key(WM_KEYDOWN, 9); }, ButtonState::Hot, 0, 1, 1},
         {"Hot, right press and release", hot,
          [](Button& b) {
@@ -123,7 +125,8 @@ TEST_F(InputTest, StateTableRows) {
              b.Release(WM_RBUTTONUP);
          },
          ButtonState::Hot, 0, 1, 0},
-        {"Hot, Enabled assigned", hot, [](Button& b) { b.control->SetEnabled(true); }, ButtonState::Normal, 0, 1, 0},
+        {"Hot, Enabled assigned", hot, [](Button& b) { b.control->SetEnabled(true); }, ButtonState::Normal, 0,
+         1, 0},
         {"Hot, repaint while disabled", hot, [](Button& b) { b.control->SetEnabled(false); },
          ButtonState::Disabled, 0, 1, 0},
         {"Normal, repaint while designing (style other than 5)", none,

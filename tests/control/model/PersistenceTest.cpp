@@ -60,12 +60,34 @@ void SetEverything(raReruri& c) {
     c.SetRightToLeft(true);
 }
 
-const std::vector<std::string> kSaveOrder = {
-    "Icon",        "Style",        "Caption",     "IconSize",        "IconAlign",    "CaptionAlign",
-    "iNonThemeStyle", "Enabled",   "ShowFocus",   "USeCustomColors", "BackColor",    "HighlightColor",
-    "FontColor",   "FontHighlightColor", "ToolTipText", "ToolTipTitle", "ToolTipIcon", "ToolTipType",
-    "ttBackColor", "ttForeColor",  "Font",        "ButtonType",      "Value",        "MaskColor",
-    "UseMaskColor", "MousePointer", "RoundedBordersByTheme", "bRTLText"};
+const std::vector<std::string> kSaveOrder = {"Icon",
+                                             "Style",
+                                             "Caption",
+                                             "IconSize",
+                                             "IconAlign",
+                                             "CaptionAlign",
+                                             "iNonThemeStyle",
+                                             "Enabled",
+                                             "ShowFocus",
+                                             "USeCustomColors",
+                                             "BackColor",
+                                             "HighlightColor",
+                                             "FontColor",
+                                             "FontHighlightColor",
+                                             "ToolTipText",
+                                             "ToolTipTitle",
+                                             "ToolTipIcon",
+                                             "ToolTipType",
+                                             "ttBackColor",
+                                             "ttForeColor",
+                                             "Font",
+                                             "ButtonType",
+                                             "Value",
+                                             "MaskColor",
+                                             "UseMaskColor",
+                                             "MousePointer",
+                                             "RoundedBordersByTheme",
+                                             "bRTLText"};
 
 class PersistenceTest : public ::testing::Test {
 protected:
@@ -122,15 +144,21 @@ TEST_F(PersistenceTest, UntouchedNewInstanceStoresExactlyTheDifferingKeys) {
         std::vector<std::string> keys;
     };
     const std::vector<Case> cases = {
-        {"classic", 0x000000, 0xE1FFFF,
-         {"Icon", "Style", "Caption", "iNonThemeStyle", "ToolTipText", "ToolTipTitle", "ToolTipIcon", "ToolTipType",
-          "ttForeColor", "Font", "MaskColor", "RoundedBordersByTheme"}},
-        {"black info background", 0x000000, 0x000000,
-         {"Icon", "Style", "Caption", "iNonThemeStyle", "ToolTipText", "ToolTipTitle", "ToolTipIcon", "ToolTipType",
-          "Font", "MaskColor", "RoundedBordersByTheme"}},
-        {"coloured info text", 0x00FF00, 0xE1FFFF,
-         {"Icon", "Style", "Caption", "iNonThemeStyle", "ToolTipText", "ToolTipTitle", "ToolTipIcon", "ToolTipType",
-          "ttBackColor", "ttForeColor", "Font", "MaskColor", "RoundedBordersByTheme"}},
+        {"classic",
+         0x000000,
+         0xE1FFFF,
+         {"Icon", "Style", "Caption", "iNonThemeStyle", "ToolTipText", "ToolTipTitle", "ToolTipIcon",
+          "ToolTipType", "ttForeColor", "Font", "MaskColor", "RoundedBordersByTheme"}},
+        {"black info background",
+         0x000000,
+         0x000000,
+         {"Icon", "Style", "Caption", "iNonThemeStyle", "ToolTipText", "ToolTipTitle", "ToolTipIcon",
+          "ToolTipType", "Font", "MaskColor", "RoundedBordersByTheme"}},
+        {"coloured info text",
+         0x00FF00,
+         0xE1FFFF,
+         {"Icon", "Style", "Caption", "iNonThemeStyle", "ToolTipText", "ToolTipTitle", "ToolTipIcon",
+          "ToolTipType", "ttBackColor", "ttForeColor", "Font", "MaskColor", "RoundedBordersByTheme"}},
     };
     for (const Case& test : cases) {
         SCOPED_TRACE(test.scheme);

@@ -62,7 +62,8 @@ TEST(PropertySettersTest, EachAssignmentNotifiesItsOwnName) {
         SCOPED_TRACE(test.expected);
         auto c = MakeControl();
         std::vector<std::string> names;
-        c->UserControl().PropertyChangedNotification.Connect([&](const std::string& n) { names.push_back(n); });
+        c->UserControl().PropertyChangedNotification.Connect(
+            [&](const std::string& n) { names.push_back(n); });
         test.assign(*c);
         EXPECT_EQ(names, std::vector<std::string>{test.expected});
         EXPECT_TRUE(c->UserControl().Dirty());
@@ -104,15 +105,25 @@ TEST(PropertySettersTest, CaptionAlignmentPlacesTheCaptionRectangle) {
     };
     const int margin = 3;  // what the last repaint left
     const std::vector<Case> cases = {
-        {0, {half((107.0 - m.right - 4) / 2), half((27.0 - m.bottom - 4) / 2 + 3), half((107.0 + m.right - 4) / 2),
-             half((27.0 + m.bottom - 4) / 2)}, 0x15},
-        {1, {margin, half((27.0 - m.bottom - 4) / 2 + 3), m.right + margin, half((27.0 + m.bottom - 4) / 2)}, 0x14},
-        {2, {107 - m.right - 4 - margin, half((27.0 - m.bottom - 4) / 2 + 3), 107 - 4 - margin,
-             half((27.0 + m.bottom - 4) / 2)}, 0x16},
-        {3, {half((107.0 - m.right - 4) / 2), half(margin / 2.0), half((107.0 + m.right - 4) / 2),
-             half(margin / 2.0 + m.bottom - 4)}, 0x11},
-        {4, {half((107.0 - m.right - 4) / 2), half(27.0 - (m.bottom - 4) - margin / 2.0),
-             half((107.0 + m.right - 4) / 2), half(27.0 - margin / 2.0)}, 0x19},
+        {0,
+         {half((107.0 - m.right - 4) / 2), half((27.0 - m.bottom - 4) / 2 + 3),
+          half((107.0 + m.right - 4) / 2), half((27.0 + m.bottom - 4) / 2)},
+         0x15},
+        {1,
+         {margin, half((27.0 - m.bottom - 4) / 2 + 3), m.right + margin, half((27.0 + m.bottom - 4) / 2)},
+         0x14},
+        {2,
+         {107 - m.right - 4 - margin, half((27.0 - m.bottom - 4) / 2 + 3), 107 - 4 - margin,
+          half((27.0 + m.bottom - 4) / 2)},
+         0x16},
+        {3,
+         {half((107.0 - m.right - 4) / 2), half(margin / 2.0), half((107.0 + m.right - 4) / 2),
+          half(margin / 2.0 + m.bottom - 4)},
+         0x11},
+        {4,
+         {half((107.0 - m.right - 4) / 2), half(27.0 - (m.bottom - 4) - margin / 2.0),
+          half((107.0 + m.right - 4) / 2), half(27.0 - margin / 2.0)},
+         0x19},
         {9, {4, 4, 103, 23}, 0x19},  // other values keep the default rectangle and the last format
     };
     for (const Case& test : cases) {

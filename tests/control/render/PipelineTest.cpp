@@ -56,7 +56,8 @@ bool HasPixel(const RenderButton& b, const RECT& r, COLORREF color) {
 }  // namespace
 
 TEST(RenderPipeline, HiddenControlOnlyClears) {
-    RenderButton b(Bag({{"Style", PropertyValue::Long(5)}, {"Enabled", PropertyValue::Boolean(false)}}), 107, 27,
+    RenderButton b(Bag({{"Style", PropertyValue::Long(5)}, {"Enabled", PropertyValue::Boolean(false)}}), 107,
+                   27,
                    /*show=*/false);
     b.control->Refresh();
     EXPECT_EQ(b.control->CurrentState(), ButtonState::Normal);  // no forcing to Disabled
@@ -201,17 +202,23 @@ TEST(RenderPipeline, CaptionRectangleForEveryAlignment) {
         const RECT c = Measure(b.Dc(), caption, 107, 27);
         const double sw = 107, sh = 27, m = 3, w = c.right - c.left, h = c.bottom - c.top;
         auto r = [](double v) { return static_cast<LONG>(std::nearbyint(v)); };
-        const LONG centredLeft = r((sw - c.right - c.left) / 2), centredRight = r((sw + c.right - c.left) / 2);
-        const LONG middleTop = r((sh - c.bottom - c.top) / 2 + 3), middleBottom = r((sh + c.bottom - c.top) / 2);
+        const LONG centredLeft = r((sw - c.right - c.left) / 2),
+                   centredRight = r((sw + c.right - c.left) / 2);
+        const LONG middleTop = r((sh - c.bottom - c.top) / 2 + 3),
+                   middleBottom = r((sh + c.bottom - c.top) / 2);
         RECT expected{4, 4, 103, 23};
         int format = 0;  // a loaded control starts without flags
         switch (align) {
             case 0: expected = {centredLeft, middleTop, centredRight, middleBottom}, format = 0x15; break;
             case 1: expected = {3, middleTop, c.right + 3, middleBottom}, format = 0x14; break;
-            case 2: expected = {107 - c.right - c.left - 3, middleTop, 107 - c.left - 3, middleBottom}, format = 0x16;
-                    break;
+            case 2:
+                expected = {107 - c.right - c.left - 3, middleTop, 107 - c.left - 3, middleBottom},
+                format = 0x16;
+                break;
             case 3: expected = {centredLeft, r(m / 2), centredRight, r(m / 2 + h)}, format = 0x11; break;
-            case 4: expected = {centredLeft, r(sh - h - m / 2), centredRight, r(sh - m / 2)}, format = 0x19; break;
+            case 4:
+                expected = {centredLeft, r(sh - h - m / 2), centredRight, r(sh - m / 2)}, format = 0x19;
+                break;
         }
         EXPECT_EQ(b.control->CaptionRect(), expected) << "measured " << w << " x " << h;
         EXPECT_EQ(b.control->CaptionFormat(), format);
@@ -235,7 +242,8 @@ TEST(RenderPipeline, CentredCaptionExample) {
 }
 
 TEST(RenderPipeline, RightToLeftBitIsOnlyEverAdded) {
-    RenderButton b(Bag({{"CaptionAlign", PropertyValue::Long(9)}, {"bRTLText", PropertyValue::Boolean(true)}}));
+    RenderButton b(
+        Bag({{"CaptionAlign", PropertyValue::Long(9)}, {"bRTLText", PropertyValue::Boolean(true)}}));
     EXPECT_EQ(b.control->CaptionFormat() & DT_RTLREADING, static_cast<int>(DT_RTLREADING));
     b.control->SetRightToLeft(false);
     b.control->SetCaption("again");  // lays out once more

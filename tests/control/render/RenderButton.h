@@ -49,7 +49,9 @@ struct RenderButton {
         win32::NotifyPointerMoved(kInside);
         win32::SendMessageA(Hwnd(), win32::WM_MOUSEMOVE, 0, win32::MAKELPARAM(kInside.x, kInside.y));
     }
-    void Press() { win32::SendMessageA(Hwnd(), win32::WM_LBUTTONDOWN, win32::MK_LBUTTON, win32::MAKELPARAM(5, 5)); }
+    void Press() {
+        win32::SendMessageA(Hwnd(), win32::WM_LBUTTONDOWN, win32::MK_LBUTTON, win32::MAKELPARAM(5, 5));
+    }
     void Focus() { win32::SendMessageA(Hwnd(), win32::WM_SETFOCUS, 0, 0); }
 
     std::shared_ptr<control::raReruri> control;

@@ -1,7 +1,7 @@
 // UTF-8 captions reach DrawTextA in Windows-1252.
-#include "control/RenderCaption.h"
-
 #include <gtest/gtest.h>
+
+#include "control/RenderCaption.h"
 
 TEST(AnsiCaption, ConvertsToWindows1252) {
     const struct {
@@ -11,11 +11,25 @@ TEST(AnsiCaption, ConvertsToWindows1252) {
     } rows[] = {
         {"Converti", "Converti", "ASCII stays"},
         {"Velocit\xC3\xA0", "Velocit\xE0", "Latin-1 letters take one byte"},
-        {"\xE2\x82\xAC" "5", "\x80" "5", "the euro sign sits at 0x80"},
-        {"\xE2\x80\x9C" "a" "\xE2\x80\x9D", "\x93" "a" "\x94", "curly quotes"},
+        {"\xE2\x82\xAC"
+         "5",
+         "\x80"
+         "5",
+         "the euro sign sits at 0x80"},
+        {"\xE2\x80\x9C"
+         "a"
+         "\xE2\x80\x9D",
+         "\x93"
+         "a"
+         "\x94",
+         "curly quotes"},
         {"\xE6\x97\xA5\xE6\x9C\xAC", "??", "characters the code page lacks"},
         {"\xF0\x9F\x98\x80", "?", "outside the basic plane"},
-        {"a\xE0" "b", "a\xE0" "b", "a stray byte is kept as Latin-1"},
+        {"a\xE0"
+         "b",
+         "a\xE0"
+         "b",
+         "a stray byte is kept as Latin-1"},
         {"\xC0\x80", "\xC0\x80", "an overlong form is not UTF-8"},
         {"\xE2\x82", "\xE2\x82", "a cut-off sequence"},
         {"&&OK", "&&OK", "prefix characters pass untouched"},

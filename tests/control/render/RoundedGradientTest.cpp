@@ -1,10 +1,9 @@
 // Style 5 painters, exact pixels on small surfaces.
-#include "control/styles/RoundedGradient.h"
-
 #include <gtest/gtest.h>
 
 #include <utility>
 
+#include "control/styles/RoundedGradient.h"
 #include "tests/control/render/TestSurface.h"
 
 using control::ButtonState;

@@ -11,7 +11,8 @@
 
 namespace render_test {
 
-inline ::testing::AssertionResult SameSurface(win32::HDC actual, const TestSurface& expected, const std::string& name) {
+inline ::testing::AssertionResult SameSurface(win32::HDC actual, const TestSurface& expected,
+                                              const std::string& name) {
     const int w = expected.Width(), h = expected.Height();
     int firstX = -1, firstY = -1, differing = 0;
     TestSurface diff(w, h, 0xFFFFFF);
@@ -27,9 +28,10 @@ inline ::testing::AssertionResult SameSurface(win32::HDC actual, const TestSurfa
     win32::WriteBitmapImage(actual, stem + "-actual.png");
     win32::WriteBitmapImage(expected.Dc(), stem + "-expected.png");
     win32::WriteBitmapImage(diff.Dc(), stem + "-diff.png");
-    return ::testing::AssertionFailure() << differing << " pixels differ; first at (" << firstX << ", " << firstY
-                                         << "): " << Hex(win32::GetPixel(actual, firstX, firstY)) << " instead of "
-                                         << Hex(expected.At(firstX, firstY)) << " (images: " << stem << "-*.png)";
+    return ::testing::AssertionFailure()
+           << differing << " pixels differ; first at (" << firstX << ", " << firstY
+           << "): " << Hex(win32::GetPixel(actual, firstX, firstY)) << " instead of "
+           << Hex(expected.At(firstX, firstY)) << " (images: " << stem << "-*.png)";
 }
 
 }  // namespace render_test

@@ -69,7 +69,8 @@ inline std::string Hex(win32::COLORREF c) {
 }
 
 // Checks a run of pixels on one row, columns from..to inclusive.
-inline ::testing::AssertionResult RowIs(const TestSurface& s, int y, int from, int to, win32::COLORREF expected) {
+inline ::testing::AssertionResult RowIs(const TestSurface& s, int y, int from, int to,
+                                        win32::COLORREF expected) {
     for (int x = from; x <= to; ++x) {
         if (s.At(x, y) != expected)
             return ::testing::AssertionFailure() << "pixel (" << x << ", " << y << ") is " << Hex(s.At(x, y))

@@ -1,11 +1,10 @@
 // Window outlines by style: the polygons' corners, the rounding of the
 // scale size, and the region each style hands to its window.
-#include "control/WindowShape.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
 
+#include "control/WindowShape.h"
 #include "platform/gdi/Gdi.h"
 
 using namespace win32;
@@ -45,10 +44,12 @@ TEST(WindowShape, EachStyleGetsItsRegion) {
         HRGN expected;
         const char* why;
     } rows[] = {
-        {5, 100, 30, Polygon({{0, 1}, {1, 0}, {99, 0}, {100, 1}, {100, 28}, {98, 30}, {2, 30}, {0, 28}}), "bevel"},
+        {5, 100, 30, Polygon({{0, 1}, {1, 0}, {99, 0}, {100, 1}, {100, 28}, {98, 30}, {2, 30}, {0, 28}}),
+         "bevel"},
         {7, 100.5f, 30, Polygon({{0, 1}, {1, 0}, {99, 0}, {100, 1}, {100, 28}, {98, 30}, {2, 30}, {0, 28}}),
          "bevel; 100.5 rounds to even 100"},
-        {8, 100, 30, Polygon({{0, 2}, {2, 0}, {97, 0}, {100, 3}, {100, 27}, {97, 30}, {4, 30}, {0, 26}}), "slant"},
+        {8, 100, 30, Polygon({{0, 2}, {2, 0}, {97, 0}, {100, 3}, {100, 27}, {97, 30}, {4, 30}, {0, 26}}),
+         "slant"},
         {9, 101.5f, 30, Polygon({{0, 2}, {2, 0}, {99, 0}, {102, 3}, {102, 27}, {99, 30}, {4, 30}, {0, 26}}),
          "slant; 101.5 rounds to 102"},
         {10, 75.5f, 23, CreateRoundRectRgn(0, 0, 76, 24, 18, 18), "rounded to round(76.5) = 76, 24"},
@@ -72,11 +73,11 @@ TEST(WindowShape, SlantCornersAreOutsideTheWindow) {
         int x, y;
         bool inside;
     } points[] = {
-        {0, 0, false}, {1, 0, false}, {2, 0, true},     // top left cut by 2
-        {0, 2, true},  {97, 0, false}, {96, 0, true},   // top right cut by 3
-        {99, 2, false}, {99, 3, true}, {99, 26, true},  // right side down to row 26
-        {0, 26, true},  {0, 27, false}, {1, 27, true},  // bottom left: the cut starts at row 27
-        {2, 29, false}, {3, 29, true},                  // and takes 3 pixels off the last row
+        {0, 0, false},  {1, 0, false},   {2, 0, true},    // top left cut by 2
+        {0, 2, true},   {97, 0, false},  {96, 0, true},   // top right cut by 3
+        {99, 2, false}, {99, 3, true},   {99, 26, true},  // right side down to row 26
+        {0, 26, true},  {0, 27, false},  {1, 27, true},   // bottom left: the cut starts at row 27
+        {2, 29, false}, {3, 29, true},                    // and takes 3 pixels off the last row
         {97, 29, true}, {98, 29, false}, {99, 28, false}, {99, 27, true},  // bottom right
     };
     for (const auto& p : points)

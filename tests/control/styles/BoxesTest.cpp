@@ -111,7 +111,8 @@ TEST(DrawEdgeBox, RoundsTheRectangleHalfToEvenBeforeDrawing) {
         win32::DrawEdge(expected.dc(), &rect, 5, 15);
         EXPECT_NE(expected.Mask(), Surface(12, 8).Mask());
         for (int y = 0; y < 8; ++y)
-            for (int x = 0; x < 12; ++x) ASSERT_EQ(actual.At(x, y), expected.At(x, y)) << "(" << x << "," << y << ")";
+            for (int x = 0; x < 12; ++x)
+                ASSERT_EQ(actual.At(x, y), expected.At(x, y)) << "(" << x << "," << y << ")";
     }
 }
 

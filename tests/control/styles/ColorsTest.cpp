@@ -18,24 +18,22 @@ TEST(MixColors, AveragesEachChannelRoundingTiesToEven) {
         {0x000001, 0x000002, 0x000002},  // 1.5 -> 2
         {0x000002, 0x000003, 0x000002},  // 2.5 -> 2
         {0x0000FF, 0x000000, 0x000080},  // 127.5 -> 128
-        {0xFFFFFF, 0x000000, 0x808080},
-        {0x10FF00, 0x20FF00, 0x18FF00},
+        {0xFFFFFF, 0x000000, 0x808080}, {0x10FF00, 0x20FF00, 0x18FF00},
         {0x0D0000, 0x000000, 0x060000},  // blue 6.5 -> 6
     };
-    for (const ColorCase& c : cases) EXPECT_EQ(MixColors(c.input, c.other), c.expected) << std::hex << c.input;
+    for (const ColorCase& c : cases)
+        EXPECT_EQ(MixColors(c.input, c.other), c.expected) << std::hex << c.input;
 }
 
 TEST(LightenColor, MovesTowardsWhiteWithTruncatingDivision) {
     const ColorCase cases[] = {
-        {0x000000, 176, 0xB0B0B0},
-        {0xFF8000, 32, 0xFF8F20},  // G: 32 + (223 * 128) div 255 = 143
-        {0xC0C0C0, 32, 0xC7C7C7},  // 32 + (223 * 192) div 255 = 199
-        {0x123456, 0, 0x123456},
-        {0x123456, 255, 0xFFFFFF},
-        {0x000000, 255, 0xFFFFFF},
-        {0xFFFFFF, 0, 0xFFFFFF},
+        {0x000000, 176, 0xB0B0B0}, {0xFF8000, 32, 0xFF8F20},  // G: 32 + (223 * 128) div 255 = 143
+        {0xC0C0C0, 32, 0xC7C7C7},                             // 32 + (223 * 192) div 255 = 199
+        {0x123456, 0, 0x123456},   {0x123456, 255, 0xFFFFFF},
+        {0x000000, 255, 0xFFFFFF}, {0xFFFFFF, 0, 0xFFFFFF},
     };
-    for (const ColorCase& c : cases) EXPECT_EQ(LightenColor(c.input, c.other), c.expected) << std::hex << c.input;
+    for (const ColorCase& c : cases)
+        EXPECT_EQ(LightenColor(c.input, c.other), c.expected) << std::hex << c.input;
 }
 
 TEST(LightenColor, OverflowingAmountReturnsBlack) {
@@ -50,7 +48,8 @@ TEST(ShiftColor, AddsToEveryChannelAndClamps) {
         {static_cast<Color>(0x8000000F), 1, 0x010110},  // byte 3 ignored, bytes taken as they are
         {0x00FF00, -256, 0x000000},
     };
-    for (const ColorCase& c : cases) EXPECT_EQ(ShiftColor(c.input, c.other), c.expected) << std::hex << c.input;
+    for (const ColorCase& c : cases)
+        EXPECT_EQ(ShiftColor(c.input, c.other), c.expected) << std::hex << c.input;
 }
 
 TEST(ShiftColor, OverflowingDeltaReturnsBlack) { EXPECT_EQ(ShiftColor(0x0000FF, INT_MAX), 0); }
@@ -74,5 +73,5 @@ TEST_F(TranslateColorTest, FollowsTheCurrentSystemColour) {
 
 TEST_F(TranslateColorTest, InvalidReferencesGiveMinusOne) {
     EXPECT_EQ(TranslateColor(static_cast<std::int32_t>(0x8000001F)), -1);  // no system colour 31
-    EXPECT_EQ(TranslateColor(0x40000000), -1);                            // unknown high byte
+    EXPECT_EQ(TranslateColor(0x40000000), -1);                             // unknown high byte
 }

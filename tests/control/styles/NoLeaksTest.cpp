@@ -19,7 +19,8 @@ TEST(Primitives, TenThousandCallsLeaveTheLiveCountsAsTheyWere) {
             case 5: DrawGradientV(s.dc(), c, LightenColor(c, 64), 1, 1, 39, 3); break;
             case 6: DrawGradientH(s.dc(), c, 0, 1, 1, 5, 2); break;
             case 7:
-                FillRectSolid(s.dc(), win32::RECT{0, 0, 3, 3}, TranslateColor(static_cast<Color>(0x80000010)));
+                FillRectSolid(s.dc(), win32::RECT{0, 0, 3, 3},
+                              TranslateColor(static_cast<Color>(0x80000010)));
                 break;
         }
     }

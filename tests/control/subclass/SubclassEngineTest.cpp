@@ -1,12 +1,12 @@
 // The subclassing engine on real windows of the layer: what the callbacks
 // and the previous procedure see, in order, compared with expected tables.
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "control/SubclassEngine.h"
 #include "platform/gdi/Gdi.h"
@@ -32,8 +32,8 @@ std::vector<std::string> seen;
     for (std::size_t i = 0; i < std::max(seen.size(), expected.size()); ++i) {
         const std::string want = i < expected.size() ? expected[i] : "-";
         const std::string got = i < seen.size() ? seen[i] : "-";
-        out << (want == got ? "  " : "* ") << want << std::string(28 - std::min<std::size_t>(27, want.size()), ' ')
-            << got << "\n";
+        out << (want == got ? "  " : "* ") << want
+            << std::string(28 - std::min<std::size_t>(27, want.size()), ' ') << got << "\n";
     }
     return ::testing::AssertionFailure() << out.str();
 }
@@ -153,11 +153,12 @@ TEST_F(SubclassEngineTest, TheTableHoldsThirtyTwoMessagesAndReusesFreedSlots) {
     EXPECT_TRUE(Log().empty());
     engine_.sc_AddMessage(hwnd_, WM_USER + 32, MSG_AFTER);
     engine_.sc_RemoveMessage(hwnd_, WM_MOUSELEAVE, MSG_AFTER);
-    EXPECT_EQ(Log(), (std::vector<std::string>{
-                         "raReruri.zAddMsg: Message table overflow. Either increase the value of Const MSG_ENTRIES "
-                         "or use ALL_MESSAGES instead of specific message values",
-                         "raReruri.zDelMsg: Message &H2A3 not found in table",
-                     }));
+    EXPECT_EQ(Log(),
+              (std::vector<std::string>{
+                  "raReruri.zAddMsg: Message table overflow. Either increase the value of Const MSG_ENTRIES "
+                  "or use ALL_MESSAGES instead of specific message values",
+                  "raReruri.zDelMsg: Message &H2A3 not found in table",
+              }));
     for (UINT msg : {WM_USER + 5, WM_USER + 31, WM_USER + 32, WM_USER + 40}) SendMessageA(hwnd_, msg, 0, 0);
     EXPECT_TRUE(SeenIs({"proc U5", "proc U31", "A.after U31", "proc U32", "proc U40", "A.after U40"}));
 

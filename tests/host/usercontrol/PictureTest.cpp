@@ -28,19 +28,18 @@ void Put32(std::vector<unsigned char>& b, unsigned v) {
 // top-right (white) pixel is transparent.
 std::vector<unsigned char> TinyIcon() {
     std::vector<unsigned char> b;
-    Put16(b, 0), Put16(b, 1), Put16(b, 1);                                         // ICONDIR
+    Put16(b, 0), Put16(b, 1), Put16(b, 1);  // ICONDIR
     b.insert(b.end(), {2, 2, 0, 0}), Put16(b, 1), Put16(b, 24), Put32(b, 40 + 16 + 8), Put32(b, 22);
-    Put32(b, 40), Put32(b, 2), Put32(b, 4), Put16(b, 1), Put16(b, 24);             // BITMAPINFOHEADER
+    Put32(b, 40), Put32(b, 2), Put32(b, 4), Put16(b, 1), Put16(b, 24);  // BITMAPINFOHEADER
     for (int i = 0; i < 6; ++i) Put32(b, 0);
     // Colour rows bottom-up, B G R, padded to 8 bytes.
-    b.insert(b.end(), {0, 0, 255, 0, 255, 0, 0, 0});        // red, green
-    b.insert(b.end(), {255, 0, 0, 255, 255, 255, 0, 0});    // blue, white
+    b.insert(b.end(), {0, 0, 255, 0, 255, 0, 0, 0});      // red, green
+    b.insert(b.end(), {255, 0, 0, 255, 255, 255, 0, 0});  // blue, white
     // Mask rows bottom-up, 1 bit a pixel, padded to 4 bytes.
     b.insert(b.end(), {0x00, 0, 0, 0});
     b.insert(b.end(), {0x40, 0, 0, 0});  // second pixel of the top row
     return b;
 }
-
 
 TEST(PictureTest, IconFilesGiveAnIconWithItsSize) {
     const PicturePtr tiny = Picture::FromIconFile(TinyIcon());
@@ -50,7 +49,8 @@ TEST(PictureTest, IconFilesGiveAnIconWithItsSize) {
     EXPECT_EQ(tiny->Height(), 2);
     EXPECT_NE(tiny->Handle(), 0);
 
-    std::ifstream file(std::string(std::getenv("CORVALMIRE_SOURCE")) + "/resources/icons/open.ico", std::ios::binary);
+    std::ifstream file(std::string(std::getenv("CORVALMIRE_SOURCE")) + "/resources/icons/open.ico",
+                       std::ios::binary);
     const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(file), {}};
     const PicturePtr open = Picture::FromIconFile(bytes);
     ASSERT_NE(open, nullptr);

@@ -33,7 +33,9 @@ public:
     void UserControl_KeyDown(std::int16_t& key, std::int16_t) override {
         events.push_back("KeyDown " + std::to_string(key));
     }
-    void UserControl_KeyUp(std::int16_t& key, std::int16_t) override { events.push_back("KeyUp " + std::to_string(key)); }
+    void UserControl_KeyUp(std::int16_t& key, std::int16_t) override {
+        events.push_back("KeyUp " + std::to_string(key));
+    }
     void UserControl_MouseDown(std::int16_t b, std::int16_t s, float x, float y) override {
         events.push_back("MouseDown " + std::to_string(b) + " " + std::to_string(s) + " " +
                          std::to_string(static_cast<int>(x)) + "," + std::to_string(static_cast<int>(y)));
@@ -46,7 +48,9 @@ public:
         if (onClick) onClick();
     }
     void UserControl_DblClick() override { events.push_back("DblClick"); }
-    void UserControl_AccessKeyPress(std::int16_t key) override { events.push_back("AccessKey " + std::to_string(key)); }
+    void UserControl_AccessKeyPress(std::int16_t key) override {
+        events.push_back("AccessKey " + std::to_string(key));
+    }
     void UserControl_AmbientChanged(const std::string& name) override { events.push_back("Ambient " + name); }
     void UserControl_Terminate() override { events.push_back("Terminate"); }
 };

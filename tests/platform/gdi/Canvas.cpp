@@ -55,13 +55,14 @@ std::string TestName() {
     for (int y = 0; y < canvas.height(); ++y) {
         for (int x = 0; x < canvas.width(); ++x) {
             const COLORREF got = canvas.At(x, y);
-            const char want = y < int(rows.size()) && x < int(rows[size_t(y)].size()) ? rows[size_t(y)][size_t(x)] : '.';
+            const char want =
+                y < int(rows.size()) && x < int(rows[size_t(y)].size()) ? rows[size_t(y)][size_t(x)] : '.';
             const COLORREF expected = want == '.' ? kUntouched : legend.at(want);
             actual << KeyOf(got, legend);
             if (got != expected && same) {
                 same = false;
-                first << "first difference at (" << x << "," << y << "): expected '" << want << "' 0x" << std::hex
-                      << expected << ", got 0x" << got << std::dec;
+                first << "first difference at (" << x << "," << y << "): expected '" << want << "' 0x"
+                      << std::hex << expected << ", got 0x" << got << std::dec;
             }
         }
         actual << '\n';

@@ -46,7 +46,8 @@ TEST(Dib, BottomUp24BitRoundTripWithPaddedRows) {
     }
 
     Canvas copy(kW + 2, kH + 2);
-    EXPECT_EQ(SetDIBitsToDevice(copy.dc(), 1, 1, kW, kH, 0, 0, 0, kH, bits.data(), &info, DIB_RGB_COLORS), kH);
+    EXPECT_EQ(SetDIBitsToDevice(copy.dc(), 1, 1, kW, kH, 0, 0, 0, kH, bits.data(), &info, DIB_RGB_COLORS),
+              kH);
     for (int y = 0; y < kH + 2; ++y) {
         for (int x = 0; x < kW + 2; ++x) {
             const bool inside = x >= 1 && y >= 1 && x <= kW && y <= kH;

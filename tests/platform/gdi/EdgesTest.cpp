@@ -8,8 +8,8 @@ namespace {
 using namespace win32;
 
 // H = highlight, L = 3-D light, S = shadow, D = dark shadow.
-const std::map<char, COLORREF> kLegend = {{'H', RGB(255, 255, 255)}, {'L', RGB(212, 208, 200)},
-                                          {'S', RGB(128, 128, 128)}, {'D', RGB(64, 64, 64)}};
+const std::map<char, COLORREF> kLegend = {
+    {'H', RGB(255, 255, 255)}, {'L', RGB(212, 208, 200)}, {'S', RGB(128, 128, 128)}, {'D', RGB(64, 64, 64)}};
 
 struct EdgeCase {
     const char* name;
@@ -66,7 +66,9 @@ TEST(DrawEdge, FlatAndMonoUseTheirOwnColours) {
     const std::vector<EdgeCase> cases = {
         {"flat", EDGE_SUNKEN, BF_RECT | BF_FLAT, {"SSSSSS", "SFFFFS", "SF..FS", "SFFFFS", "SSSSSS"}},
         {"mono", EDGE_RAISED, BF_RECT | BF_MONO, {"KKKKKK", "KWWWWK", "KW..WK", "KWWWWK", "KKKKKK"}},
-        {"mono middle", BDR_RAISEDOUTER, BF_RECT | BF_MONO | BF_MIDDLE,
+        {"mono middle",
+         BDR_RAISEDOUTER,
+         BF_RECT | BF_MONO | BF_MIDDLE,
          {"KKKKKK", "KWWWWK", "KWWWWK", "KWWWWK", "KKKKKK"}},
     };
     for (const EdgeCase& c : cases) {

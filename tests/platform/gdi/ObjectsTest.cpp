@@ -95,8 +95,9 @@ TEST(DeviceContext, WindowDcProviderRoutesGetAndRelease) {
     Canvas surface(2, 2);
     HWND window = reinterpret_cast<HWND>(0x1234);
     int released = 0;
-    SetWindowDCProvider({[&](HWND hwnd) { return hwnd == window ? surface.dc() : nullptr; },
-                         [&](HWND hwnd, HDC hdc) { return hwnd == window && hdc == surface.dc() && ++released; }});
+    SetWindowDCProvider(
+        {[&](HWND hwnd) { return hwnd == window ? surface.dc() : nullptr; },
+         [&](HWND hwnd, HDC hdc) { return hwnd == window && hdc == surface.dc() && ++released; }});
     EXPECT_EQ(GetDC(window), surface.dc());
     EXPECT_EQ(ReleaseDC(window, surface.dc()), 1);
     EXPECT_EQ(released, 1);

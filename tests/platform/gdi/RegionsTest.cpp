@@ -39,7 +39,9 @@ TEST(CreatePolygonRgn, SamplesAtIntegerCoordinatesTopLeftInclusive) {
         {"right triangle", {{0, 0}, {4, 0}, {0, 4}}, {"0-3", "0-2", "0-1", "0-0"}},
         {"flat triangle", {{0, 0}, {5, 0}, {0, 3}}, {"0-4", "0-3", "0-1", ""}},
         {"apex up", {{2, 0}, {4, 4}, {0, 4}}, {"", "2-2", "1-2", "1-3"}},
-        {"axis-aligned square = its rect", {{0, 0}, {10, 0}, {10, 10}, {0, 10}}, {"0-9", "0-9", "0-9", "0-9"}},
+        {"axis-aligned square = its rect",
+         {{0, 0}, {10, 0}, {10, 10}, {0, 10}},
+         {"0-9", "0-9", "0-9", "0-9"}},
     };
     for (const PolygonCase& c : cases) {
         HRGN region = CreatePolygonRgn(c.points.data(), int(c.points.size()), ALTERNATE);
@@ -57,9 +59,9 @@ TEST(CreatePolygonRgn, SlantedButtonOutline) {
         "0-98",  // row 2: the left edge is x = 0 from here, right 99
     };
     for (int y = 3; y <= 26; ++y) expected.push_back("0-99");  // the vertical right edge x = 100 is excluded
-    expected.push_back("1-99");                               // row 27: bottom-left cut at 1, right 100
-    expected.push_back("2-98");                               // row 28: left 2, right 99
-    expected.push_back("3-97");                               // row 29: left 3, right 98; row 30 is out
+    expected.push_back("1-99");                                // row 27: bottom-left cut at 1, right 100
+    expected.push_back("2-98");                                // row 28: left 2, right 99
+    expected.push_back("3-97");                                // row 29: left 3, right 98; row 30 is out
     EXPECT_EQ(RowSpans(region, 0, 30, -2, 104), expected);
     EXPECT_FALSE(PtInRegion(region, 50, 30));
     RECT box;
@@ -87,7 +89,8 @@ TEST(CreateRoundRectRgn, ButtonSpans) {
     HRGN region = CreateRoundRectRgn(0, 0, 108, 28, 18, 18);
     std::vector<std::string> expected = {"6-100", "4-102", "3-103", "2-104", "1-105", "1-105"};
     for (int y = 6; y <= 20; ++y) expected.push_back("0-106");
-    for (const char* row : {"1-105", "1-105", "2-104", "3-103", "4-102", "6-100", ""}) expected.push_back(row);
+    for (const char* row : {"1-105", "1-105", "2-104", "3-103", "4-102", "6-100", ""})
+        expected.push_back(row);
     EXPECT_EQ(RowSpans(region, 0, 28, -2, 110), expected);
     DeleteObject(region);
 }
@@ -112,7 +115,8 @@ TEST(CombineRgn, EveryModeAgreesWithThePointwiseRule) {
     auto randomRegion = [&] {
         HRGN r = CreateRectRgn(0, 0, 0, 0);
         for (int i = 0; i < 3; ++i) {
-            HRGN part = CreateRectRgn(coordinate(random), coordinate(random), coordinate(random), coordinate(random));
+            HRGN part =
+                CreateRectRgn(coordinate(random), coordinate(random), coordinate(random), coordinate(random));
             CombineRgn(r, r, part, RGN_OR);
             DeleteObject(part);
         }
@@ -130,7 +134,8 @@ TEST(CombineRgn, EveryModeAgreesWithThePointwiseRule) {
                                       : mode == RGN_XOR  ? inA != inB
                                       : mode == RGN_DIFF ? inA && !inB
                                                          : inA;
-                    ASSERT_EQ(bool(PtInRegion(out, x, y)), want) << "mode " << mode << " at " << x << "," << y;
+                    ASSERT_EQ(bool(PtInRegion(out, x, y)), want)
+                        << "mode " << mode << " at " << x << "," << y;
                 }
             }
             // Canonical banding: the same pixel set always has the same rectangles.

@@ -10,13 +10,20 @@ using namespace win32;
 TEST(SysColors, ClassicSchemeByDefault) {
     ResetSysColors();
     const std::pair<int, COLORREF> expected[] = {
-        {COLOR_SCROLLBAR, RGB(212, 208, 200)}, {COLOR_BACKGROUND, RGB(58, 110, 165)},
-        {COLOR_WINDOW, RGB(255, 255, 255)},    {COLOR_WINDOWTEXT, RGB(0, 0, 0)},
-        {COLOR_HIGHLIGHT, RGB(10, 36, 106)},   {COLOR_BTNFACE, RGB(212, 208, 200)},
-        {COLOR_BTNSHADOW, RGB(128, 128, 128)}, {COLOR_BTNHIGHLIGHT, RGB(255, 255, 255)},
-        {COLOR_3DDKSHADOW, RGB(64, 64, 64)},   {COLOR_INFOBK, RGB(255, 255, 225)},
-        {25, RGB(181, 181, 181)},              {COLOR_HOTLIGHT, RGB(0, 0, 128)},
-        {COLOR_GRADIENTINACTIVECAPTION, RGB(192, 192, 192)}, {COLOR_MENUBAR, RGB(212, 208, 200)},
+        {COLOR_SCROLLBAR, RGB(212, 208, 200)},
+        {COLOR_BACKGROUND, RGB(58, 110, 165)},
+        {COLOR_WINDOW, RGB(255, 255, 255)},
+        {COLOR_WINDOWTEXT, RGB(0, 0, 0)},
+        {COLOR_HIGHLIGHT, RGB(10, 36, 106)},
+        {COLOR_BTNFACE, RGB(212, 208, 200)},
+        {COLOR_BTNSHADOW, RGB(128, 128, 128)},
+        {COLOR_BTNHIGHLIGHT, RGB(255, 255, 255)},
+        {COLOR_3DDKSHADOW, RGB(64, 64, 64)},
+        {COLOR_INFOBK, RGB(255, 255, 225)},
+        {25, RGB(181, 181, 181)},
+        {COLOR_HOTLIGHT, RGB(0, 0, 128)},
+        {COLOR_GRADIENTINACTIVECAPTION, RGB(192, 192, 192)},
+        {COLOR_MENUBAR, RGB(212, 208, 200)},
     };
     for (auto [index, color] : expected) EXPECT_EQ(GetSysColor(index), color) << index;
     EXPECT_EQ(GetSysColor(-1), 0u);

@@ -59,7 +59,8 @@ TEST(DrawTextMeasure, TrailingSpacesThatFitStayOnLeftAlignedLinesOnly) {
     // Of several spaces that fit, a left-aligned line keeps them all; the
     // space at the break is swallowed, so the next line starts with "wxyz".
     const int two = s.Width("ab  ");
-    EXPECT_EQ(s.Measure("ab   wxyz", two, DT_WORDBREAK), (RECT{0, 0, std::max(two, s.Width("wxyz")), 2 * lh}));
+    EXPECT_EQ(s.Measure("ab   wxyz", two, DT_WORDBREAK),
+              (RECT{0, 0, std::max(two, s.Width("wxyz")), 2 * lh}));
 }
 
 TEST(DrawTextMeasure, AWordWiderThanTheRectGetsALineOfItsOwn) {
@@ -143,7 +144,8 @@ TEST(DrawTextPlacement, AlignmentFollowsThePlatformFormulas) {
         int x = rect.left, y = rect.top;
         if (c.format & DT_CENTER) x = (rect.left + rect.right - w) / 2;
         if (c.format & DT_RIGHT) x = rect.right - w;
-        if ((c.format & DT_SINGLELINE) && (c.format & DT_VCENTER)) y = rect.top + (rect.bottom - rect.top) / 2 - lh / 2;
+        if ((c.format & DT_SINGLELINE) && (c.format & DT_VCENTER))
+            y = rect.top + (rect.bottom - rect.top) / 2 - lh / 2;
         if ((c.format & DT_SINGLELINE) && (c.format & DT_BOTTOM)) y = rect.bottom - lh;
         RECT r = rect;
         const int height = DrawTextA(actual.dc(), "Converti", -1, &r, c.format);

@@ -84,7 +84,7 @@ TEST(Fonts, FreshDcUsesTheStockSansFont) {
     TEXTMETRICA tm;
     ASSERT_TRUE(GetTextMetricsA(dc, &tm));
     EXPECT_EQ(tm.tmHeight - tm.tmInternalLeading, 11);  // an 8 pt em
-    DeleteObject(font);  // ignored for a stock object
+    DeleteObject(font);                                 // ignored for a stock object
     EXPECT_EQ(GetObjectA(font, 0, nullptr), int(sizeof(LOGFONTA)));
     DeleteDC(dc);
 }

@@ -1,11 +1,11 @@
 // A white surface with a font selected, for text tests.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cstring>
 #include <string>
-
-#include <gtest/gtest.h>
 
 #include "platform/gdi/Font.h"
 #include "platform/gdi/Gdi.h"
@@ -80,8 +80,9 @@ public:
         for (int y = 0; y < height_; ++y)
             for (int x = 0; x < width_; ++x)
                 if (At(x, y) != other.At(x, y))
-                    return ::testing::AssertionFailure() << "first difference at (" << x << "," << y << "): "
-                                                         << std::hex << At(x, y) << " vs " << other.At(x, y);
+                    return ::testing::AssertionFailure()
+                           << "first difference at (" << x << "," << y << "): " << std::hex << At(x, y)
+                           << " vs " << other.At(x, y);
         return ::testing::AssertionSuccess();
     }
 

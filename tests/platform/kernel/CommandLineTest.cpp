@@ -1,6 +1,6 @@
-#include "platform/kernel/CommandLine.h"
-
 #include <gtest/gtest.h>
+
+#include "platform/kernel/CommandLine.h"
 
 namespace win32 {
 namespace {
@@ -15,7 +15,8 @@ TEST(CommandLine, SplitsByTheWindowsRules) {
     const SplitCase cases[] = {
         {"", {}, "empty line"},
         {"  p\t a  ", {"p", "a"}, "blanks and tabs separate"},
-        {R"("C:\Program Files\my nice app.exe" x)", {R"(C:\Program Files\my nice app.exe)", "x"},
+        {R"("C:\Program Files\my nice app.exe" x)",
+         {R"(C:\Program Files\my nice app.exe)", "x"},
          "quoted program name keeps its blanks"},
         {R"("a\" b)", {R"(a\)", "b"}, "program name: no escapes, ends at the next quote"},
         {R"("prog"next)", {"prog", "next"}, "an argument may follow the program name's quote directly"},
@@ -27,7 +28,8 @@ TEST(CommandLine, SplitsByTheWindowsRules) {
         {R"(p "" x)", {"p", "", "x"}, "an empty argument"},
         {R"(p "abc)", {"p", "abc"}, "an unclosed quote runs to the end"},
         {"p \"\xC3\xA8 \xC3\xA0\" \xC3\xBC", {"p", "\xC3\xA8 \xC3\xA0", "\xC3\xBC"}, "UTF-8 letters pass"},
-        {"p a&b;c|d $(touch x) `id` >z <y", {"p", "a&b;c|d", "$(touch", "x)", "`id`", ">z", "<y"},
+        {"p a&b;c|d $(touch x) `id` >z <y",
+         {"p", "a&b;c|d", "$(touch", "x)", "`id`", ">z", "<y"},
          "shell characters are ordinary"},
     };
     for (const auto& c : cases) EXPECT_EQ(SplitCommandLine(c.line), c.expected) << c.why << ": " << c.line;
@@ -45,8 +47,22 @@ TEST(CommandLine, FirstTokenKeepsItsQuotesAsTyped) {
 
 TEST(CommandLine, QuotingRoundTripsEveryArgument) {
     const std::string arguments[] = {
-        "", "plain", "a b", "a\tb", R"(a"b)", R"(a\)", R"(a\\")", R"(\\server\share\)", R"(")", R"("")",
-        R"(\")", "$(touch x)", "trailing\\ ", "ends with space ", "'single'", "\xC3\xA8\xC3\xA0",
+        "",
+        "plain",
+        "a b",
+        "a\tb",
+        R"(a"b)",
+        R"(a\)",
+        R"(a\\")",
+        R"(\\server\share\)",
+        R"(")",
+        R"("")",
+        R"(\")",
+        "$(touch x)",
+        "trailing\\ ",
+        "ends with space ",
+        "'single'",
+        "\xC3\xA8\xC3\xA0",
     };
     for (const auto& argument : arguments) {
         const std::string quoted = QuoteCommandLineArgument(argument);

@@ -1,6 +1,6 @@
-#include "platform/kernel/EventLog.h"
-
 #include <gtest/gtest.h>
+
+#include "platform/kernel/EventLog.h"
 
 namespace win32 {
 namespace {

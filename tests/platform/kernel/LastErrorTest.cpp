@@ -1,11 +1,10 @@
-#include "platform/kernel/LastError.h"
-
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <thread>
 
 #include "platform/kernel/CurrentProcess.h"
+#include "platform/kernel/LastError.h"
 
 namespace win32 {
 namespace {
@@ -22,9 +21,7 @@ TEST(LastError, IsKeptPerThread) {
     EXPECT_EQ(GetLastError(), ERROR_BROKEN_PIPE);
 }
 
-TEST(CurrentProcess, IdIsTheProcessId) {
-    EXPECT_EQ(GetCurrentProcessId(), static_cast<DWORD>(::getpid()));
-}
+TEST(CurrentProcess, IdIsTheProcessId) { EXPECT_EQ(GetCurrentProcessId(), static_cast<DWORD>(::getpid())); }
 
 }  // namespace
 }  // namespace win32

@@ -1,9 +1,8 @@
-#include "platform/kernel/Modules.h"
-
 #include <gtest/gtest.h>
 
 #include "platform/kernel/CurrentProcess.h"
 #include "platform/kernel/LastError.h"
+#include "platform/kernel/Modules.h"
 
 namespace win32 {
 namespace {
@@ -102,8 +101,9 @@ TEST(Modules, Kernel32ExportsItsOwnFunctions) {
     const auto getPid = FromFarProc<DWORD()>(GetProcAddress(kernel32, "GetCurrentProcessId"));
     ASSERT_NE(getPid, nullptr);
     EXPECT_EQ(getPid(), GetCurrentProcessId());
-    for (const char* name : {"CreatePipe", "CreateProcessA", "ReadFile", "CloseHandle", "GetShortPathNameA",
-                             "GetVersionExA", "GetModuleHandleA", "GetProcAddress", "LoadLibraryA", "FreeLibrary"}) {
+    for (const char* name :
+         {"CreatePipe", "CreateProcessA", "ReadFile", "CloseHandle", "GetShortPathNameA", "GetVersionExA",
+          "GetModuleHandleA", "GetProcAddress", "LoadLibraryA", "FreeLibrary"}) {
         EXPECT_NE(GetProcAddress(kernel32, name), nullptr) << name;
     }
 }

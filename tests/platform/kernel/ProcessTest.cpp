@@ -1,5 +1,3 @@
-#include "platform/kernel/Processes.h"
-
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -11,6 +9,7 @@
 #include "platform/kernel/Handles.h"
 #include "platform/kernel/LastError.h"
 #include "platform/kernel/Pipes.h"
+#include "platform/kernel/Processes.h"
 #include "tests/platform/kernel/ProcessProbes.h"
 
 namespace win32 {
@@ -103,7 +102,8 @@ TEST(Processes, ArgumentsArriveSplitByTheWindowsRules) {
 }
 
 TEST(Processes, FindsProgramsOnPathAndWithExe) {
-    const auto folder = std::filesystem::temp_directory_path() / ("corvalmire-exe-" + std::to_string(::getpid()));
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("corvalmire-exe-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
     std::filesystem::copy_file(ChildProgram(), folder / "helper.exe",
                                std::filesystem::copy_options::overwrite_existing);

@@ -15,10 +15,10 @@ TEST(OleTranslateColor, ResolvesSystemColoursAndRejectsBadValues) {
         COLORREF out;
     };
     const Case cases[] = {
-        {0x8000000F, S_OK, 0x00C8D0D4},                   // button face 212,208,200
-        {0x80FFFF0F, S_OK, 0x00C8D0D4},                   // the middle bytes are ignored
+        {0x8000000F, S_OK, 0x00C8D0D4},                  // button face 212,208,200
+        {0x80FFFF0F, S_OK, 0x00C8D0D4},                  // the middle bytes are ignored
         {0x80000000 | COLOR_MENUBAR, S_OK, 0x00C8D0D4},  // the last index
-        {0x8000001F, E_INVALIDARG, 0xBAD},                // one past it: result untouched
+        {0x8000001F, E_INVALIDARG, 0xBAD},               // one past it: result untouched
         {0x800000FF, E_INVALIDARG, 0xBAD},
         {0x00123456, S_OK, 0x00123456},  // plain RGB passes through
         {0x01000005, S_OK, 0x01000005},  // palette index

@@ -55,12 +55,14 @@ std::string MessageName(UINT message) {
 ::testing::AssertionResult SequenceIs(const std::vector<Seen>& actual, const std::vector<Seen>& expected) {
     if (actual == expected) return ::testing::AssertionSuccess();
     std::ostringstream out;
-    out << "message sequence differs\n     " << std::left << std::setw(34) << "expected" << "actual\n";
+    out << "message sequence differs\n     " << std::left << std::setw(34) << "expected"
+        << "actual\n";
     const std::size_t rows = std::max(actual.size(), expected.size());
     for (std::size_t i = 0; i < rows; ++i) {
         const std::string want =
             i < expected.size() ? expected[i].window + " " + MessageName(expected[i].message) : "-";
-        const std::string got = i < actual.size() ? actual[i].window + " " + MessageName(actual[i].message) : "-";
+        const std::string got =
+            i < actual.size() ? actual[i].window + " " + MessageName(actual[i].message) : "-";
         out << (want == got ? "  " : "* ") << std::setw(3) << i << std::setw(34) << want << got << "\n";
     }
     return ::testing::AssertionFailure() << out.str();
@@ -91,8 +93,8 @@ const char* RecordingClass() {
 }
 
 HWND CreateRecorded(const std::string& name, DWORD style, RECT rect, HWND parent) {
-    return CreateWindowExA(0, RecordingClass(), name.c_str(), style, rect.left, rect.top, rect.right - rect.left,
-                           rect.bottom - rect.top, parent, nullptr, nullptr, nullptr);
+    return CreateWindowExA(0, RecordingClass(), name.c_str(), style, rect.left, rect.top,
+                           rect.right - rect.left, rect.bottom - rect.top, parent, nullptr, nullptr, nullptr);
 }
 
 }  // namespace corvalmire::test

@@ -2,11 +2,11 @@
 // compares the log with an expected table and prints both on a mismatch.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <map>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "platform/user/User32.h"
 

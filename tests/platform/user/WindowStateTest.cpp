@@ -100,7 +100,8 @@ TEST_F(WindowStateTest, SystemColourChangesReachEveryWindow) {
     const INT index = COLOR_BTNFACE;
     const COLORREF colour = RGB(1, 2, 3);
     SetSysColors(1, &index, &colour);
-    EXPECT_TRUE(SequenceIs({{"parent", WM_SYSCOLORCHANGE}, {"b", WM_SYSCOLORCHANGE}, {"a", WM_SYSCOLORCHANGE}}));
+    EXPECT_TRUE(
+        SequenceIs({{"parent", WM_SYSCOLORCHANGE}, {"b", WM_SYSCOLORCHANGE}, {"a", WM_SYSCOLORCHANGE}}));
     ResetSysColors();
 }
 

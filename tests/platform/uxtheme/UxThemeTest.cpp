@@ -1,9 +1,9 @@
-#include "platform/uxtheme/UxTheme.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
+
+#include "platform/uxtheme/UxTheme.h"
 
 using namespace win32;
 

@@ -33,8 +33,8 @@ Finished RunToEnd(std::string commandLine) {
     startup.hStdOutput = writeEnd;
     startup.hStdError = writeEnd;
     PROCESS_INFORMATION info{};
-    const BOOL started =
-        CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &info);
+    const BOOL started = CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                                        nullptr, &startup, &info);
     CloseHandle(writeEnd);
     Finished result{"", -1};
     if (started) {
@@ -67,12 +67,13 @@ TEST(CmdRun, PassesTheProgramsExitCodeOn) {
 }
 
 TEST(CmdRun, ShellCharactersAreOrdinaryAndRunNothing) {
-    const auto folder = std::filesystem::temp_directory_path() / ("corvalmire-cmd-" + std::to_string(::getpid()));
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("corvalmire-cmd-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
     const auto saved = std::filesystem::current_path();
     std::filesystem::current_path(folder);
-    const Finished run = RunToEnd("cmd /c " + ChildProgram() +
-                             R"( args a&b "c|d" ;e $(touch x) `touch y` >f <g "h & i")");
+    const Finished run =
+        RunToEnd("cmd /c " + ChildProgram() + R"( args a&b "c|d" ;e $(touch x) `touch y` >f <g "h & i")");
     std::filesystem::current_path(saved);
     EXPECT_EQ(run.output, "[a&b]\n[c|d]\n[;e]\n[$(touch]\n[x)]\n[`touch]\n[y`]\n[>f]\n[<g]\n[h & i]\n");
     EXPECT_TRUE(std::filesystem::is_empty(folder)) << "no file may be created";

@@ -1,6 +1,6 @@
-#include "tools/cmd/CommandInterpreter.h"
-
 #include <gtest/gtest.h>
+
+#include "tools/cmd/CommandInterpreter.h"
 
 namespace cmd {
 namespace {
@@ -56,7 +56,8 @@ TEST(CommandInterpreter, AppliesThePlatformQuoteRule) {
 }
 
 TEST(CommandInterpreter, RebuildsItsLineFromArgumentsOrTakesItRaw) {
-    EXPECT_EQ(InterpreterCommandLine({"cmd", "--windows-command-line", R"(cmd /c "a b" c)"}), R"(cmd /c "a b" c)");
+    EXPECT_EQ(InterpreterCommandLine({"cmd", "--windows-command-line", R"(cmd /c "a b" c)"}),
+              R"(cmd /c "a b" c)");
     EXPECT_EQ(InterpreterCommandLine({"cmd", "/c", "prog", "a b", R"(c"d)"}), R"(cmd /c prog "a b" "c\"d")");
 }
 

@@ -7,8 +7,8 @@
 using namespace render_tool;
 
 TEST(RenderOptions, ParsesEveryOption) {
-    const ParseResult r = ParseRenderOptions({"--out", "a.png", "--size", "80x30", "--set", "Caption=A=B", "--state",
-                                              "pressed", "--focus", "--syscolor", "15=0xC0C0C0"});
+    const ParseResult r = ParseRenderOptions({"--out", "a.png", "--size", "80x30", "--set", "Caption=A=B",
+                                              "--state", "pressed", "--focus", "--syscolor", "15=0xC0C0C0"});
     ASSERT_TRUE(r.options) << r.error;
     EXPECT_EQ(r.options->out, "a.png");
     EXPECT_EQ(r.options->width, 80);
@@ -43,8 +43,9 @@ TEST(SettingsBag, ValuesAreTypedFromTheirText) {
         const char* text;
         T type;
     } rows[] = {
-        {"Style", "5", T::Long},      {"BackColor", "0x8000000F", T::Long}, {"Enabled", "false", T::Boolean},
-        {"Caption", "Apri", T::String}, {"Caption", "", T::String},        {"Font", "Verdana,8.25,bold", T::Font},
+        {"Style", "5", T::Long},          {"BackColor", "0x8000000F", T::Long},
+        {"Enabled", "false", T::Boolean}, {"Caption", "Apri", T::String},
+        {"Caption", "", T::String},       {"Font", "Verdana,8.25,bold", T::Font},
         {"Icon", "", T::Picture},
     };
     for (const auto& row : rows) {

@@ -1,6 +1,5 @@
 // corvalmire-render run as a real process: what it writes, pixel by pixel.
 #include <gtest/gtest.h>
-
 #include <sys/wait.h>
 
 #include <cstdint>
@@ -78,13 +77,27 @@ TEST_F(RenderTool, StatesBySettingsAndMessages) {
         {{"--set", "Style=5", "--set", "Caption=", "--state", "hot"}, 5, 1, 0xCFF0FF, "hot: the orange ring"},
         {{"--set", "Style=5", "--set", "Caption=", "--state", "pressed"}, 5, 1, 0xC1CCD1, "pressed face"},
         {{"--set", "Style=5", "--set", "Caption=", "--focus"}, 5, 1, 0xFFE7CE, "focus: the blue ring"},
-        {{"--set", "Style=5", "--set", "Caption=", "--set", "Enabled=False"}, 0, 0, 0xBAC7C9, "disabled frame"},
-        {{"--set", "style=5", "--set", "caption=", "--set", "USECUSTOMCOLORS=True", "--set", "BackColor=0x808080"},
-         5, 1, 0x858585, "keys in any case; hex values"},
-        {{"--set", "Style=5", "--set", "Caption=", "--syscolor", "15=0x0000FF"}, 0, 0, 0x0000FF,
+        {{"--set", "Style=5", "--set", "Caption=", "--set", "Enabled=False"},
+         0,
+         0,
+         0xBAC7C9,
+         "disabled frame"},
+        {{"--set", "style=5", "--set", "caption=", "--set", "USECUSTOMCOLORS=True", "--set",
+          "BackColor=0x808080"},
+         5,
+         1,
+         0x858585,
+         "keys in any case; hex values"},
+        {{"--set", "Style=5", "--set", "Caption=", "--syscolor", "15=0x0000FF"},
+         0,
+         0,
+         0x0000FF,
          "the button face changed to red shows in the corners"},
-        {{"--set", "Style=5", "--set", "Caption=", "--state", "hot", "--syscolor", "15=0x0000FF"}, 106, 26,
-         0x0000FF, "corners keep the background (not clipped by the region)"},
+        {{"--set", "Style=5", "--set", "Caption=", "--state", "hot", "--syscolor", "15=0x0000FF"},
+         106,
+         26,
+         0x0000FF,
+         "corners keep the background (not clipped by the region)"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.why);
@@ -110,14 +123,15 @@ TEST_F(RenderTool, SizeAndDefaults) {
 TEST_F(RenderTool, IconFromABitmapFile) {
     // A 2 x 2 24-bit BMP, bottom-up: rows padded to 8 bytes.
     const std::vector<std::uint8_t> bmp = {
-        'B', 'M', 70, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,                  // file header
-        40, 0, 0, 0, 2, 0, 0, 0, 2, 0, 0, 0, 1, 0, 24, 0, 0, 0, 0, 0,   // info header
-        16, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-        0, 0, 255, 0, 0, 255, 0, 0,                                      // bottom row: red, red
-        0, 0, 255, 0, 0, 255, 0, 0,                                      // top row
+        'B', 'M', 70,  0, 0, 0,   0, 0, 0, 0, 54, 0, 0, 0,                     // file header
+        40,  0,   0,   0, 2, 0,   0, 0, 2, 0, 0,  0, 1, 0, 24, 0, 0, 0, 0, 0,  // info header
+        16,  0,   0,   0, 0, 0,   0, 0, 0, 0, 0,  0, 0, 0, 0,  0, 0, 0, 0, 0,
+        0,   0,   255, 0, 0, 255, 0, 0,  // bottom row: red, red
+        0,   0,   255, 0, 0, 255, 0, 0,  // top row
     };
     const fs::path icon = dir_ / "red.bmp";
-    std::ofstream(icon, std::ios::binary).write(reinterpret_cast<const char*>(bmp.data()), std::streamsize(bmp.size()));
+    std::ofstream(icon, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bmp.data()), std::streamsize(bmp.size()));
     const Image image = RenderPpm({"--set", "Style=5", "--set", "Caption=", "--set", "IconAlign=7", "--set",
                                    "IconSize=4", "--set", "Icon=" + icon.string()});
     EXPECT_EQ(image.At(0, 0), 0x0000FFu);
