@@ -126,6 +126,13 @@ void ControlWidget::paintEvent(QPaintEvent*) {
     painter.drawImage(0, 0, image);
 }
 
+bool ControlWidget::InsideWindowRegion(QPoint at) const {
+    const HRGN region = CreateRectRgn(0, 0, 0, 0);
+    const bool inside = GetWindowRgn(hWnd(), region) == ERROR || PtInRegion(region, at.x(), at.y());
+    DeleteObject(region);
+    return inside;
+}
+
 void ControlWidget::FeedPointer(QPoint global) {
     SyncPlace();  // the form may have moved on screen since
     NotifyPointerMoved({global.x(), global.y()});
@@ -136,6 +143,11 @@ void ControlWidget::SendMouse(UINT message, QMouseEvent* event) {
     if (!message || !IsWindowEnabled(hWnd())) return;
     const QPoint at = event->position().toPoint();
     FeedPointer(event->globalPosition().toPoint());
+    // Outside the window region the pointer is over the form behind, which gets the event.
+    if (!InsideWindowRegion(at)) {
+        event->ignore();
+        return;
+    }
     SendMessageA(hWnd(), message, KeyState(event->buttons(), event->modifiers()), MAKELPARAM(at.x(), at.y()));
 }
 
@@ -157,8 +169,8 @@ void ControlWidget::mouseMoveEvent(QMouseEvent* event) { SendMouse(WM_MOUSEMOVE,
 // window appeared under a resting pointer.
 void ControlWidget::enterEvent(QEnterEvent* event) {
     FeedPointer(event->globalPosition().toPoint());
-    if (!IsWindowEnabled(hWnd())) return;
     const QPoint at = event->position().toPoint();
+    if (!IsWindowEnabled(hWnd()) || !InsideWindowRegion(at)) return;
     SendMessageA(hWnd(), WM_MOUSEMOVE,
                  KeyState(QApplication::mouseButtons(), QApplication::keyboardModifiers()),
                  MAKELPARAM(at.x(), at.y()));

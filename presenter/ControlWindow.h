@@ -44,6 +44,7 @@ private:
     void SendMouse(unsigned int message, QMouseEvent* event);
     bool SendKey(unsigned int message, QKeyEvent* event);
     void FeedPointer(QPoint global);
+    bool InsideWindowRegion(QPoint at) const;
     void SyncPlace();
 
     host::UserControl* control_;

@@ -132,6 +132,25 @@ TEST_F(ControlWindowTest, PointerClicksAndLeavesThroughTheRealMessages) {
     EXPECT_EQ(button_->CurrentState(), ButtonState::Normal);
 }
 
+TEST_F(ControlWindowTest, ThePointerOutsideTheWindowRegionIsOverTheFormBehind) {
+    LeaveButton();
+    SetWindowRgn(button_->UserControl().hWnd(), CreateRectRgn(0, 0, 30, 20), TRUE);
+    int clicks = 0, enters = 0;
+    button_->Click.Connect([&] { ++clicks; });
+    button_->MouseEnter.Connect([&] { ++enters; });
+    QWidget* widget = view_->Widget();
+    QTest::mouseMove(widget, QPoint(45, 10));
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, QPoint(45, 10));
+    EXPECT_EQ(enters, 0);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(button_->CurrentState(), ButtonState::Normal);
+    QTest::mouseMove(widget, QPoint(10, 10));
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    EXPECT_EQ(enters, 1);
+    EXPECT_EQ(clicks, 1);
+    SetWindowRgn(button_->UserControl().hWnd(), nullptr, TRUE);
+}
+
 TEST_F(ControlWindowTest, ThePointerShapeFollowsMousePointer) {
     EXPECT_EQ(view_->Widget()->cursor().shape(), Qt::ArrowCursor);
     button_->SetMousePointer(11);  // hourglass
