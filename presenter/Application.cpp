@@ -13,6 +13,7 @@
 #include "host/Form.h"
 #include "presenter/FormWindow.h"
 #include "presenter/QtPresenter.h"
+#include "presenter/TerminationSignals.h"
 
 namespace presenter {
 namespace {
@@ -78,6 +79,8 @@ Application::~Application() {
 
 int Application::Run(host::Form& mainForm) {
     mainForm.Unloaded.Connect([] { QCoreApplication::quit(); });
+    // Asked to end by the session or the terminal: close as the close box does.
+    TerminationSignals termination([&mainForm] { mainForm.Unload(host::UnloadMode::AppWindows); });
     FirstPaintProbe probe(impl_->sinceStart, *this);
     mainForm.Show();
     if (!mainForm.Shown()) return 0;
