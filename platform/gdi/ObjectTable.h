@@ -8,8 +8,9 @@
 
 namespace win32::gdi {
 
-// Takes ownership and hands out a fresh handle value; values are never reused,
-// so a stale handle fails its call instead of reaching another object.
+// Takes ownership and hands out a handle; nullptr when the table is full.
+// A freed slot's next object gets a different value, so a stale handle fails
+// its call instead of reaching that object.
 HGDIOBJ Insert(std::unique_ptr<GdiObject> object);
 
 // The object behind a handle, or nullptr for a stale or foreign handle.

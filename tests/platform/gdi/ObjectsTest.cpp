@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <vector>
 
 #include "tests/platform/gdi/Canvas.h"
 
@@ -73,6 +74,18 @@ TEST(DeviceContext, StaleAndWrongHandlesFailQuietly) {
     EXPECT_FALSE(DrawEdge(dc, &r, EDGE_RAISED, BF_RECT));
     EXPECT_EQ(CombineRgn(nullptr, nullptr, nullptr, RGN_OR), ERROR);
     EXPECT_FALSE(PtInRegion(reinterpret_cast<HRGN>(brush), 0, 0));
+}
+
+TEST(DeviceContext, AHandleStaysStaleAfterItsSlotIsReused) {
+    HPEN first = CreatePen(PS_SOLID, 1, RGB(1, 2, 3));
+    ASSERT_TRUE(DeleteObject(first));
+    // Several rounds, so the freed slot is certainly handed out again.
+    std::vector<HPEN> later;
+    for (int i = 0; i < 8; ++i) later.push_back(CreatePen(PS_SOLID, 1, RGB(4, 5, 6)));
+    for (HPEN pen : later) EXPECT_NE(pen, first);
+    EXPECT_EQ(GetObjectType(first), 0u);
+    EXPECT_FALSE(DeleteObject(first));
+    for (HPEN pen : later) EXPECT_TRUE(DeleteObject(pen));
 }
 
 TEST(DeviceContext, ScreenDcAcceptsCallsAndDrawsNowhere) {
