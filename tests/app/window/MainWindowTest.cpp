@@ -11,6 +11,8 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -236,6 +238,30 @@ TEST_F(MainWindow, ConvertsARealImageAndShowsTheOutputLive) {
 
     Click("cmdExecute");  // nothing chosen since the run
     EXPECT_EQ(Prompts(), std::vector<std::string>{"nessun file selezionato per la conversione"});
+}
+
+// A real-world image holding audio tracks, no ISO 9660 data: the converter
+// still writes its result and reports success, and the window shows its words
+// without judging them.
+TEST_F(MainWindow, AnAudioImageRunsToTheConvertersOwnVerdict) {
+    fs::path source = fs::path(std::getenv("CORVALMIRE_SOURCE")) / "../shared/testdata/p1.nrg";
+    if (!fs::exists(source)) source = "/work/shared/testdata/p1.nrg";
+    if (!fs::exists(source)) GTEST_SKIP() << "the shared test data is not on this machine";
+    const fs::path nrg = work_.path() / "p1.nrg";
+    fs::copy_file(source, nrg);
+    Open();
+    dialogs_.Choose(nrg.string());
+    Click("cmdOpen");
+    Click("cmdExecute");
+
+    const auto image = ReadFile(nrg);
+    const auto result = ReadFile(nrg.string() + ".iso");
+    ASSERT_EQ(result.size(), image.size() - 307200);
+    EXPECT_TRUE(std::equal(result.begin(), result.end(), image.begin() + 307200));
+    const std::string& output = window_->txtOutputs().Text();
+    EXPECT_NE(output.find("p1.nrg.iso written : 756270 bytes"), std::string::npos) << output;
+    EXPECT_TRUE(boxes_.boxes.empty());
+    EXPECT_EQ(window_->txtCommand().Text(), "");
 }
 
 TEST_F(MainWindow, OutputIsPaintedAfterEveryChunkWhileInputWaitsAndACloseFollowsTheRun) {
