@@ -129,7 +129,12 @@ std::string ShowFileDialog(const host::Form& owner, bool open, const std::string
     if (flags) *flags = chosenFlags;
 
     std::string initialDir = GetPathFolder(fileName);
-    if (initialDir.empty()) initialDir = std::filesystem::current_path().string();
+    if (initialDir.empty()) {
+        // A current folder that has been deleted leaves it empty: the
+        // dialog then starts where it likes, and nothing is thrown.
+        std::error_code ignored;
+        initialDir = std::filesystem::current_path(ignored).string();
+    }
     // The name field: exactly 256 characters, NUL padded (one more keeps a
     // name of full length terminated).
     std::vector<char> file(kFileBufferSize + 1, '\0');

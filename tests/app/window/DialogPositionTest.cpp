@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -137,6 +139,23 @@ TEST_F(ShowFileDialogTest, CancelReturnsTheArgumentAndABareNameStartsInTheCurren
     EXPECT_EQ(dialogs_.shown[0].request.initialDir, std::filesystem::current_path().string());
     EXPECT_EQ(dialogs_.shown[0].request.fileName, "DISK.NRG");
     EXPECT_EQ(app::ShowFileDialog(form_), "");  // empty script: cancel
+}
+
+TEST_F(ShowFileDialogTest, AVanishedCurrentFolderStillShowsTheDialog) {
+    // The current folder was deleted from under the program: the dialog
+    // opens in the provider's own folder instead of failing.
+    const std::filesystem::path previous = std::filesystem::current_path();
+    char pattern[] = "/tmp/corvalmire-gone-XXXXXX";
+    ASSERT_NE(::mkdtemp(pattern), nullptr);
+    ASSERT_EQ(::chdir(pattern), 0);
+    ASSERT_EQ(::rmdir(pattern), 0);
+    dialogs_.Choose("/data/disk.nrg");
+    std::string chosen;
+    EXPECT_NO_THROW(chosen = app::ShowFileDialog(form_, true, "", "DISK.NRG"));
+    std::filesystem::current_path(previous);
+    EXPECT_EQ(chosen, "/data/disk.nrg");
+    ASSERT_EQ(dialogs_.shown.size(), 1u);
+    EXPECT_EQ(dialogs_.shown[0].request.initialDir, "");
 }
 
 TEST_F(ShowFileDialogTest, APositionModeAddsTheHookWhichMovesTheDialog) {
