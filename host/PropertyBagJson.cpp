@@ -1,5 +1,7 @@
 #include "host/PropertyBagJson.h"
 
+#include <cstdint>
+#include <limits>
 #include <stdexcept>
 
 namespace host {
@@ -7,9 +9,36 @@ namespace {
 
 using nlohmann::json;
 
+// A whole number, written as a JSON integer or as decimal or "0x" text.
+std::int64_t WholeNumber(const json& j) {
+    if (j.is_string()) {
+        const std::string text = j.get<std::string>();
+        std::size_t used = 0;
+        const std::int64_t value = std::stoll(text, &used, 0);
+        if (used != text.size()) throw std::runtime_error("\"" + text + "\" is not a whole number");
+        return value;
+    }
+    if (j.is_number_unsigned() &&
+        j.get<std::uint64_t>() > static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()))
+        throw std::out_of_range("number out of range");
+    if (!j.is_number_integer()) throw std::runtime_error("not a whole number");
+    return j.get<std::int64_t>();
+}
+
+// A value that does not fit is refused rather than cut down to its low bits.
+std::int16_t IntegerFromJson(const json& j) {
+    const std::int64_t value = WholeNumber(j);
+    if (value < std::numeric_limits<std::int16_t>::min() || value > std::numeric_limits<std::int16_t>::max())
+        throw std::out_of_range("Integer out of range");
+    return static_cast<std::int16_t>(value);
+}
+
+// Colours may be written unsigned (0x8000000F), so 32 bits of either sign fit.
 std::int32_t LongFromJson(const json& j) {
-    if (j.is_string()) return static_cast<std::int32_t>(std::stoul(j.get<std::string>(), nullptr, 0));
-    return j.get<std::int32_t>();
+    const std::int64_t value = WholeNumber(j);
+    if (value < std::numeric_limits<std::int32_t>::min() || value > std::numeric_limits<std::uint32_t>::max())
+        throw std::out_of_range("Long out of range");
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
 }
 
 PropertyValue LoadedPicture(const std::string& name, const PictureLoader& loadPicture) {
@@ -30,7 +59,7 @@ PropertyValue TaggedValue(const json& j, const PictureLoader& loadPicture) {
     if (j.size() != 1) throw std::runtime_error("a typed value has exactly one tag");
     const std::string tag = j.begin().key();
     const json& inner = j.begin().value();
-    if (tag == "Integer") return PropertyValue::Integer(inner.get<std::int16_t>());
+    if (tag == "Integer") return PropertyValue::Integer(IntegerFromJson(inner));
     if (tag == "Long") return PropertyValue::Long(LongFromJson(inner));
     if (tag == "Font") return PropertyValue::Font(FontFromJson(inner));
     if (tag == "Picture") {
@@ -42,7 +71,7 @@ PropertyValue TaggedValue(const json& j, const PictureLoader& loadPicture) {
 
 PropertyValue ValueFromJson(const json& j, const PictureLoader& loadPicture) {
     if (j.is_boolean()) return PropertyValue::Boolean(j.get<bool>());
-    if (j.is_number_integer()) return PropertyValue::Long(j.get<std::int32_t>());
+    if (j.is_number_integer()) return PropertyValue::Long(LongFromJson(j));
     if (j.is_string()) return PropertyValue::String(j.get<std::string>());
     if (j.is_object()) return TaggedValue(j, loadPicture);
     throw std::runtime_error("not a typed value");

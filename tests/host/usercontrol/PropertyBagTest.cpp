@@ -127,6 +127,22 @@ TEST(PropertyBagJsonTest, RejectsWhatIsNoTypedValueNamingTheKey) {
     }
 }
 
+TEST(PropertyBagJsonTest, NumbersThatDoNotFitAreRefusedNotCut) {
+    for (const char* text : {R"({"IconSize": {"Integer": 70000}})", R"({"IconSize": {"Integer": -32769}})",
+                             R"({"Style": 5000000000})", R"({"Style": 18446744073709551615})",
+                             R"({"MaskColor": {"Long": "0x1FFFFFFFF"}})",
+                             R"({"MaskColor": {"Long": "12abc"}})", R"({"MaskColor": {"Long": 1.5}})"}) {
+        SCOPED_TRACE(text);
+        EXPECT_THROW(PropertyBagFromJson(nlohmann::json::parse(text)), std::runtime_error);
+    }
+    const PropertyBag bag = PropertyBagFromJson(nlohmann::json::parse(
+        R"({"A": {"Integer": -32768}, "B": {"Long": "0x8000000F"}, "C": 2147483663, "D": {"Long": "-1"}})"));
+    EXPECT_EQ(bag.ReadProperty("A").AsInteger(), -32768);
+    EXPECT_EQ(bag.ReadProperty("B").AsLong(), static_cast<std::int32_t>(0x8000000F));
+    EXPECT_EQ(bag.ReadProperty("C").AsLong(), static_cast<std::int32_t>(0x8000000F));
+    EXPECT_EQ(bag.ReadProperty("D").AsLong(), -1);
+}
+
 TEST(PropertyBagJsonTest, WritesWhatItReads) {
     PropertyBag bag;
     bag.WriteProperty("IconSize", V::Integer(24));
