@@ -25,7 +25,7 @@ char AnsiByte(char32_t c) {
 size_t DecodeUtf8(std::string_view s, size_t i, char32_t& out) {
     const auto b = [&](size_t k) { return static_cast<std::uint8_t>(s[k]); };
     const std::uint8_t lead = b(i);
-    size_t length = lead >= 0xF0 && lead <= 0xF4 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 && lead < 0xE0 ? 2 : 0;
+    size_t length = lead > 0xF4 ? 0 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
     if (length == 0 || i + length > s.size()) return 0;
     char32_t c = lead & (0x7F >> length);
     for (size_t k = 1; k < length; ++k) {

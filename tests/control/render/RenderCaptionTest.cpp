@@ -32,6 +32,7 @@ TEST(AnsiCaption, ConvertsToWindows1252) {
          "a stray byte is kept as Latin-1"},
         {"\xC0\x80", "\xC0\x80", "an overlong form is not UTF-8"},
         {"\xE2\x82", "\xE2\x82", "a cut-off sequence"},
+        {"\xF8\x82\xAC", "\xF8\x82\xAC", "0xF5 to 0xFF never begin a sequence"},
         {"&&OK", "&&OK", "prefix characters pass untouched"},
     };
     for (const auto& row : rows) EXPECT_EQ(control::AnsiCaption(row.utf8), row.ansi) << row.why;
