@@ -139,9 +139,8 @@ TEST(UserControlTest, BackColorClearsTheSurfaceAndForeColorIsTheTextColor) {
     EXPECT_EQ(GetTextColor(dc), 0x00FF00u);
 }
 
-TEST(UserControlTest, PaintPictureScalesABitmapByNearestNeighbour) {
-    auto control = MakeControl(10, 10);
-    control->uc.SetBackColor(0xFFFFFF);
+// Red, green / blue, black.
+PicturePtr TwoByTwoPicture() {
     const HDC scratch = CreateCompatibleDC(nullptr);
     const HBITMAP bitmap = CreateCompatibleBitmap(scratch, 2, 2);
     const HGDIOBJ old = SelectObject(scratch, bitmap);
@@ -151,7 +150,13 @@ TEST(UserControlTest, PaintPictureScalesABitmapByNearestNeighbour) {
     SetPixelV(scratch, 1, 1, 0x000000);
     SelectObject(scratch, old);
     DeleteDC(scratch);
-    const PicturePtr picture = Picture::FromBitmap(bitmap);
+    return Picture::FromBitmap(bitmap);
+}
+
+TEST(UserControlTest, PaintPictureScalesABitmapByNearestNeighbour) {
+    auto control = MakeControl(10, 10);
+    control->uc.SetBackColor(0xFFFFFF);
+    const PicturePtr picture = TwoByTwoPicture();
     control->uc.PaintPicture(*picture, 1, 1, 4, 4);
     const HDC dc = control->uc.hDC();
     EXPECT_EQ(GetPixel(dc, 0, 0), 0xFFFFFFu);
@@ -162,6 +167,24 @@ TEST(UserControlTest, PaintPictureScalesABitmapByNearestNeighbour) {
     EXPECT_EQ(GetPixel(dc, 1, 3), 0xFF0000u);
     EXPECT_EQ(GetPixel(dc, 4, 4), 0x000000u);
     EXPECT_EQ(GetPixel(dc, 5, 5), 0xFFFFFFu);
+}
+
+TEST(UserControlTest, PaintPictureHangingOffTheSurfaceDrawsOnlyItsVisiblePart) {
+    auto control = MakeControl(10, 10);
+    control->uc.SetBackColor(0xFFFFFF);
+    const PicturePtr picture = TwoByTwoPicture();
+    // 8 x 8 from (-3, -3): each source pixel covers 4 x 4, the split falls at surface 1.
+    control->uc.PaintPicture(*picture, -3, -3, 8, 8);
+    const HDC dc = control->uc.hDC();
+    EXPECT_EQ(GetPixel(dc, 0, 0), 0x0000FFu);
+    EXPECT_EQ(GetPixel(dc, 1, 0), 0x00FF00u);
+    EXPECT_EQ(GetPixel(dc, 0, 1), 0xFF0000u);
+    EXPECT_EQ(GetPixel(dc, 4, 4), 0x000000u);
+    EXPECT_EQ(GetPixel(dc, 5, 5), 0xFFFFFFu);
+    // The largest icon size there is: only the surface's 100 pixels are worked out.
+    control->uc.PaintPicture(*picture, 0, 0, 32767, 32767);
+    EXPECT_EQ(GetPixel(dc, 0, 0), 0x0000FFu);
+    EXPECT_EQ(GetPixel(dc, 9, 9), 0x0000FFu);
 }
 
 TEST(UserControlTest, TerminateRunsOnceAndDestroysTheWindow) {
