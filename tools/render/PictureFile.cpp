@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -67,7 +68,11 @@ host::PicturePtr PictureFromBmpBytes(std::span<const std::uint8_t> bytes) {
     const size_t colors =
         header.biBitCount <= 8 ? (header.biClrUsed ? header.biClrUsed : 1u << header.biBitCount) : 0;
     if (header.biSize + colors * 4 != tableAndHeader) return nullptr;  // gaps are not supported
-    const win32::HBITMAP bitmap = BitmapFromDib(packed, std::abs(header.biHeight));
+    // Negative heights are top-down; the most negative one has no positive
+    // counterpart in an int and is far beyond what the reader accepts anyway.
+    const long long height = std::llabs(static_cast<long long>(header.biHeight));
+    const win32::HBITMAP bitmap =
+        BitmapFromDib(packed, static_cast<int>(std::min<long long>(height, INT_MAX)));
     return bitmap ? host::Picture::FromBitmap(bitmap) : nullptr;
 }
 

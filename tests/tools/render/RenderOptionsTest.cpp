@@ -1,6 +1,10 @@
 // The render tool's command line and the typing of --set values.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <vector>
+
+#include "tools/render/PictureFile.h"
 #include "tools/render/RenderOptions.h"
 #include "tools/render/SettingsBag.h"
 
@@ -62,4 +66,19 @@ TEST(SettingsBag, ValuesAreTypedFromTheirText) {
     EXPECT_TRUE(font.bold);
     EXPECT_FALSE(ParseFont("Verdana,big", font));
     EXPECT_FALSE(ParseFont("Verdana,8,italic", font));
+}
+
+// A height of -2^31 has no positive counterpart: the file is refused, not
+// negated into undefined behaviour.
+TEST(PictureFile, BitmapWithTheMostNegativeHeightIsRefused) {
+    std::vector<std::uint8_t> bmp = {
+        'B', 'M', 62,  0, 0, 0, 0, 0, 0, 0, 54, 0,    0, 0,                     // file header
+        40,  0,   0,   0, 1, 0, 0, 0, 0, 0, 0,  0x80, 1, 0, 24, 0, 0, 0, 0, 0,  // width 1, height -2^31
+        0,   0,   0,   0, 0, 0, 0, 0, 0, 0, 0,  0,    0, 0, 0,  0, 0, 0, 0, 0,
+        0,   0,   255, 0,  // one red pixel, padded
+    };
+    EXPECT_EQ(PictureFromBmpBytes(bmp), nullptr);
+    bmp[22] = 1;  // height 1: the same file is read
+    bmp[25] = 0;
+    EXPECT_NE(PictureFromBmpBytes(bmp), nullptr);
 }
