@@ -50,8 +50,9 @@ void raReruri::DrawIcon() {
 }
 
 // The raised icon's shadow: the icon drawn where it sits, then every pixel
-// of its square that differs from the face turned grey. The square is one
-// pixel larger than the icon, as the face colour is read at (1, 1).
+// of its square that differs from the face colour (read at (1, 1)) turned
+// grey. The scan includes both ends, so it covers one pixel more than the
+// icon each way.
 void raReruri::PaintIconShadow(win32::POINT at) {
     host::UserControl& surface = *userControl_;
     const std::int32_t size = iconSize_;
