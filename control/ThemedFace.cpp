@@ -3,6 +3,7 @@
 // renderer the style gives way to NonThemeStyle.
 #include "control/Trap.h"
 #include "control/raReruri.h"
+#include "control/styles/GdiScoped.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/user/Window.h"
 #include "platform/uxtheme/UxTheme.h"
@@ -26,6 +27,14 @@ public:
 private:
     win32::HTHEME theme_;
 };
+
+// True when the window's region already is exactly this one (no region for 0).
+bool WindowHasRegion(win32::HWND hwnd, win32::HRGN region) {
+    const styles::ScopedRegion current(win32::CreateRectRgn(0, 0, 0, 0));
+    const bool hasOne = win32::GetWindowRgn(hwnd, current.Get()) != win32::ERROR;
+    if (!region) return !hasOne;
+    return hasOne && win32::EqualRgn(current.Get(), region);
+}
 
 }  // namespace
 
@@ -52,7 +61,14 @@ bool raReruri::DrawThemedFace(win32::LPCWSTR classList, std::int32_t partId, std
                                     clientRect_.bottom + 1};
             win32::HRGN outline = nullptr;
             win32::GetThemeBackgroundRegion(theme.Get(), dc, partId, stateId, &outer, &outline);
-            GiveWindowRegion(outline);
+            // Handing a region over redraws the window, and this runs on every
+            // repaint: the outline already in force is not handed over again,
+            // or the window would never stop repainting.
+            if (WindowHasRegion(hwnd, outline)) {
+                if (outline) win32::DeleteObject(outline);
+            } else {
+                GiveWindowRegion(outline);
+            }
         }
         drawn = win32::DrawThemeBackground(theme.Get(), dc, partId, stateId, &clientRect_, &clientRect_) ==
                 win32::S_OK;

@@ -109,3 +109,22 @@ TEST(ThemedStyle, WithoutThemeBordersTheRectangleStays) {
         EXPECT_TRUE(RegionEquals(b.Hwnd(), CreateRectRgn(0, 0, 107, 27)));
     }
 }
+
+// The outline is handed over with a redraw; handing over the same outline
+// again from that repaint must not ask for yet another one, or the window
+// would repaint for ever.
+TEST(ThemedStyle, RepaintingWithTheSameOutlineSettles) {
+    GreenTheme theme;
+    InstalledTheme installed(theme);
+    RenderButton b(Bag({{"Style", PropertyValue::Long(6)},
+                        {"Caption", PropertyValue::String("")},
+                        {"RoundedBordersByTheme", PropertyValue::Boolean(true)}}));
+    PumpPendingMessages();
+    EXPECT_EQ(PumpPendingMessages(), 0);
+    EXPECT_TRUE(RegionEquals(b.Hwnd(), CreateRectRgn(2, 2, 50, 20)));
+    const size_t painted = theme.states.size();
+    InvalidateRect(b.Hwnd(), nullptr, TRUE);
+    EXPECT_EQ(PumpPendingMessages(), 1);  // a real invalidation still repaints, once
+    EXPECT_EQ(theme.states.size(), painted + 1);
+    EXPECT_EQ(PumpPendingMessages(), 0);
+}
