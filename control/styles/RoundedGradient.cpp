@@ -69,19 +69,7 @@ void PaintFocusRing(HDC dc, int w, int h) {
 void PaintDisabled(const FaceState& face, int w, int h) {
     face.setBackColor(0xEAF4F5);
     DrawBox(face.dc, 0, 0, w - 1, h - 1, 0xBAC7C9);
-    SetPixels(face.dc, 0xC7D5D8,
-              {{0, 1},
-               {1, 1},
-               {1, 0},
-               {0, h - 2},
-               {1, h - 2},
-               {1, h - 1},
-               {w - 1, 1},
-               {w - 2, 1},
-               {w - 2, 0},
-               {w - 1, h - 2},
-               {w - 2, h - 2},
-               {w - 2, h - 1}});
+    detail::SetDisabledCornerPixels(face.dc, 0xC7D5D8, w, h);
 }
 
 }  // namespace

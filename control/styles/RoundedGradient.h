@@ -25,6 +25,17 @@ inline void SetPixels(win32::HDC dc, Color color, std::initializer_list<win32::P
     for (const win32::POINT& p : points) win32::SetPixelV(dc, p.x, p.y, ToColorRef(color));
 }
 
+// The three pixels at each corner of the disabled frame that soften it, in
+// the order both palettes set them.
+inline void SetDisabledCornerPixels(win32::HDC dc, Color color, int w, int h) {
+    // clang-format off
+    SetPixels(dc, color, {{0, 1},     {1, 1},     {1, 0},              // top left
+                          {0, h - 2}, {1, h - 2}, {1, h - 1},          // bottom left
+                          {w - 1, 1}, {w - 2, 1}, {w - 2, 0},          // top right
+                          {w - 1, h - 2}, {w - 2, h - 2}, {w - 2, h - 1}});  // bottom right
+    // clang-format on
+}
+
 }  // namespace detail
 
 }  // namespace control::styles

@@ -76,19 +76,7 @@ void PaintPressed(HDC dc, int w, int h, Shifted s) {
 
 void PaintDisabled(HDC dc, int w, int h, Shifted s) {
     DrawBox(dc, 0, 0, w - 1, h - 1, s(-64));
-    SetPixels(dc, s(-53),
-              {{0, 1},
-               {1, 1},
-               {1, 0},
-               {0, h - 2},
-               {1, h - 2},
-               {1, h - 1},
-               {w - 1, 1},
-               {w - 2, 1},
-               {w - 2, 0},
-               {w - 1, h - 2},
-               {w - 2, h - 2},
-               {w - 2, h - 1}});
+    detail::SetDisabledCornerPixels(dc, s(-53), w, h);
 }
 
 bool ShowsAccentRing(const FaceState& face) {
