@@ -63,9 +63,11 @@ void frmDOSOutput::cmdOpen_Click() {
     SetDialogPosition(DialogPositionMode(), 30);
     // The next dialog starts in the folder of the last chosen file.
     const std::string initial = LastFolder + LastFileName;
-    const std::string path = ShowFileDialog(form_, true, "Apri File NRG di Nero", initial, filter, 1, ".nrg");
-    // A cancelled dialog hands back the name it was given.
-    if (path.empty() || path == initial) {
+    bool chosen = false;
+    const std::string path =
+        ShowFileDialog(form_, true, "Apri File NRG di Nero", initial, filter, 1, ".nrg", nullptr, &chosen);
+    // A cancelled dialog hands back the name it was given, which is not a choice.
+    if (!chosen || path.empty()) {
         host::MsgBox("Operazione annullata", host::vbOKOnly);
         return;
     }

@@ -42,10 +42,11 @@ win32::HWND DialogOwner();
 
 // Shows the open (or save) dialog and returns the chosen full path, or
 // fileName unchanged when the user cancels. flags, when given and 0, gets
-// the default flags written back.
+// the default flags written back. chosen, when given, tells a choice from a
+// cancel, which the result alone cannot when the user picks fileName itself.
 std::string ShowFileDialog(const host::Form& owner, bool open = true, const std::string& title = {},
                            const std::string& fileName = {}, const std::string& filter = {},
                            int filterIndex = 1, const std::string& defaultExtension = {},
-                           win32::DWORD* flags = nullptr);
+                           win32::DWORD* flags = nullptr, bool* chosen = nullptr);
 
 }  // namespace app

@@ -123,7 +123,7 @@ UINT_PTR DialogHookProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
 
 std::string ShowFileDialog(const host::Form& owner, bool open, const std::string& title,
                            const std::string& fileName, const std::string& filter, int filterIndex,
-                           const std::string& defaultExtension, DWORD* flags) {
+                           const std::string& defaultExtension, DWORD* flags, bool* chosen) {
     State().owner = owner.hWnd();
     const DWORD chosenFlags = flags && *flags ? *flags : (open ? kDefaultOpenFlags : kDefaultSaveFlags);
     if (flags) *flags = chosenFlags;
@@ -163,8 +163,9 @@ std::string ShowFileDialog(const host::Form& owner, bool open, const std::string
         ofn.Flags |= OFN_ENABLEHOOK;
         ofn.lpfnHook = DialogHookProc;
     }
-    const BOOL chosen = open ? GetOpenFileNameA(&ofn) : GetSaveFileNameA(&ofn);
-    return chosen ? StripNulls(std::string(file.data(), kFileBufferSize)) : fileName;
+    const bool ok = (open ? GetOpenFileNameA(&ofn) : GetSaveFileNameA(&ofn)) != FALSE;
+    if (chosen) *chosen = ok;
+    return ok ? StripNulls(std::string(file.data(), kFileBufferSize)) : fileName;
 }
 
 }  // namespace app

@@ -203,6 +203,25 @@ TEST_F(MainWindow, ChoosingFillsTheBoxesAndCancellingChangesNothing) {
     EXPECT_TRUE(dialogs_.shown[1].request.flags & 0x20) << "placed by the hook";
 }
 
+TEST_F(MainWindow, ChoosingTheSameImageAgainAfterARunPreparesItAgain) {
+    const fs::path nrg = work_.path() / "image.nrg";
+    MakeImage(nrg);
+    Open();
+    dialogs_.Choose(nrg.string());
+    Click("cmdOpen");
+    Click("cmdExecute");
+    ASSERT_EQ(window_->txtCommand().Text(), "");
+
+    // The dialog offers the last image; the user takes it as it is.
+    dialogs_.Choose(nrg.string());
+    Click("cmdOpen");
+    ASSERT_EQ(dialogs_.shown.size(), 2u);
+    EXPECT_EQ(dialogs_.shown[1].request.fileName, "image.nrg");
+    EXPECT_TRUE(Prompts().empty());
+    EXPECT_EQ(window_->txtCommand().Text(), nrg.string());
+    EXPECT_EQ(window_->txtOutputs().Text(), "");
+}
+
 TEST_F(MainWindow, FirstCancelShowsTheNoticeAndExecuteRefusesWithoutSource) {
     Open();
     dialogs_.Cancel();
