@@ -36,6 +36,7 @@ int main(int argc, char** argv) {
     std::fflush(nullptr);
     // The program replaces us, so its exit code is ours.
     ::execv(run.path.c_str(), childArgv.data());
-    WriteError(run.typedName + ": " + std::strerror(errno) + "\r\n");
-    return errno == EACCES ? 5 : 1;
+    const int error = errno;  // writing the message may change errno
+    WriteError(run.typedName + ": " + std::strerror(error) + "\r\n");
+    return error == EACCES ? 5 : 1;
 }
