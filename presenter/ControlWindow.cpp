@@ -15,7 +15,6 @@
 #include "host/Twips.h"
 #include "host/UserControlSendKeys.h"
 #include "platform/gdi/Gdi.h"
-#include "platform/gdi/ObjectTable.h"
 #include "platform/user/User32.h"
 #include "presenter/FormWindow.h"
 
@@ -109,11 +108,10 @@ ControlWidget::ControlWidget(host::UserControl& control, QWidget* parent)
 // The surface's pixels are 0x00RRGGBB, Qt's RGB32: shown without conversion.
 void ControlWidget::paintEvent(QPaintEvent*) {
     if (!control_) return;
-    const HGDIOBJ handle = GetCurrentObject(control_->hDC(), OBJ_BITMAP);
-    auto* bitmap = gdi::LookupAs<gdi::Bitmap>(handle, gdi::ObjectKind::Bitmap);
-    if (!bitmap) return;
-    const QImage image(reinterpret_cast<const uchar*>(bitmap->pixels.data()), bitmap->width, bitmap->height,
-                       bitmap->width * 4, QImage::Format_RGB32);
+    const BitmapPixels surface = GetBitmapPixels(control_->hDC());
+    if (!surface.data) return;
+    const QImage image(reinterpret_cast<const uchar*>(surface.data), surface.width, surface.height,
+                       surface.width * 4, QImage::Format_RGB32);
     QPainter painter(this);
     const HRGN region = CreateRectRgn(0, 0, 0, 0);
     if (GetWindowRgn(hWnd(), region) != ERROR) {

@@ -3,6 +3,7 @@
 // Win32 names, constants and signatures. Text and fonts have their own header.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -318,6 +319,18 @@ int GetClipBox(HDC hdc, RECT* box);
 int GetClipRgn(HDC hdc, HRGN hrgn);
 int IntersectClipRect(HDC hdc, int left, int top, int right, int bottom);
 int ExcludeClipRect(HDC hdc, int left, int top, int right, int bottom);
+
+// ---- Pixels for display --------------------------------------------------
+// A bitmap's pixels (or those of the bitmap selected into a DC) as the layer
+// keeps them: top-down rows of `width` 0x00RRGGBB values, Qt's RGB32, so a
+// presenter shows them without conversion. Valid until the bitmap is deleted
+// or resized; empty (data nullptr) for anything else.
+struct BitmapPixels {
+    const std::uint32_t* data = nullptr;
+    int width = 0;
+    int height = 0;
+};
+BitmapPixels GetBitmapPixels(HGDIOBJ bitmapOrDC);
 
 // ---- Debugging aid -------------------------------------------------------
 // Writes a bitmap (or the bitmap selected into a DC) to .png or .ppm

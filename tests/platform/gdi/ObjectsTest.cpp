@@ -88,6 +88,26 @@ TEST(DeviceContext, AHandleStaysStaleAfterItsSlotIsReused) {
     for (HPEN pen : later) EXPECT_TRUE(DeleteObject(pen));
 }
 
+TEST(DeviceContext, BitmapPixelsAreTopDownRgb32ThroughTheBitmapOrItsDc) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateCompatibleBitmap(dc, 3, 2);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    SetPixelV(dc, 1, 0, RGB(0x12, 0x34, 0x56));
+    SetPixelV(dc, 2, 1, RGB(0xAB, 0xCD, 0xEF));
+    for (HGDIOBJ source : {static_cast<HGDIOBJ>(dc), static_cast<HGDIOBJ>(bitmap)}) {
+        const BitmapPixels pixels = GetBitmapPixels(source);
+        ASSERT_NE(pixels.data, nullptr);
+        EXPECT_EQ(pixels.width, 3);
+        EXPECT_EQ(pixels.height, 2);
+        EXPECT_EQ(pixels.data[1], 0x123456u);
+        EXPECT_EQ(pixels.data[3 + 2], 0xABCDEFu);
+    }
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    EXPECT_EQ(GetBitmapPixels(bitmap).data, nullptr);
+    DeleteDC(dc);
+}
+
 TEST(DeviceContext, ScreenDcAcceptsCallsAndDrawsNowhere) {
     HDC screen = GetDC(nullptr);
     ASSERT_NE(screen, nullptr);
