@@ -1,22 +1,18 @@
 #include "host/Files.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
-#include <memory>
+#include <cerrno>
 #include <string_view>
 
 #include "host/RuntimeError.h"
 
 namespace host {
 namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
 
 bool EndsWithExe(const std::string& path) {
     constexpr std::string_view suffix = ".exe";
@@ -39,14 +35,21 @@ void Kill(const std::string& path) {
 }
 
 void WriteBinaryFile(const std::string& path, std::span<const unsigned char> bytes) {
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "r+b"));
-    if (!file) file.reset(std::fopen(path.c_str(), "wb"));
-    if (!file) throw RuntimeError(errPathFileAccess, "Path/File access error");
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
-    if (std::fclose(file.release()) != 0 || !written) {
+    // Never through a symbolic link: a link planted under the written name
+    // must not send the bytes (and the executable bits) somewhere else.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd < 0) throw RuntimeError(errPathFileAccess, "Path/File access error");
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        done += static_cast<std::size_t>(n);
+    }
+    const bool runnable = !EndsWithExe(path) || ::fchmod(fd, 0755) == 0;
+    if (::close(fd) != 0 || done != bytes.size() || !runnable) {
         throw RuntimeError(errPathFileAccess, "Path/File access error");
     }
-    if (EndsWithExe(path)) ::chmod(path.c_str(), 0755);
 }
 
 }  // namespace host

@@ -74,6 +74,25 @@ TEST_F(TempFolder, WritingReplacesContentAndMarksExeFilesRunnable) {
     }
 }
 
+TEST_F(TempFolder, WritingNeverFollowsALinkPlantedUnderTheName) {
+    // A dangling link, and one to an existing file: neither target is written.
+    const fs::path elsewhere = folder_ / "elsewhere.exe";
+    const fs::path existing = folder_ / "existing.bin";
+    host::WriteBinaryFile(existing.string(), std::vector<unsigned char>{7});
+    fs::create_symlink(elsewhere, folder_ / "dangling.exe");
+    fs::create_symlink(existing, folder_ / "linked.exe");
+    for (const char* name : {"dangling.exe", "linked.exe"}) {
+        try {
+            host::WriteBinaryFile((folder_ / name).string(), std::vector<unsigned char>{1, 2});
+            ADD_FAILURE() << name;
+        } catch (const host::RuntimeError& e) {
+            EXPECT_EQ(e.Number(), host::errPathFileAccess);
+        }
+    }
+    EXPECT_FALSE(fs::exists(elsewhere));
+    EXPECT_EQ(ReadAll(existing.string()), std::vector<unsigned char>{7});
+}
+
 TEST_F(TempFolder, UnwritableTargetsRaisePathFileAccess) {
     // A missing folder, and a folder standing where the file should be:
     // both fail for any user, root included.
