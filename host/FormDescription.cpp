@@ -22,20 +22,35 @@ OLE_COLOR ReadColor(const json& j, const char* key, OLE_COLOR fallback) {
     return static_cast<OLE_COLOR>(std::stoul(v.get<std::string>(), nullptr, 0));
 }
 
-void ReadCommon(const json& j, const Form& form, Control& control) {
-    control.name = j.at("name").get<std::string>();
-    control.index = j.value("index", -1);
+// Where an entry sits, as the control's site: name, twips rectangle, tab
+// index and the container's tooltip.
+ControlSite ReadSite(const json& j) {
+    ControlSite site;
+    site.name = j.at("name").get<std::string>();
     const auto& rect = j.at("rect");  // left, top, width, height in twips
-    control.left = rect.at(0);
-    control.top = rect.at(1);
-    control.width = rect.at(2);
-    control.height = rect.at(3);
-    control.tabIndex = j.value("tabIndex", 0);
+    site.left = rect.at(0);
+    site.top = rect.at(1);
+    site.width = rect.at(2);
+    site.height = rect.at(3);
+    site.tabIndex = j.value("tabIndex", 0);
+    site.toolTipText = j.value("toolTipText", std::string());
+    return site;
+}
+
+void ReadCommon(const json& j, const Form& form, Control& control) {
+    const ControlSite site = ReadSite(j);
+    control.name = site.name;
+    control.index = j.value("index", -1);
+    control.left = site.left;
+    control.top = site.top;
+    control.width = site.width;
+    control.height = site.height;
+    control.tabIndex = site.tabIndex;
     control.visible = j.value("visible", true);
     control.font = j.contains("font") ? FontFromJson(j.at("font")) : form.font;
     control.foreColor = ReadColor(j, "foreColor", control.foreColor);
     control.backColor = ReadColor(j, "backColor", control.backColor);
-    control.toolTipText = j.value("toolTipText", std::string());
+    control.toolTipText = site.toolTipText;
 }
 
 std::unique_ptr<Control> MakeTextBox(const json& j) {
@@ -69,7 +84,8 @@ std::unique_ptr<Control> MakeControl(const json& j) {
     const auto kind = j.at("kind").get<std::string>();
     if (kind == "TextBox") return MakeTextBox(j);
     if (kind == "Label") return MakeLabel(j);
-    if (auto control = MakeUserControl(j, kind)) return control;
+    if (FindUserControlKind(kind))
+        return MakeUserControl(kind, ReadSite(j), j.value("settings", json::object()));
     if (kind == "raReruri") return MakeStandIn(j, kind);
     throw std::runtime_error("unknown control kind \"" + kind + "\"");
 }

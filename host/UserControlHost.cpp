@@ -42,20 +42,11 @@ const PictureLoader& FormPictureLoader() {
     return Loader() ? Loader() : resources;
 }
 
-std::unique_ptr<Control> MakeUserControl(const nlohmann::json& entry, const std::string& kind) {
+std::unique_ptr<Control> MakeUserControl(const std::string& kind, const ControlSite& site,
+                                         const nlohmann::json& settings) {
     const UserControlFactory* factory = FindUserControlKind(kind);
     if (!factory) return nullptr;
-    ControlSite site;
-    site.name = entry.at("name").get<std::string>();
-    const auto& rect = entry.at("rect");  // left, top, width, height in twips
-    site.left = rect.at(0);
-    site.top = rect.at(1);
-    site.width = rect.at(2);
-    site.height = rect.at(3);
-    site.tabIndex = entry.value("tabIndex", 0);
-    site.toolTipText = entry.value("toolTipText", std::string());
-    const PropertyBag bag =
-        PropertyBagFromJson(entry.value("settings", nlohmann::json::object()), FormPictureLoader());
+    const PropertyBag bag = PropertyBagFromJson(settings, FormPictureLoader());
     return std::make_unique<UserControlHost>(kind, (*factory)(site, bag));
 }
 

@@ -30,9 +30,10 @@ const UserControlFactory* FindUserControlKind(const std::string& kind);
 void SetFormPictureLoader(PictureLoader loader);
 const PictureLoader& FormPictureLoader();
 
-// A form description's entry of a registered kind, created and loaded from
-// its "settings"; nullptr when the kind is not registered.
-std::unique_ptr<Control> MakeUserControl(const nlohmann::json& entry, const std::string& kind);
+// A control of a registered kind at its site, created and loaded from a form
+// description's "settings"; nullptr when the kind is not registered.
+std::unique_ptr<Control> MakeUserControl(const std::string& kind, const ControlSite& site,
+                                         const nlohmann::json& settings);
 
 class UserControlHost : public Control {
 public:
