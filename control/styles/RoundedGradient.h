@@ -4,10 +4,8 @@
 // derived from BackColor and HighlightColor.
 #pragma once
 
-#include <initializer_list>
-
 #include "control/styles/FaceState.h"
-#include "platform/gdi/Gdi.h"
+#include "control/styles/PainterHelpers.h"
 
 namespace control::styles {
 
@@ -19,11 +17,6 @@ void PaintRoundedGradient(const FaceState& face);
 void PaintRoundedGradientCustom(const FaceState& face);
 
 namespace detail {
-
-// Single pixels of one colour, set in the order given.
-inline void SetPixels(win32::HDC dc, Color color, std::initializer_list<win32::POINT> points) {
-    for (const win32::POINT& p : points) win32::SetPixelV(dc, p.x, p.y, ToColorRef(color));
-}
 
 // The three pixels at each corner of the disabled frame that soften it, in
 // the order both palettes set them.

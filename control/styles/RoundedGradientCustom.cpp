@@ -11,13 +11,8 @@ namespace control::styles {
 namespace {
 
 using detail::SetPixels;
+using detail::Shifted;
 using win32::HDC;
-
-// S(d) of the palette: the base colour shifted by d on every channel.
-struct Shifted {
-    Color base;
-    Color operator()(std::int32_t delta) const { return ShiftColor(base, delta); }
-};
 
 void PaintFace(HDC dc, int w, int h, Shifted s) {
     DrawGradientV(dc, s.base, s(-15), 1, 1, w - 2, h - 3);
