@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "control/styles/BandedGradient.h"
+#include "control/styles/PlainStyles.h"
 #include "control/styles/RoundedGradient.h"
 
 namespace control {
@@ -18,17 +20,17 @@ void PaintStyle5(const styles::FaceState& face) {
 // Indexed by Style. Entries without a painter still give their margin, so
 // icon and caption sit where they will once the face is drawn.
 constexpr std::array<StylePainter, 11> kStylePainters{{
-    {nullptr, 3},      // 0 RaisedEdge
-    {nullptr, 3},      // 1 ThinEdge
-    {nullptr, 3},      // 2 HoverEdge
-    {nullptr, 3},      // 3 EtchedFrame
-    {nullptr, 3},      // 4 TintedFlat
-    {PaintStyle5, 3},  // 5 RoundedGradient
-    {nullptr, 3},      // 6 Themed: drawn by the pipeline through the theme
-    {nullptr, 4},      // 7 BandedGradient
-    {nullptr, 4},      // 8 ShadowedRounded
-    {nullptr, 6},      // 9 SoftBevel
-    {nullptr, 7},      // 10 GlossyCapsule
+    {styles::PaintRaisedEdge, 3},      // 0 RaisedEdge
+    {styles::PaintThinEdge, 3},        // 1 ThinEdge
+    {styles::PaintHoverEdge, 3},       // 2 HoverEdge
+    {styles::PaintEtchedFrame, 3},     // 3 EtchedFrame
+    {styles::PaintTintedFlat, 3},      // 4 TintedFlat
+    {PaintStyle5, 3},                  // 5 RoundedGradient
+    {nullptr, 3},                      // 6 Themed: drawn by the pipeline through the theme
+    {styles::PaintBandedGradient, 4},  // 7 BandedGradient
+    {nullptr, 4},                      // 8 ShadowedRounded
+    {nullptr, 6},                      // 9 SoftBevel
+    {nullptr, 7},                      // 10 GlossyCapsule
 }};
 
 constexpr StylePainter kNoStyle{nullptr, 3};
