@@ -177,12 +177,13 @@ TEST(RenderPipeline, HotTintedFlatIconHasAGreyShadow) {
                         {"Icon", PropertyValue::Picture(RedSquare(16))}}));
     b.Enter();
     // The icon rises to (44, 4); its grey copy stays at (46, 6)..(61, 21).
+    constexpr COLORREF kHotTint = 0xD0BBB3;  // the system highlight lightened by 176
     EXPECT_EQ(b.At(44, 4), kRed);
     EXPECT_EQ(b.At(59, 19), kRed);
     EXPECT_EQ(b.At(60, 20), 0x808080u);
     EXPECT_EQ(b.At(61, 21), 0x808080u);
-    EXPECT_EQ(b.At(62, 22), kButtonFace);  // scanned, but it was face already
-    EXPECT_EQ(b.At(43, 3), kButtonFace);
+    EXPECT_EQ(b.At(62, 22), kHotTint);  // scanned, but it was face already
+    EXPECT_EQ(b.At(43, 3), kHotTint);
 }
 
 TEST(RenderPipeline, NarrowControlIsWidenedTo300Twips) {
@@ -257,10 +258,9 @@ TEST(RenderPipeline, WindowRegionFollowsTheStyle) {
         int style;
         HRGN expected;
     } rows[] = {
-        {5, CreatePolygonRgn(bevel, 8, 1)},
-        {8, CreatePolygonRgn(slant, 8, 1)},
-        {10, CreateRoundRectRgn(0, 0, 101, 31, 18, 18)},
-        {0, CreateRectRgn(0, 0, 100, 30)},
+        {5, CreatePolygonRgn(bevel, 8, 1)}, {7, CreatePolygonRgn(bevel, 8, 1)},
+        {8, CreatePolygonRgn(slant, 8, 1)}, {10, CreateRoundRectRgn(0, 0, 101, 31, 18, 18)},
+        {0, CreateRectRgn(0, 0, 100, 30)},  {4, CreateRectRgn(0, 0, 100, 30)},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.style);

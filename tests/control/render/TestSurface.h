@@ -33,9 +33,10 @@ public:
     int Width() const { return width_; }
     int Height() const { return height_; }
 
-    void Fill(win32::COLORREF color) {
+    void Fill(win32::COLORREF color) { Fill(color, width_, height_); }
+    void Fill(win32::COLORREF color, int width, int height) {
         win32::HBRUSH brush = win32::CreateSolidBrush(color);
-        const win32::RECT all{0, 0, width_, height_};
+        const win32::RECT all{0, 0, width, height};
         win32::FillRect(dc_, &all, brush);
         win32::DeleteObject(brush);
         backColor_ = color;
@@ -43,14 +44,18 @@ public:
     win32::COLORREF BackColor() const { return backColor_; }
     win32::COLORREF At(int x, int y) const { return win32::GetPixel(dc_, x, y); }
 
-    // A face snapshot over this surface, in the given state.
-    control::styles::FaceState Face(control::ButtonState state) {
+    // A face snapshot over this surface, in the given state. A face smaller
+    // than the surface leaves a guard strip right of and below it, which
+    // its back-colour assignment does not clear either.
+    control::styles::FaceState Face(control::ButtonState state, int width = -1, int height = -1) {
         control::styles::FaceState face;
         face.dc = dc_;
-        face.width = width_;
-        face.height = height_;
+        face.width = width < 0 ? width_ : width;
+        face.height = height < 0 ? height_ : height;
         face.state = state;
-        face.setBackColor = [this](control::styles::Color c) { Fill(static_cast<win32::COLORREF>(c)); };
+        face.setBackColor = [this, w = face.width, h = face.height](control::styles::Color c) {
+            Fill(static_cast<win32::COLORREF>(c), w, h);
+        };
         return face;
     }
 
@@ -76,6 +81,31 @@ inline ::testing::AssertionResult RowIs(const TestSurface& s, int y, int from, i
             return ::testing::AssertionFailure() << "pixel (" << x << ", " << y << ") is " << Hex(s.At(x, y))
                                                  << ", expected " << Hex(expected);
     }
+    return ::testing::AssertionSuccess();
+}
+
+// The same down one column, rows from..to inclusive.
+inline ::testing::AssertionResult ColumnIs(const TestSurface& s, int x, int from, int to,
+                                           win32::COLORREF expected) {
+    for (int y = from; y <= to; ++y) {
+        if (s.At(x, y) != expected)
+            return ::testing::AssertionFailure() << "pixel (" << x << ", " << y << ") is " << Hex(s.At(x, y))
+                                                 << ", expected " << Hex(expected);
+    }
+    return ::testing::AssertionSuccess();
+}
+
+// Every pixel of the surface against expected(x, y), a picture the test
+// works out; the first difference is reported.
+template <typename Expected>
+::testing::AssertionResult PixelsAre(const TestSurface& s, Expected&& expected) {
+    for (int y = 0; y < s.Height(); ++y)
+        for (int x = 0; x < s.Width(); ++x) {
+            const win32::COLORREF want = expected(x, y);
+            if (s.At(x, y) != want)
+                return ::testing::AssertionFailure() << "pixel (" << x << ", " << y << ") is "
+                                                     << Hex(s.At(x, y)) << ", expected " << Hex(want);
+        }
     return ::testing::AssertionSuccess();
 }
 

@@ -1,0 +1,118 @@
+// Styles 0 to 4 and 7 through a real control: each state reached by the
+// real messages, toggles, the container's default button and a system
+// colour change, at the program's 107 x 27 button size.
+#include <gtest/gtest.h>
+
+#include "platform/gdi/Gdi.h"
+#include "tests/control/render/RenderButton.h"
+#include "tests/control/render/TestSurface.h"
+
+using host::PropertyValue;
+using render_test::Bag;
+using render_test::Hex;
+using render_test::RenderButton;
+using win32::COLORREF;
+
+namespace {
+
+enum class Look { Normal, Focus, Hot, Pressed, Disabled };
+
+constexpr COLORREF kFace = 0xC8D0D4;
+constexpr COLORREF kShadow = 0x808080;
+constexpr COLORREF kWhite = 0xFFFFFF;
+constexpr COLORREF kHigh = 0x2060C0;  // HighlightColor
+
+host::PropertyBag StyleBag(int style, bool enabled, bool custom) {
+    return Bag({{"Style", PropertyValue::Long(style)},
+                {"Caption", PropertyValue::String("")},
+                {"ShowFocus", PropertyValue::Boolean(true)},
+                {"Enabled", PropertyValue::Boolean(enabled)},
+                {"USeCustomColors", PropertyValue::Boolean(custom)},
+                {"BackColor", PropertyValue::Long(0x9A7B5C)},
+                {"HighlightColor", PropertyValue::Long(kHigh)}});
+}
+
+void Reach(RenderButton& b, Look look) {
+    if (look == Look::Focus) b.Focus();
+    if (look == Look::Hot || look == Look::Pressed) b.Enter();
+    if (look == Look::Pressed) b.Press();
+}
+
+}  // namespace
+
+TEST(StyleFaces, EveryStyleAndStateThroughTheControl) {
+    const struct {
+        int style;
+        Look look;
+        bool custom;
+        int x, y;
+        COLORREF expected;
+        const char* why;
+    } rows[] = {
+        {0, Look::Normal, false, 106, 26, 0x404040, "raised: dark shadow outside"},
+        {0, Look::Focus, false, 0, 0, 0x000000, "focus ring with ShowFocus"},
+        {0, Look::Hot, false, 1, 1, kWhite, "raised: highlight inside"},
+        {0, Look::Pressed, false, 1, 1, 0x404040, "sunken: dark shadow inside"},
+        {0, Look::Disabled, true, 53, 13, kHigh, "disabled custom face is HighlightColor"},
+        {1, Look::Normal, false, 0, 0, kWhite, "one-pixel raised"},
+        {1, Look::Pressed, false, 0, 0, kShadow, "one-pixel sunken"},
+        {1, Look::Disabled, false, 0, 0, kFace, "no border"},
+        {1, Look::Hot, true, 53, 13, kHigh, "hot custom face"},
+        {2, Look::Normal, false, 0, 0, kFace, "no border"},
+        {2, Look::Hot, false, 0, 0, kWhite, "raised while hot"},
+        {2, Look::Pressed, false, 106, 26, kWhite, "sunken"},
+        {3, Look::Normal, false, 0, 0, kShadow, "shadow ring"},
+        {3, Look::Hot, false, 53, 13, 0xA4A8AA, "shadow and face mixed"},
+        {3, Look::Pressed, false, 106, 0, kShadow, "free corner in the pressed face colour"},
+        {3, Look::Disabled, false, 1, 1, kWhite, "window ring"},
+        {4, Look::Normal, false, 0, 0, 0xCED5D9, "lightened face, no border"},
+        {4, Look::Hot, false, 53, 13, 0xD0BBB3, "highlight tint"},
+        {4, Look::Hot, false, 106, 26, 0x6A240A, "highlight ring"},
+        {4, Look::Pressed, false, 53, 13, 0xB49184, "stronger tint"},
+        {4, Look::Disabled, false, 53, 13, 0xCED5D9, "as normal"},
+        {7, Look::Normal, false, 53, 13, 0xD0D8DC, "the ramp's middle row is F = B+8"},
+        {7, Look::Normal, false, 2, 0, 0x70787C, "rim F-96"},
+        {7, Look::Focus, false, 53, 1, 0x7F391F, "accent band, whatever ShowFocus says"},
+        {7, Look::Hot, false, 53, 13, 0xE0E8EC, "F = B+24"},
+        {7, Look::Pressed, false, 53, 13, 0xB7BFC3, "P = B-9; P-15 + 12 * 0.6 rounds to P-8"},
+        {7, Look::Pressed, false, 0, 0, 0xE0E8EC, "the corner keeps the hot face the clear left"},
+        {7, Look::Disabled, false, 53, 13, 0xDAE2E6, "F = B+18"},
+        {7, Look::Hot, true, 53, 1, 0x3575D5, "band from HighlightColor"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << "style " << row.style << ": " << row.why);
+        RenderButton b(StyleBag(row.style, row.look != Look::Disabled, row.custom));
+        Reach(b, row.look);
+        EXPECT_EQ(b.At(row.x, row.y), row.expected) << Hex(b.At(row.x, row.y));
+    }
+}
+
+TEST(StyleFaces, ToggledButtonsAndTheDefaultButton) {
+    RenderButton toggled(Bag({{"Style", PropertyValue::Long(1)},
+                              {"ButtonType", PropertyValue::Long(1)},
+                              {"Value", PropertyValue::Boolean(true)}}));
+    EXPECT_EQ(toggled.At(0, 0), kShadow);  // drawn pressed without a pointer
+
+    RenderButton byDefault(StyleBag(0, true, false));
+    EXPECT_EQ(byDefault.At(0, 0), kFace);  // the classic 3-D light
+    byDefault.control->UserControl().SetAmbientDisplayAsDefault(true);
+    EXPECT_EQ(byDefault.At(0, 0), 0x000000u);
+    EXPECT_EQ(byDefault.At(106, 26), 0x000000u);
+}
+
+// SetSysColors broadcasts the change; each control repaints from the new face.
+TEST(StyleFaces, SystemColourChangeRepaintsTheFace) {
+    const struct {
+        int style;
+        COLORREF centre;
+    } rows[] = {{0, 0xC0C0C0}, {1, 0xC0C0C0}, {2, 0xC0C0C0}, {3, 0xC0C0C0}, {4, 0xC7C7C7}, {7, 0xC8C8C8}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.style);
+        RenderButton b(StyleBag(row.style, true, false));
+        const win32::INT index = win32::COLOR_BTNFACE;
+        const COLORREF silver = 0xC0C0C0;
+        win32::SetSysColors(1, &index, &silver);
+        EXPECT_EQ(b.At(53, 13), row.centre) << Hex(b.At(53, 13));
+        win32::ResetSysColors();
+    }
+}
