@@ -72,6 +72,8 @@ void PaintCell(win32::HDC sheet, int style, const Column& column, const host::Pi
     bag.WriteProperty("Style", host::PropertyValue::Long(style));
     bag.WriteProperty("Caption", host::PropertyValue::String("Converti"));
     bag.WriteProperty("Enabled", host::PropertyValue::Boolean(column.enabled));
+    // So the focus column shows the focus marks of the styles that honour it.
+    bag.WriteProperty("ShowFocus", host::PropertyValue::Boolean(true));
     bag.WriteProperty("Icon", host::PropertyValue::Picture(icon));
     ButtonShot shot(bag, kButtonW, kButtonH, column.pointer, column.focus);
     PasteButton(sheet, shot, x, y);
