@@ -5,7 +5,6 @@
 
 #include <algorithm>
 
-#include "control/styles/BandedGradient.h"
 #include "control/styles/PlainStyles.h"
 #include "platform/gdi/Gdi.h"
 #include "tests/control/render/TestSurface.h"
@@ -13,7 +12,6 @@
 using control::ButtonState;
 using control::styles::FacePainter;
 using control::styles::FaceState;
-using render_test::Hex;
 using render_test::PixelsAre;
 using render_test::TestSurface;
 using win32::COLORREF;
@@ -236,36 +234,4 @@ TEST_F(PlainStyles, TintedFlatOfPureBlueAndOnePixelWide) {
     control::styles::PaintTintedFlat(Snapshot(thin, ButtonState::Hot, 0, {1, 20}));
     EXPECT_TRUE(render_test::ColumnIs(thin, 0, 0, 19, kSelection));
     EXPECT_TRUE(render_test::ColumnIs(thin, 1, 0, 19, kGuard));
-}
-
-// Each paint reads the system colours afresh.
-TEST_F(PlainStyles, FacesFollowChangedSystemColours) {
-    const win32::INT indices[] = {win32::COLOR_BTNFACE, win32::COLOR_BTNSHADOW, win32::COLOR_HIGHLIGHT,
-                                  win32::COLOR_WINDOW};
-    const COLORREF colors[] = {0xC0C0C0, 0x206020, 0xFF0000, 0xF0F0F0};
-    const struct {
-        FacePainter paint;
-        ButtonState state;
-        int x, y;
-        COLORREF expected;
-        const char* why;
-    } rows[] = {
-        {control::styles::PaintRaisedEdge, ButtonState::Normal, 20, 10, 0xC0C0C0, "0 face"},
-        {control::styles::PaintThinEdge, ButtonState::Normal, 39, 19, 0x206020, "1 shadow side"},
-        {control::styles::PaintHoverEdge, ButtonState::Pressed, 20, 10, 0xC0C0C0, "2 face"},
-        {control::styles::PaintEtchedFrame, ButtonState::Hot, 20, 10, 0x709070, "3 face and shadow mixed"},
-        {control::styles::PaintEtchedFrame, ButtonState::Normal, 38, 1, 0x88A888,
-         "3 window and shadow mixed"},
-        {control::styles::PaintTintedFlat, ButtonState::Normal, 20, 10, 0xC7C7C7, "4: 32 + 223 * 192 / 255"},
-        {control::styles::PaintTintedFlat, ButtonState::Hot, 0, 0, 0xFF0000, "4 highlight ring"},
-        {control::styles::PaintBandedGradient, ButtonState::Normal, 0, 0, 0xC8C8C8, "7 face shifted by 8"},
-        {control::styles::PaintBandedGradient, ButtonState::Hot, 20, 1, 0xFF1515, "7 band: highlight + 21"},
-    };
-    win32::SetSysColors(4, indices, colors);
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.why);
-        TestSurface s(40, 20);
-        row.paint(Snapshot(s, row.state, 0, {40, 20}));
-        EXPECT_EQ(s.At(row.x, row.y), row.expected) << Hex(s.At(row.x, row.y));
-    }
 }

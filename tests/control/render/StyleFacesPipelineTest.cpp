@@ -49,31 +49,19 @@ TEST(StyleFaces, EveryStyleAndStateThroughTheControl) {
         COLORREF expected;
         const char* why;
     } rows[] = {
-        {0, Look::Normal, false, 106, 26, 0x404040, "raised: dark shadow outside"},
         {0, Look::Focus, false, 0, 0, 0x000000, "focus ring with ShowFocus"},
-        {0, Look::Hot, false, 1, 1, kWhite, "raised: highlight inside"},
         {0, Look::Pressed, false, 1, 1, 0x404040, "sunken: dark shadow inside"},
         {0, Look::Disabled, true, 53, 13, kHigh, "disabled custom face is HighlightColor"},
-        {1, Look::Normal, false, 0, 0, kWhite, "one-pixel raised"},
         {1, Look::Pressed, false, 0, 0, kShadow, "one-pixel sunken"},
         {1, Look::Disabled, false, 0, 0, kFace, "no border"},
-        {1, Look::Hot, true, 53, 13, kHigh, "hot custom face"},
         {2, Look::Normal, false, 0, 0, kFace, "no border"},
         {2, Look::Hot, false, 0, 0, kWhite, "raised while hot"},
-        {2, Look::Pressed, false, 106, 26, kWhite, "sunken"},
-        {3, Look::Normal, false, 0, 0, kShadow, "shadow ring"},
         {3, Look::Hot, false, 53, 13, 0xA4A8AA, "shadow and face mixed"},
         {3, Look::Pressed, false, 106, 0, kShadow, "free corner in the pressed face colour"},
-        {3, Look::Disabled, false, 1, 1, kWhite, "window ring"},
-        {4, Look::Normal, false, 0, 0, 0xCED5D9, "lightened face, no border"},
-        {4, Look::Hot, false, 53, 13, 0xD0BBB3, "highlight tint"},
         {4, Look::Hot, false, 106, 26, 0x6A240A, "highlight ring"},
-        {4, Look::Pressed, false, 53, 13, 0xB49184, "stronger tint"},
-        {4, Look::Disabled, false, 53, 13, 0xCED5D9, "as normal"},
-        {7, Look::Normal, false, 53, 13, 0xD0D8DC, "the ramp's middle row is F = B+8"},
-        {7, Look::Normal, false, 2, 0, 0x70787C, "rim F-96"},
+        {4, Look::Pressed, false, 53, 13, 0xB49184, "highlight tint"},
+        {4, Look::Disabled, false, 53, 13, 0xCED5D9, "lightened face"},
         {7, Look::Focus, false, 53, 1, 0x7F391F, "accent band, whatever ShowFocus says"},
-        {7, Look::Hot, false, 53, 13, 0xE0E8EC, "F = B+24"},
         {7, Look::Pressed, false, 53, 13, 0xB7BFC3, "P = B-9; P-15 + 12 * 0.6 rounds to P-8"},
         {7, Look::Pressed, false, 0, 0, 0xE0E8EC, "the corner keeps the hot face the clear left"},
         {7, Look::Disabled, false, 53, 13, 0xDAE2E6, "F = B+18"},
@@ -100,19 +88,35 @@ TEST(StyleFaces, ToggledButtonsAndTheDefaultButton) {
     EXPECT_EQ(byDefault.At(106, 26), 0x000000u);
 }
 
-// SetSysColors broadcasts the change; each control repaints from the new face.
+// SetSysColors broadcasts the change; each control repaints from the new
+// system colours.
 TEST(StyleFaces, SystemColourChangeRepaintsTheFace) {
+    const win32::INT indices[] = {win32::COLOR_BTNFACE, win32::COLOR_BTNSHADOW, win32::COLOR_HIGHLIGHT,
+                                  win32::COLOR_WINDOW};
+    const COLORREF colors[] = {0xC0C0C0, 0x206020, 0xFF0000, 0xF0F0F0};
     const struct {
         int style;
-        COLORREF centre;
-    } rows[] = {{0, 0xC0C0C0}, {1, 0xC0C0C0}, {2, 0xC0C0C0}, {3, 0xC0C0C0}, {4, 0xC7C7C7}, {7, 0xC8C8C8}};
+        Look look;
+        int x, y;
+        COLORREF expected;
+        const char* why;
+    } rows[] = {
+        {0, Look::Normal, 53, 13, 0xC0C0C0, "face"},
+        {1, Look::Normal, 106, 26, 0x206020, "shadow side"},
+        {2, Look::Pressed, 53, 13, 0xC0C0C0, "face"},
+        {3, Look::Hot, 53, 13, 0x709070, "face and shadow mixed"},
+        {3, Look::Normal, 105, 1, 0x88A888, "window and shadow mixed"},
+        {4, Look::Normal, 53, 13, 0xC7C7C7, "32 + 223 * 192 / 255"},
+        {4, Look::Hot, 0, 0, 0xFF0000, "highlight ring"},
+        {7, Look::Normal, 53, 13, 0xC8C8C8, "face + 8"},
+        {7, Look::Hot, 53, 1, 0xFF1515, "band: highlight + 21"},
+    };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.style);
+        SCOPED_TRACE(testing::Message() << "style " << row.style << ": " << row.why);
         RenderButton b(StyleBag(row.style, true, false));
-        const win32::INT index = win32::COLOR_BTNFACE;
-        const COLORREF silver = 0xC0C0C0;
-        win32::SetSysColors(1, &index, &silver);
-        EXPECT_EQ(b.At(53, 13), row.centre) << Hex(b.At(53, 13));
+        Reach(b, row.look);
+        win32::SetSysColors(4, indices, colors);
+        EXPECT_EQ(b.At(row.x, row.y), row.expected) << Hex(b.At(row.x, row.y));
         win32::ResetSysColors();
     }
 }
