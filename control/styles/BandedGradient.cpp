@@ -5,7 +5,7 @@
 #include "control/styles/Gradients.h"
 #include "control/styles/Lines.h"
 #include "control/styles/PainterHelpers.h"
-#include "control/styles/PlainStyles.h"
+#include "platform/gdi/Gdi.h"
 
 namespace control::styles {
 namespace {

@@ -1,5 +1,5 @@
-// Small helpers the gradient painters share: runs of single pixels and a
-// palette shifted from one base colour.
+// Small helpers the painters share: system colours, runs of single pixels
+// and a palette shifted from one base colour.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +10,9 @@
 #include "platform/gdi/Gdi.h"
 
 namespace control::styles::detail {
+
+// A system colour as it is at this paint (painters never keep one).
+inline Color SystemColor(int index) { return static_cast<Color>(win32::GetSysColor(index)); }
 
 // Single pixels of one colour, set in the order given.
 inline void SetPixels(win32::HDC dc, Color color, std::initializer_list<win32::POINT> points) {

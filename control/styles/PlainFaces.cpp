@@ -1,13 +1,10 @@
-// What the plain styles share: system colours read at each paint, the
-// system edge around the surface, the face colour of styles 1 and 2, the
-// outer ring.
+// What the plain styles share: the system edge around the surface, the
+// face colour of styles 1 and 2, the outer ring.
 #include "control/styles/Boxes.h"
 #include "control/styles/PlainStyles.h"
 #include "platform/gdi/Gdi.h"
 
 namespace control::styles::detail {
-
-Color SystemColor(int index) { return static_cast<Color>(win32::GetSysColor(index)); }
 
 Color OnePixelFaceColor(const FaceState& face) {
     const bool idle = face.state == ButtonState::Normal || face.state == ButtonState::Disabled;

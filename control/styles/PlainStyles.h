@@ -4,6 +4,7 @@
 #pragma once
 
 #include "control/styles/FaceState.h"
+#include "control/styles/PainterHelpers.h"
 
 namespace control::styles {
 
@@ -26,9 +27,6 @@ void PaintEtchedFrame(const FaceState& face);
 void PaintTintedFlat(const FaceState& face);
 
 namespace detail {
-
-// A system colour as read at this paint.
-Color SystemColor(int index);
 
 // The face of styles 1 and 2: BackColor (or the button face) while normal
 // or disabled, HighlightColor (or the button face) while hot or pressed.
