@@ -56,7 +56,7 @@ void BM_Refresh(benchmark::State& state) {
 }
 BENCHMARK(BM_Refresh)
     ->ArgNames({"style", "state", "custom"})
-    ->ArgsProduct({{0, 1, 2, 3, 4, 5, 7}, {0, 1, 2, 3, 4}, {0, 1}})
+    ->ArgsProduct({{0, 1, 2, 3, 4, 5, 7, 8, 9, 10}, {0, 1, 2, 3, 4}, {0, 1}})
     ->Unit(benchmark::kMicrosecond);
 
 // The floor: writing every pixel of the surface once.

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 
 #include "control/styles/Color.h"
 
@@ -18,8 +19,14 @@ constexpr int kBottomCornerRows = 10;
 // A map cell that is left unpainted (no colour has bit 31 set).
 constexpr Color kUnpainted = -1;
 
-template <int Rows>
-using CornerMap = std::array<std::array<Color, kCornerColumns>, Rows>;
+// One corner: per row, each cell's colour (or kUnpainted), and the same row
+// as the pixels of a 32-bit DIB (0x00RRGGBB), so a run of cells reaches the
+// surface in one copy straight from this data.
+template <std::size_t Rows>
+struct CornerMap {
+    std::array<std::array<Color, kCornerColumns>, Rows> cells;
+    std::array<std::array<std::uint32_t, kCornerColumns>, Rows> dib;
+};
 
 struct CapsuleCorners {
     CornerMap<kTopCornerRows> topLeft;         // columns 0..16, rows 0..10
@@ -77,7 +84,12 @@ consteval std::array<Color, N> Cells(const char (&text)[Length]) {
 
 template <std::size_t... Lengths>
 consteval CornerMap<sizeof...(Lengths)> CornerRows(const char (&... rows)[Lengths]) {
-    return {Cells<kCornerColumns>(rows)...};
+    CornerMap<sizeof...(Lengths)> map{};
+    std::size_t row = 0;
+    ((map.cells[row++] = Cells<kCornerColumns>(rows)), ...);
+    for (std::size_t r = 0; r < map.cells.size(); ++r)
+        for (std::size_t c = 0; c < kCornerColumns; ++c) map.dib[r][c] = ToDibPixel(map.cells[r][c]);
+    return map;
 }
 
 }  // namespace capsule_data

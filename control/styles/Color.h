@@ -18,4 +18,10 @@ using Color = std::int32_t;
 // What the GDI calls take: the same bits.
 inline win32::COLORREF ToColorRef(Color color) { return static_cast<win32::COLORREF>(color); }
 
+// The same colour as a 32-bit DIB stores it: 0x00RRGGBB.
+constexpr std::uint32_t ToDibPixel(Color color) {
+    const auto c = static_cast<std::uint32_t>(color);
+    return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
+}
+
 }  // namespace control::styles

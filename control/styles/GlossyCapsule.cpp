@@ -4,6 +4,10 @@
 // together the drawing order decides what shows.
 #include "control/styles/GlossyCapsule.h"
 
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
 #include "control/styles/Boxes.h"
 #include "control/styles/Lines.h"
 #include "platform/gdi/Gdi.h"
@@ -13,18 +17,38 @@ namespace {
 
 using win32::HDC;
 
-// Cells outside the surface are skipped, so a corner map never draws past
-// the edge of a narrow or low face.
+// Copies columns first..first+count-1 of a top-down 32-bit DIB of the given
+// width and rows to (x, y). The copy clips to the surface, so a narrow or
+// low face is never drawn past its edge.
+void CopyDib(HDC dc, const std::uint32_t* pixels, int width, int rows, int first, int count, int x, int y) {
+    win32::BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -rows;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = win32::BI_RGB;
+    win32::SetDIBitsToDevice(dc, x, y, static_cast<win32::DWORD>(count), static_cast<win32::DWORD>(rows),
+                             first, 0, 0, static_cast<win32::UINT>(rows), pixels, &info,
+                             win32::DIB_RGB_COLORS);
+}
+
+// Each painted cell is one pixel and unpainted cells are skipped; every run
+// of painted cells reaches the surface in one copy.
 template <typename Map>
-void PaintCorner(HDC dc, const Map& map, int left, int top, int w, int h) {
-    for (int r = 0; r < static_cast<int>(map.size()); ++r) {
-        const int y = top + r;
-        if (y < 0 || y >= h) continue;
-        for (int c = 0; c < kCornerColumns; ++c) {
-            const int x = left + c;
-            const Color color = map[r][c];
-            if (color == kUnpainted || x < 0 || x >= w) continue;
-            win32::SetPixelV(dc, x, y, ToColorRef(color));
+void PaintCorner(HDC dc, const Map& map, int left, int top) {
+    for (std::size_t r = 0; r < map.cells.size(); ++r) {
+        const auto& cells = map.cells[r];
+        for (int c = 0; c < kCornerColumns;) {
+            if (cells[c] == kUnpainted) {
+                ++c;
+                continue;
+            }
+            int end = c + 1;
+            while (end < kCornerColumns && cells[end] != kUnpainted) ++end;
+            CopyDib(dc, map.dib[r].data(), kCornerColumns, 1, c, end - c, left + c,
+                    top + static_cast<int>(r));
+            c = end;
         }
     }
 }
@@ -32,20 +56,46 @@ void PaintCorner(HDC dc, const Map& map, int left, int top, int w, int h) {
 void PaintCorners(HDC dc, const CapsuleCorners& corners, int w, int h) {
     const int right = w - kCornerColumns;
     const int bottom = h - kBottomCornerRows;
-    PaintCorner(dc, corners.topLeft, 0, 0, w, h);
-    PaintCorner(dc, corners.bottomLeft, 0, bottom, w, h);
-    PaintCorner(dc, corners.topRight, right, 0, w, h);
-    PaintCorner(dc, corners.bottomRight, right, bottom, w, h);
+    PaintCorner(dc, corners.topLeft, 0, 0);
+    PaintCorner(dc, corners.bottomLeft, 0, bottom);
+    PaintCorner(dc, corners.topRight, right, 0);
+    PaintCorner(dc, corners.bottomRight, right, bottom);
 }
 
-// Side strips run down rows 11..H-11, top and bottom strips along columns
-// 17..W-18.
-void PaintStrips(HDC dc, const CapsulePalette& p, int w, int h) {
-    for (int c = 0; c < static_cast<int>(p.left.size()); ++c) DrawLine(dc, c, 11, c, h - 10, p.left[c]);
-    for (int j = 0; j < static_cast<int>(p.right.size()); ++j) {
-        const int x = w - kCornerColumns + j;
-        DrawLine(dc, x, 11, x, h - 10, p.right[j]);
+// Each side strip line is a line from row 11 towards row H-10, which leaves
+// out its end: rows 11..H-11, or rows H-9..11 on a face lower than 21
+// pixels, where the lines run upwards. first > last when there are none.
+struct Rows {
+    int first, last;
+};
+Rows SideStripRows(int h) {
+    const int end = h - 10;
+    return end > 11 ? Rows{11, end - 1} : Rows{end + 1, 11};
+}
+
+// A side strip is the same row of colours on every row it covers, so it is
+// copied as a block of identical rows, a few dozen at a time.
+template <std::size_t N>
+void PaintSideStrip(HDC dc, const std::array<Color, N>& colors, int x, Rows rows) {
+    constexpr int kBlockRows = 32;
+    if (rows.first > rows.last) return;
+    const auto needed = static_cast<std::size_t>(
+        std::min<std::int64_t>(kBlockRows, std::int64_t{rows.last} - rows.first + 1));
+    std::array<std::uint32_t, N * kBlockRows> block;
+    for (std::size_t c = 0; c < N; ++c) block[c] = ToDibPixel(colors[c]);
+    for (std::size_t r = 1; r < needed; ++r) std::copy_n(block.begin(), N, block.begin() + r * N);
+    for (std::int64_t y = rows.first; y <= rows.last; y += kBlockRows) {
+        const int count = static_cast<int>(std::min<std::int64_t>(kBlockRows, rows.last - y + 1));
+        CopyDib(dc, block.data(), static_cast<int>(N), count, 0, static_cast<int>(N), x, static_cast<int>(y));
     }
+}
+
+// The left strip first, then the right one over it where they meet; the
+// top and bottom strips run along columns 17..W-18 over both.
+void PaintStrips(HDC dc, const CapsulePalette& p, int w, int h) {
+    const Rows sides = SideStripRows(h);
+    PaintSideStrip(dc, p.left, 0, sides);
+    PaintSideStrip(dc, p.right, w - kCornerColumns, sides);
     for (int r = 0; r < static_cast<int>(p.top.size()); ++r) DrawLine(dc, 17, r, w - 17, r, p.top[r]);
     for (int r = 0; r < static_cast<int>(p.bottom.size()); ++r) {
         const int y = h - 11 + r;

@@ -28,19 +28,23 @@ struct Corner {
     bool right, bottom;
     std::vector<std::pair<int, int>> runs;
 };
+// clang-format off
 const Corner kCorners[] = {
     {false, false, {{6, 16}, {5, 16}, {3, 16}, {3, 16}, {2, 16}, {1, 16}, {1, 16}, {1, 16}, {0, 16}, {0, 16}, {0, 16}}},
     {true, false, {{0, 9}, {0, 11}, {0, 12}, {0, 13}, {0, 14}, {0, 15}, {0, 15}, {0, 15}, {0, 16}, {0, 16}, {0, 16}}},
     {false, true, {{0, 16}, {0, 16}, {0, 16}, {0, 16}, {1, 16}, {1, 16}, {2, 16}, {2, 16}, {3, 16}, {5, 16}}},
     {true, true, {{0, 16}, {0, 16}, {0, 16}, {0, 15}, {0, 15}, {0, 15}, {0, 14}, {0, 13}, {0, 12}, {0, 11}}},
 };
+// clang-format on
 
 // Cells inside the runs that only the grey palette leaves unpainted.
 bool GreyGap(int x, int y, int w, int h) {
-    for (auto [gx, gy] : {std::pair{11, h - 6}, {13, h - 6}, {15, h - 6}, {9, h - 5}, {w - 17, h - 6},
-                          {w - 15, h - 6}, {w - 14, h - 6}, {w - 13, h - 6}, {w - 10, h - 6}, {w - 12, h - 5},
-                          {w - 10, h - 5}, {w - 13, h - 4}})
+    // clang-format off
+    for (auto [gx, gy] : {std::pair{11, h - 6}, {13, h - 6}, {15, h - 6}, {9, h - 5},
+                          {w - 17, h - 6}, {w - 15, h - 6}, {w - 14, h - 6}, {w - 13, h - 6}, {w - 10, h - 6},
+                          {w - 12, h - 5}, {w - 10, h - 5}, {w - 13, h - 4}})
         if (x == gx && y == gy) return true;
+    // clang-format on
     return false;
 }
 
@@ -54,8 +58,9 @@ bool GreyGap(int x, int y, int w, int h) {
                 const bool painted = c >= corner.runs[r].first && c <= corner.runs[r].second &&
                                      !(grey && GreyGap(x, y, g.w, g.h));
                 if ((g.At(x, y) != kBack) != painted)
-                    return ::testing::AssertionFailure() << "(" << x << ", " << y << ") is " << Hex(g.At(x, y))
-                                                         << (painted ? ", should be painted" : ", should not");
+                    return ::testing::AssertionFailure()
+                           << "(" << x << ", " << y << ") is " << Hex(g.At(x, y))
+                           << (painted ? ", should be painted" : ", should not");
             }
         }
     }
@@ -70,10 +75,10 @@ TEST(GlossyCapsule, PaletteFollowsStateAndFocusNotColours) {
         bool focus;
         win32::COLORREF centre;
     } rows[] = {
-        {ButtonState::Normal, false, kGrey},       {ButtonState::Normal, true, kBlue},
-        {ButtonState::Disabled, false, kGrey},     {ButtonState::Disabled, true, kBlue},
-        {ButtonState::Hot, false, kBlue},          {ButtonState::Hot, true, kBlue},
-        {ButtonState::Pressed, false, kDarkBlue},  {ButtonState::Pressed, true, kDarkBlue},
+        {ButtonState::Normal, false, kGrey},      {ButtonState::Normal, true, kBlue},
+        {ButtonState::Disabled, false, kGrey},    {ButtonState::Disabled, true, kBlue},
+        {ButtonState::Hot, false, kBlue},         {ButtonState::Hot, true, kBlue},
+        {ButtonState::Pressed, false, kDarkBlue}, {ButtonState::Pressed, true, kDarkBlue},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << static_cast<int>(row.state) << (row.focus ? " focused" : ""));
@@ -112,11 +117,14 @@ TEST(GlossyCapsule, StripsAndCentre) {
             int x, y;
             win32::COLORREF color;
         } spots[] = {
-            {0, 15, 0xF7F7F7},      {2, 15, row.left2},   {17, 15, row.centre},    {W - 17, 15, row.centre},
-            {W - 3, 15, row.right3}, {W - 1, 15, 0xF6F6F6}, {30, 0, row.top0},      {30, 1, row.top1},
-            {30, 10, row.centre},   {30, 11, row.top11},  {17, 11, row.top11},     {30, H - 11, row.bottom0},
-            {17, H - 11, row.bottom0}, {30, H - 2, row.bottom9}, {30, H - 1, 0xC5C5C5}, {18, 12, row.centre},
-            {W - 18, H - 12, row.centre},
+            // clang-format off
+            {0, 15, 0xF7F7F7}, {2, 15, row.left2}, {17, 15, row.centre},               // left strip
+            {W - 17, 15, row.centre}, {W - 3, 15, row.right3}, {W - 1, 15, 0xF6F6F6},  // right strip
+            {30, 0, row.top0}, {30, 1, row.top1}, {30, 10, row.centre}, {30, 11, row.top11},
+            {17, 11, row.top11}, {17, H - 11, row.bottom0},                            // strip corners
+            {30, H - 11, row.bottom0}, {30, H - 2, row.bottom9}, {30, H - 1, 0xC5C5C5},
+            {18, 12, row.centre}, {W - 18, H - 12, row.centre},                        // visible centre
+            // clang-format on
         };
         for (const auto& s : spots) EXPECT_EQ(g.At(s.x, s.y), s.color) << "(" << s.x << ", " << s.y << ")";
         EXPECT_TRUE(g.GuardIntact());
@@ -124,9 +132,7 @@ TEST(GlossyCapsule, StripsAndCentre) {
 }
 
 TEST(GlossyCapsule, CornerOutlinesAtEverySize) {
-    const struct {
-        int w, h;
-    } sizes[] = {{60, 30}, {200, 24}, {40, 60}};
+    const struct { int w, h; } sizes[] = {{60, 30}, {200, 24}, {40, 60}};
     for (auto [w, h] : sizes) {
         for (FacePainter paint : {control::styles::PaintCapsuleGrey, control::styles::PaintCapsuleBlue,
                                   control::styles::PaintCapsuleDarkBlue}) {
@@ -177,7 +183,7 @@ TEST(GlossyCapsule, SmallestFace) {
                                         0xFFFFFF, 0xFDFDFD, 0xFEFEFE, 0xFBFBFB, 0x545454, 0xC5C5C5};
     for (int y = 0; y < 20; ++y) EXPECT_EQ(g.At(10, y), column10[y]) << "row " << y;
     EXPECT_TRUE(RowIs(g.surface, 11, 0, 0, 0xF7F7F7));  // left line 0
-    EXPECT_TRUE(RowIs(g.surface, 11, 3, 3, kGrey));      // right line 0, over the left strip
+    EXPECT_TRUE(RowIs(g.surface, 11, 3, 3, kGrey));     // right line 0, over the left strip
     EXPECT_TRUE(RowIs(g.surface, 11, 19, 19, 0xF6F6F6));
     EXPECT_TRUE(g.GuardIntact());
 }

@@ -25,6 +25,7 @@ struct Case {
 
 // BackColor 0xC0C0C0 and HighlightColor 0x806040 where custom; otherwise the
 // classic button face 0xC8D0D4.
+// clang-format off
 const Case kCases[] = {
     {"idle custom: F = K = C0, R = K-48", ButtonState::Normal, true, false,
      {0xC0C0C0, 0x909090, 0xA5A5A5, 0xB4B4B4, 0xFFFFFF, 0xCFCFCF, 0xB1B1B1}},
@@ -41,6 +42,7 @@ const Case kCases[] = {
     {"pressed system", ButtonState::Pressed, false, false,
      {0xD7DFE3, 0x98A0A4, 0xADB5B9, 0xBCC4C8, 0xFFFFFF, 0xC8D0D4, 0xE6EEF2}},
 };
+// clang-format on
 
 void Paint(GuardedFace& g, const Case& c) {
     auto face = g.Face(c.state);
@@ -55,14 +57,17 @@ void ExpectLook(const GuardedFace& g, const Look& l, bool pressed) {
     const auto& s = g.surface;
     const int w = g.w, h = g.h;
     // Cut corners outside the frame, and the three the shadow never reaches.
-    for (auto [x, y] : {std::pair{0, 0}, {1, 0}, {0, 1}, {w - 2, 0}, {w - 3, 0}, {w - 2, 1}, {0, h - 2},
-                        {1, h - 2}, {0, h - 3}, {w - 1, h - 1}, {w - 2, h - 1}, {w - 1, h - 2}})
+    // clang-format off
+    for (auto [x, y] : {std::pair{0, 0}, {1, 0}, {0, 1}, {w - 2, 0}, {w - 3, 0}, {w - 2, 1},
+                        {0, h - 2}, {1, h - 2}, {0, h - 3}, {w - 1, h - 1}, {w - 2, h - 1}, {w - 1, h - 2}})
         EXPECT_EQ(g.At(x, y), l.face) << "(" << x << ", " << y << ")";
+    // clang-format on
     EXPECT_TRUE(RowIs(s, 0, 2, w - 4, l.frame));
     EXPECT_TRUE(RowIs(s, h - 2, 2, w - 4, l.frame));
     EXPECT_TRUE(ColumnIs(s, 0, 2, h - 4, l.frame));
     EXPECT_TRUE(ColumnIs(s, w - 2, 2, h - 4, l.frame));
-    for (auto [x, y] : {std::pair{1, 1}, {1, h - 3}, {w - 3, 1}, {w - 3, h - 3}}) EXPECT_EQ(g.At(x, y), l.frame);
+    for (auto [x, y] : {std::pair{1, 1}, {1, h - 3}, {w - 3, 1}, {w - 3, h - 3}})
+        EXPECT_EQ(g.At(x, y), l.frame);
     EXPECT_TRUE(RowIs(s, h - 1, 3, w - 5, l.shadow));
     EXPECT_TRUE(ColumnIs(s, w - 1, 3, h - 5, l.shadow));
     for (int i = 0; i < 4; ++i) EXPECT_EQ(g.At(w - 4 + i, h - 1 - i), l.shadow) << "diagonal " << i;
@@ -90,9 +95,7 @@ TEST(ShadowedRounded, EveryStateAndColourSource) {
 }
 
 TEST(ShadowedRounded, SmallestWideTallAndRampless) {
-    const struct {
-        int w, h;
-    } sizes[] = {{20, 20}, {200, 24}, {24, 60}, {30, 6}};
+    const struct { int w, h; } sizes[] = {{20, 20}, {200, 24}, {24, 60}, {30, 6}};
     for (auto [w, h] : sizes) {
         for (int i : {1, 2}) {
             SCOPED_TRACE(testing::Message() << w << "x" << h << " " << kCases[i].why);

@@ -126,9 +126,7 @@ TEST(SoftBevel, HalfHeightRounding) {
 
 // What the last steps draw holds at every size; nothing lands past the face.
 TEST(SoftBevel, SmallestWideAndTall) {
-    const struct {
-        int w, h;
-    } sizes[] = {{20, 20}, {200, 24}, {24, 60}};
+    const struct { int w, h; } sizes[] = {{20, 20}, {200, 24}, {24, 60}};
     for (auto [w, h] : sizes) {
         SCOPED_TRACE(testing::Message() << w << "x" << h);
         GuardedFace g(w, h);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "control/styles/Gradients.h"
 #include "tests/control/styles/Surface.h"
 
@@ -66,5 +68,34 @@ TEST(DrawGradientH, EmptyOrReversedRangeDrawsNothing) {
         Surface s(4, 2);
         DrawGradientH(s.dc(), 0, 0xFFFFFF, 2, 0, x2, 2);
         EXPECT_EQ(s.Mask(), (Rows{"....", "...."})) << "x2 " << x2;
+    }
+}
+
+// A ramp one pixel wide is set as a run of pixels rather than lines: seeded
+// random ramps, some crossing the surface's edges and longer than one run's
+// chunk, against column x1 (or row y1) of the same ramp two pixels wide,
+// which is drawn line by line.
+TEST(DrawGradient, OnePixelRampsMatchTheLinePath) {
+    std::mt19937 random(14);
+    const auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
+    for (int round = 0; round < 300; ++round) {
+        const Color from = pick(0, 0xFFFFFF), to = pick(0, 0xFFFFFF);
+        const int a = pick(-3, 12), b = pick(-80, 90), steps = pick(-2, 150);
+        const int dir = pick(0, 1) ? 1 : -1;
+        const bool vertical = round % 2 == 0;
+        Surface fast(16, 100), lines(16, 100);
+        if (vertical) {
+            DrawGradientV(fast.dc(), from, to, a, b, a + dir, steps);
+            DrawGradientV(lines.dc(), from, to, a, b, a + 2 * dir, steps);
+        } else {
+            DrawGradientH(fast.dc(), from, to, b / 8, a, b / 8 + steps / 8, a + dir);
+            DrawGradientH(lines.dc(), from, to, b / 8, a, b / 8 + steps / 8, a + 2 * dir);
+        }
+        for (int y = 0; y < 100; ++y)
+            for (int x = 0; x < 16; ++x) {
+                const bool onRamp = vertical ? x == a : y == a;
+                const win32::COLORREF expected = onRamp ? lines.At(x, y) : Surface::kBackground;
+                ASSERT_EQ(fast.At(x, y), expected) << "round " << round << " at (" << x << ", " << y << ")";
+            }
     }
 }
