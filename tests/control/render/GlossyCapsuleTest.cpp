@@ -2,6 +2,7 @@
 // reference rows, and faces smaller than the four corners together.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <vector>
 
 #include "control/styles/GlossyCapsule.h"
@@ -11,14 +12,16 @@ using control::ButtonState;
 using control::styles::FacePainter;
 using render_test::GuardedFace;
 using render_test::Hex;
-using render_test::RowIs;
 
 namespace {
 
 constexpr win32::COLORREF kBack = 0x123456;  // what the pipeline's clear left
 constexpr win32::COLORREF kGrey = 0xEAE7E8, kBlue = 0xE2A66A, kDarkBlue = 0xCC9B6A;
 
-const std::vector<win32::COLORREF> Hexes(std::initializer_list<win32::COLORREF> list) { return list; }
+template <std::size_t N>
+std::vector<control::styles::Color> ToVector(const std::array<control::styles::Color, N>& cells) {
+    return {cells.begin(), cells.end()};
+}
 
 void Paint(GuardedFace& g, FacePainter painter) { painter(g.Face(ButtonState::Normal)); }
 
@@ -131,8 +134,10 @@ TEST(GlossyCapsule, StripsAndCentre) {
     }
 }
 
-TEST(GlossyCapsule, CornerOutlinesAtEverySize) {
-    const struct { int w, h; } sizes[] = {{60, 30}, {200, 24}, {40, 60}};
+// 34 wide, the centre fill and the top and bottom strips are empty; the
+// corners and side strips are drawn at every size.
+TEST(GlossyCapsule, CornerOutlinesAndSidesAtEverySize) {
+    const struct { int w, h; } sizes[] = {{60, 30}, {200, 24}, {40, 60}, {34, 24}};
     for (auto [w, h] : sizes) {
         for (FacePainter paint : {control::styles::PaintCapsuleGrey, control::styles::PaintCapsuleBlue,
                                   control::styles::PaintCapsuleDarkBlue}) {
@@ -140,62 +145,55 @@ TEST(GlossyCapsule, CornerOutlinesAtEverySize) {
             GuardedFace g(w, h, kBack);
             Paint(g, paint);
             EXPECT_TRUE(CornersHaveTheirOutline(g, paint == control::styles::PaintCapsuleGrey));
+            EXPECT_EQ(g.At(0, 12), 0xF7F7F7u);
+            EXPECT_EQ(g.At(w - 1, 12), 0xF6F6F6u);
             EXPECT_TRUE(g.GuardIntact());
         }
     }
 }
 
 TEST(GlossyCapsule, ReferenceRows) {
-    constexpr int W = 60, H = 30;
+    using control::styles::capsule_data::Cells;
     const struct {
         FacePainter paint;
         int x, y;
-        std::vector<win32::COLORREF> colors;
+        std::vector<control::styles::Color> colors;
     } rows[] = {
-        {control::styles::PaintCapsuleGrey, 6, 0,
-         Hexes({0xFEFEFE, 0xE6E6E6, 0xACACAC, 0x7A7A7A, 0x6C6C6C, 0x6B6B6B, 0x6F6F6F, 0x716F6F, 0x727070,
-                0x676866, 0x6C6D6B})},
-        {control::styles::PaintCapsuleGrey, 3, H - 2,
-         Hexes({0xFEFEFE, 0xF9F9F9, 0xECECEC, 0xDADADA, 0xC1C1C1, 0x9D9D9D, 0x7B7B7B, 0x5E5E5E, 0x535353,
-                0x4D4D4D, 0x4B4B4B, 0x505050, 0x525252, 0x555555})},
-        {control::styles::PaintCapsuleBlue, 1, 5,
-         Hexes({0xFEFEFE, 0xCDC9C9, 0x882517, 0x922100, 0xA13A00, 0xD57333, 0xDFA36F, 0xDDA876, 0xD8A573,
-                0xDFAE80, 0xDBAD7D, 0xDFB084, 0xDFB286, 0xDFB188, 0xE1B58D, 0xE3B58E})},
+        // clang-format off
+        {control::styles::PaintCapsuleGrey, 6, 0, ToVector(Cells<11>(
+            "FEFEFE E6E6E6 ACACAC 7A7A7A 6C6C6C 6B6B6B 6F6F6F 716F6F 727070 676866 6C6D6B"))},
+        {control::styles::PaintCapsuleGrey, 3, 30 - 2, ToVector(Cells<14>(
+            "FEFEFE F9F9F9 ECECEC DADADA C1C1C1 9D9D9D 7B7B7B 5E5E5E 535353 4D4D4D 4B4B4B 505050 525252 555555"))},
+        {control::styles::PaintCapsuleBlue, 1, 5, ToVector(Cells<16>(
+            "FEFEFE CDC9C9 882517 922100 A13A00 D57333 DFA36F DDA876 D8A573 DFAE80 DBAD7D DFB084 DFB286 DFB188 "
+            "E1B58D E3B58E"))},
+        // clang-format on
     };
     for (const auto& row : rows) {
-        GuardedFace g(W, H, kBack);
+        GuardedFace g(60, 30, kBack);
         Paint(g, row.paint);
         for (size_t i = 0; i < row.colors.size(); ++i) {
             const int x = row.x + static_cast<int>(i);
-            EXPECT_EQ(g.At(x, row.y), row.colors[i]) << "(" << x << ", " << row.y << ")";
+            EXPECT_EQ(g.At(x, row.y), static_cast<win32::COLORREF>(row.colors[i]))
+                << "(" << x << ", " << row.y << ")";
         }
     }
 }
 
 // Smaller than the four corners together, the drawing order decides: at
 // 20 x 20 the top strip holds rows 0..8 and the bottom strip, drawn last,
-// rows 9..19; row 11 is the side strips' only row.
+// rows 9..19; row 11 is the side strips' only row, the right strip over
+// the left one.
 TEST(GlossyCapsule, SmallestFace) {
     GuardedFace g(20, 20, kBack);
     Paint(g, control::styles::PaintCapsuleGrey);
-    const win32::COLORREF column10[] = {0x67696A, 0xF5F4F6, 0xF3F2F4, 0xEEEEEE, 0xEBEBEB, 0xEBE8EA, 0xEBE8EA,
-                                        0xEAEAEA, 0xE1E1E1, 0xE8EBE9, 0xEEF1EF, 0xF2F2F2, 0xF5F5F5, 0xFFFEFE,
-                                        0xFFFFFF, 0xFDFDFD, 0xFEFEFE, 0xFBFBFB, 0x545454, 0xC5C5C5};
-    for (int y = 0; y < 20; ++y) EXPECT_EQ(g.At(10, y), column10[y]) << "row " << y;
-    EXPECT_TRUE(RowIs(g.surface, 11, 0, 0, 0xF7F7F7));  // left line 0
-    EXPECT_TRUE(RowIs(g.surface, 11, 3, 3, kGrey));     // right line 0, over the left strip
-    EXPECT_TRUE(RowIs(g.surface, 11, 19, 19, 0xF6F6F6));
-    EXPECT_TRUE(g.GuardIntact());
-}
-
-// 34 wide, the centre fill and the top and bottom strips are empty; corners
-// and side strips are still drawn.
-TEST(GlossyCapsule, NoCentreAt34Wide) {
-    GuardedFace g(34, 24, kBack);
-    Paint(g, control::styles::PaintCapsuleGrey);
-    EXPECT_EQ(g.At(0, 12), 0xF7F7F7u);
-    EXPECT_EQ(g.At(33, 12), 0xF6F6F6u);
-    EXPECT_EQ(g.At(6, 0), 0xFEFEFEu);
-    EXPECT_TRUE(CornersHaveTheirOutline(g, true));
+    const auto column10 = control::styles::capsule_data::Cells<20>(
+        "67696A F5F4F6 F3F2F4 EEEEEE EBEBEB EBE8EA EBE8EA EAEAEA E1E1E1 "  // top rows 0..8
+        "E8EBE9 EEF1EF F2F2F2 F5F5F5 FFFEFE FFFFFF FDFDFD FEFEFE FBFBFB 545454 C5C5C5");
+    for (int y = 0; y < 20; ++y)
+        EXPECT_EQ(g.At(10, y), static_cast<win32::COLORREF>(column10[y])) << "row " << y;
+    EXPECT_EQ(g.At(0, 11), 0xF7F7F7u);  // left line 0
+    EXPECT_EQ(g.At(3, 11), kGrey);      // right line 0
+    EXPECT_EQ(g.At(19, 11), 0xF6F6F6u);
     EXPECT_TRUE(g.GuardIntact());
 }

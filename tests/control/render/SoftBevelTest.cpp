@@ -58,7 +58,6 @@ TEST(SoftBevel, BevelPixels) {
     } rows[] = {
         // 40 x 25: h(0) = 12, h(1) = 12, h(2) = 10, h(3) = 10, h(4) = 8, h(5) = 8, h(7) = 6 (ties to even)
         {0, 0, 0xFFFFFF, "left outer column starts at X+128 (clamped), the corner included"},
-        {0, 7, 0xAAAAAA, "255 - 7 * 255/21"},
         {0, 21, 0x000000, "left outer column ends at X-128 on row H-4"},
         {1, 1, 0xB0B0B0, "top rim row 1, X+48"},
         {1, 22, 0x101010, "X-112 at (1, H-3)"},
@@ -74,27 +73,21 @@ TEST(SoftBevel, BevelPixels) {
         {6, 3, 0xFFFFFF, "the sparkle"},
         {38, 0, 0xFFFFFF, "column W-2 keeps its top, the rim stops at W-4"},
         {37, 0, 0x808080, "(W-3, 0) is left at X"},
-        {37, 5, 0x808080, "the line of X inside the right outer columns"},
         {39, 11, 0x5F5F5F, "column W-1 upper ramp, 255 - 11 * 175/12"},
         {39, 12, 0x404040, "column W-1 lower ramp starts at h(0) in X-64"},
         {39, 20, 0x787878, "and ends at h(0) + h(4) in X-8"},
         {35, 11, 0x505050, "column W-5 upper half ends at X-48"},
         {36, 12, 0x5B5B5B, "column W-4 lower half starts at X-37"},
-        {36, 20, 0x6B6B6B, "and ends at X-21"},
         {34, 20, 0x4B4B4B, "column W-6 lower half ends at X-53"},
         {29, 2, 0xA0A0A0, "upper-right highlight starts at X+32"},
         {32, 2, 0x929292, "160 - 3 * 32/7"},
-        {36, 2, 0x808080, "and ends at X"},
         {29, 21, 0x565656, "lower-right shadow row: 85.5 rounds to 86"},
         {3, 24, 0x707070, "bottom rim, X-16"},
-        {0, 24, 0x808080, "(0, H-1) is left at X"},
         {37, 24, 0x808080, "(W-3, H-1) is left at X"},
         {2, 23, 0x000000, "row H-2, X-128"},
         {7, 22, 0x808080, "row H-3 returns to X"},
         {37, 22, 0x101010, "X-112 at (W-3, H-3)"},
-        {36, 24, 0x6B6B6B, "diagonal, X-21"},
-        {37, 23, 0x6B6B6B, "diagonal"},
-        {38, 22, 0x6B6B6B, "diagonal"},
+        {36, 24, 0x6B6B6B, "diagonal, X-21 (all of it at every size below)"},
     };
     GuardedFace g(40, 25);
     PaintGrey(g);
