@@ -16,7 +16,7 @@ namespace {
 using detail::SetPixels;
 using win32::HDC;
 
-// X + d of the bevel: the tint shifted on every channel, clamped.
+// t.base is the tint X, t(d) is X + d: every channel shifted, clamped.
 using Tint = detail::Shifted;
 
 // Idle and disabled follow BackColor, hot and pressed HighlightColor; both
@@ -39,12 +39,12 @@ struct Geometry {
     int half(int k) const { return RoundToInt32(h / 2.0 - k); }
 };
 
-// V(from, to, x, y, n): one column x, rows y..y+n.
+// A ramp down one column x, rows y..y+steps.
 void Column(HDC dc, Color from, Color to, int x, int y, int steps) {
     DrawGradientV(dc, from, to, x, y, x + 1, steps);
 }
 
-// Hg over one row: columns x1..x2 of row y.
+// A ramp along one row y, columns x1..x2.
 void Row(HDC dc, Color from, Color to, int x1, int x2, int y) {
     DrawGradientH(dc, from, to, x1, y, x2, y + 1);
 }
