@@ -100,7 +100,9 @@ std::vector<int> EllipseInsets(int w, int h) {
             err += dx += b1;
         }
     } while (x0 <= x1);
-    while (y0 - y1 < b) {  // flat ellipses stop early: finish the tips
+    // Narrow or flat ellipses leave the walk before the top and bottom rows:
+    // finish the tips down to both of them.
+    while (y0 - y1 <= b) {
         plot(x0 - 1, y0++);
         plot(x0 - 1, y1--);
     }

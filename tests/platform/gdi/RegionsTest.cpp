@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -107,6 +108,32 @@ TEST(CreateRoundRectRgn, SmallCornersAndDegenerateSizes) {
     EXPECT_EQ(GetRgnBox(square, &box), SIMPLEREGION);
     EXPECT_EQ(box, (RECT{0, 0, 3, 3}));
     for (HRGN r : {small, tiny, square}) DeleteObject(r);
+}
+
+TEST(CreateRoundRectRgn, NarrowCornersReachTheirTopAndBottomRows) {
+    // A 4 x 7 corner leaves the ellipse walk before its first and last rows.
+    HRGN region = CreateRoundRectRgn(0, 0, 9, 11, 4, 7);
+    EXPECT_EQ(
+        RowSpans(region, 0, 11, -1, 10),
+        (std::vector<std::string>{"1-6", "1-6", "0-7", "0-7", "0-7", "0-7", "0-7", "0-7", "1-6", "1-6", ""}));
+    DeleteObject(region);
+}
+
+TEST(CreateRoundRectRgn, EveryCornerNarrowsTowardsTheTopAndBottom) {
+    for (int cw = 2; cw <= 41; ++cw) {
+        for (int ch = 2; ch <= 31; ++ch) {
+            HRGN region = CreateRoundRectRgn(0, 0, 42, 32, cw, ch);
+            std::vector<LONG> left(31, 41);
+            for (const RECT& r : GetRegionRects(region)) {
+                for (LONG y = r.top; y < r.bottom; ++y) left[size_t(y)] = std::min(left[size_t(y)], r.left);
+            }
+            for (size_t y = 0; y < 15; ++y) {
+                ASSERT_GE(left[y], left[y + 1]) << cw << "x" << ch << " row " << y;
+                ASSERT_EQ(left[y], left[30 - y]) << cw << "x" << ch << " row " << y;
+            }
+            DeleteObject(region);
+        }
+    }
 }
 
 TEST(CombineRgn, EveryModeAgreesWithThePointwiseRule) {
