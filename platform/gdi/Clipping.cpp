@@ -3,6 +3,7 @@
 #include "platform/gdi/DrawTarget.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/RegionBands.h"
+#include "platform/gdi/Regions.h"
 
 namespace win32 {
 namespace {
@@ -56,9 +57,8 @@ int GetClipRgn(HDC hdc, HRGN hrgn) {
 int IntersectClipRect(HDC hdc, int left, int top, int right, int bottom) {
     gdi::DeviceContext* dc = gdi::LookupDC(hdc);
     if (!dc) return ERROR;
-    const std::vector<RECT> rect = left < right && top < bottom
-                                       ? std::vector<RECT>{RECT{left, top, right, bottom}}
-                                       : std::vector<RECT>{};
+    // An inverted rectangle is put in order, as a region made from it would be.
+    const std::vector<RECT> rect = gdi::RectList(left, top, right, bottom);
     // Without a clip region everything is visible.
     const std::vector<RECT> everything{RECT{INT_MIN / 2, INT_MIN / 2, INT_MAX / 2, INT_MAX / 2}};
     return SetClip(*dc, gdi::CombineRects(dc->hasClip ? dc->clip : everything, rect, RGN_AND));
@@ -67,9 +67,7 @@ int IntersectClipRect(HDC hdc, int left, int top, int right, int bottom) {
 int ExcludeClipRect(HDC hdc, int left, int top, int right, int bottom) {
     gdi::DeviceContext* dc = gdi::LookupDC(hdc);
     if (!dc) return ERROR;
-    const std::vector<RECT> rect = left < right && top < bottom
-                                       ? std::vector<RECT>{RECT{left, top, right, bottom}}
-                                       : std::vector<RECT>{};
+    const std::vector<RECT> rect = gdi::RectList(left, top, right, bottom);
     return SetClip(*dc, gdi::CombineRects(CurrentClip(*dc), rect, RGN_DIFF));
 }
 

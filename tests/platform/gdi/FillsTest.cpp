@@ -90,6 +90,19 @@ TEST(Clipping, ClipRegionLimitsEveryKindOfDrawing) {
     EXPECT_TRUE(MatchesRows(canvas, {"......", "..KKK.", "..KKK."}, {{'K', RGB(0, 0, 0)}}));
 }
 
+TEST(Clipping, InvertedClipRectanglesArePutInOrder) {
+    Canvas canvas(6, 4);
+    EXPECT_EQ(IntersectClipRect(canvas.dc(), 5, 3, 1, 0), SIMPLEREGION);
+    EXPECT_EQ(ExcludeClipRect(canvas.dc(), 3, 3, 2, 1), COMPLEXREGION);
+    RECT box;
+    EXPECT_EQ(GetClipBox(canvas.dc(), &box), COMPLEXREGION);
+    EXPECT_EQ(box, (RECT{1, 0, 5, 3}));
+    const RECT all{0, 0, 6, 4};
+    FillRect(canvas.dc(), &all, reinterpret_cast<HBRUSH>(COLOR_WINDOWTEXT + 1));
+    SelectClipRgn(canvas.dc(), nullptr);
+    EXPECT_TRUE(MatchesRows(canvas, {".KKKK.", ".K.KK.", ".K.KK."}, {{'K', RGB(0, 0, 0)}}));
+}
+
 TEST(Rects, HelpersFollowThePlatform) {
     RECT r;
     SetRect(&r, 1, 2, 5, 7);
