@@ -95,7 +95,14 @@ BOOL BitBlt(HDC dest, int x, int y, int w, int h, HDC src, int xSrc, int ySrc, D
 
 BOOL PatBlt(HDC hdc, int x, int y, int w, int h, DWORD rop) {
     if (NeedsSource(rop)) return FALSE;
-    return BitBlt(hdc, x, y, w, h, nullptr, 0, 0, rop);
+    // A negative extent paints the same rectangle reached the other way:
+    // x+w .. x-1, as the platform does (x itself is not painted).
+    const long long left = w < 0 ? static_cast<long long>(x) + w : x;
+    const long long top = h < 0 ? static_cast<long long>(y) + h : y;
+    const long long width = w < 0 ? -static_cast<long long>(w) : w;
+    const long long height = h < 0 ? -static_cast<long long>(h) : h;
+    return BitBlt(hdc, gdi::ClampToInt(left), gdi::ClampToInt(top), gdi::ClampToInt(width),
+                  gdi::ClampToInt(height), nullptr, 0, 0, rop);
 }
 
 }  // namespace win32

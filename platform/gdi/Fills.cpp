@@ -19,10 +19,12 @@ int FillRect(HDC hdc, const RECT* rect, HBRUSH hbr) {
 int FrameRect(HDC hdc, const RECT* rect, HBRUSH hbr) {
     gdi::DeviceContext* dc = gdi::LookupDC(hdc);
     if (!dc || !rect) return 0;
-    const gdi::Paint paint = gdi::BrushPaint(hbr, *dc);
-    if (!paint.valid) return 0;
     const RECT& r = *rect;
-    if (!paint.visible || IsRectEmpty(&r)) return 1;
+    // Unlike FillRect it takes only brush objects, not COLOR_xxx + 1, and an
+    // empty or inverted rectangle is a failure, as on the platform.
+    if (IsRectEmpty(&r) || !gdi::LookupAs<gdi::Brush>(hbr, gdi::ObjectKind::Brush)) return 0;
+    const gdi::Paint paint = gdi::BrushPaint(hbr, *dc);
+    if (!paint.visible) return 1;
     gdi::DrawTarget target(*dc);
     target.Fill(RECT{r.left, r.top, r.right, r.top + 1}, paint.pixel);
     target.Fill(RECT{r.left, r.bottom - 1, r.right, r.bottom}, paint.pixel);

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "tests/platform/gdi/Canvas.h"
 
 namespace corvalmire::test {
@@ -43,6 +46,60 @@ TEST(FillRect, FailsForHandlesThatAreNotBrushes) {
     EXPECT_FALSE(FillRect(nullptr, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))));
     EXPECT_TRUE(MatchesRows(canvas, {}, {}));
     DeleteObject(pen);
+}
+
+TEST(FrameRect, TakesOnlyBrushObjectsAndNonEmptyRects) {
+    struct Case {
+        const char* what;
+        RECT rect;
+        HBRUSH brush;
+        int result;
+        std::vector<std::string> rows;
+    };
+    HBRUSH red = CreateSolidBrush(kRed);
+    const std::vector<Case> cases = {
+        {"a one-pixel frame", {1, 0, 5, 3}, red, 1, {".RRRR.", ".R..R.", ".RRRR."}},
+        {"empty", {1, 1, 1, 3}, red, 0, {}},
+        {"inverted", {5, 3, 1, 0}, red, 0, {}},
+        {"a system colour index is not a brush here",
+         {0, 0, 6, 3},
+         reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
+         0,
+         {}},
+        {"the hollow brush draws nothing",
+         {0, 0, 6, 3},
+         static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)),
+         1,
+         {}},
+    };
+    for (const Case& c : cases) {
+        Canvas canvas(6, 3);
+        EXPECT_EQ(FrameRect(canvas.dc(), &c.rect, c.brush), c.result) << c.what;
+        EXPECT_TRUE(MatchesRows(canvas, c.rows, {{'R', kRed}})) << c.what;
+    }
+    DeleteObject(red);
+}
+
+TEST(PatBlt, NegativeExtentsPaintTheRectangleBehindTheOrigin) {
+    struct Case {
+        int x, y, w, h;
+        std::vector<std::string> rows;
+    };
+    const std::vector<Case> cases = {
+        {2, 2, -1, 1, {"....", "....", ".B.."}},
+        {2, 2, 1, -1, {"....", "..B."}},
+        {3, 2, -2, -1, {"....", ".BB."}},
+        {1, 0, 2, 3, {".BB.", ".BB.", ".BB."}},
+        {3, 3, 0, -2, {}},
+    };
+    for (const Case& c : cases) {
+        Canvas canvas(4, 3);
+        HGDIOBJ old = SelectObject(canvas.dc(), GetStockObject(BLACK_BRUSH));
+        EXPECT_TRUE(PatBlt(canvas.dc(), c.x, c.y, c.w, c.h, PATCOPY));
+        EXPECT_TRUE(MatchesRows(canvas, c.rows, {{'B', RGB(0, 0, 0)}}))
+            << c.x << "," << c.y << " " << c.w << "x" << c.h;
+        SelectObject(canvas.dc(), old);
+    }
 }
 
 TEST(Rectangle, OutlinesWhatFillRectWouldFillAndFillsInside) {
