@@ -79,9 +79,12 @@ BOOL PtInRegion(HRGN hrgn, int x, int y) {
 BOOL RectInRegion(HRGN hrgn, const RECT* rect) {
     gdi::Region* region = gdi::LookupRegion(hrgn);
     if (!region || !rect) return FALSE;
+    // An inverted rectangle is put in order, as a region made from it would be.
+    const std::vector<RECT> ordered = gdi::RectList(rect->left, rect->top, rect->right, rect->bottom);
     RECT overlap;
-    return std::any_of(region->rects.begin(), region->rects.end(),
-                       [&](const RECT& r) { return IntersectRect(&overlap, &r, rect); });
+    return !ordered.empty() && std::any_of(region->rects.begin(), region->rects.end(), [&](const RECT& r) {
+        return IntersectRect(&overlap, &r, &ordered.front());
+    });
 }
 
 BOOL EqualRgn(HRGN a, HRGN b) {

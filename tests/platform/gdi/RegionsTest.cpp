@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/platform/gdi/Canvas.h"
@@ -205,6 +206,19 @@ TEST(Regions, OffsetBoxDataAndPainting) {
     EXPECT_TRUE(MatchesRows(canvas, {"......", ".RR...", ".RR.R.", "....R."}, {{'R', RGB(255, 0, 0)}}));
     DeleteObject(red);
     for (HRGN r : {region, other}) DeleteObject(r);
+}
+
+TEST(RectInRegion, TakesInvertedRectanglesInOrder) {
+    HRGN region = CreateRectRgn(2, 2, 5, 5);
+    const std::vector<std::pair<RECT, bool>> cases = {
+        {{0, 0, 3, 3}, true},  {{3, 3, 0, 0}, true},  {{6, 6, 4, 4}, true},
+        {{0, 0, 2, 2}, false}, {{5, 0, 9, 9}, false}, {{3, 1, 3, 9}, false},
+    };
+    for (const auto& [rect, inside] : cases) {
+        EXPECT_EQ(bool(RectInRegion(region, &rect)), inside)
+            << rect.left << "," << rect.top << "," << rect.right << "," << rect.bottom;
+    }
+    DeleteObject(region);
 }
 
 TEST(Regions, FrameRgnPaintsTheRegionsBorder) {
