@@ -130,25 +130,30 @@ int SetDIBitsToDevice(HDC hdc, int xDest, int yDest, DWORD w, DWORD h, int xSrc,
     const long long dibHeight = std::abs(static_cast<long long>(header.biHeight));
     const bool bottomUp = header.biHeight > 0;
     const long long firstScan = startScan;
-    const long long endScan = std::min<long long>(firstScan + lines, dibHeight);
+    // Scans count up from the bottom of the picture whichever way its rows
+    // are stored, and (xSrc, ySrc) is its lower-left corner either way. The
+    // buffer holds scans firstScan.. upwards, stored bottom first in a
+    // bottom-up DIB, top first in a top-down one.
+    const long long stored =
+        bottomUp ? std::min<long long>(lines, dibHeight - firstScan) : std::min<long long>(lines, dibHeight);
+    if (firstScan >= dibHeight || stored <= 0) return 0;
+    const long long topScan = firstScan + (bottomUp ? stored : lines) - 1;
     const DibReader reader(*info, bits);
     gdi::DrawTarget target(*dc);
     int set = 0;
     const long long width = std::min<long long>(w, 1LL << 30), height = std::min<long long>(h, 1LL << 30);
     for (long long j = 0; j < height; ++j) {
-        // Bottom-up scans count from the bottom: the last destination row
-        // shows scan ySrc.
-        const long long scan = bottomUp ? ySrc + (height - 1 - j) : ySrc + j;
-        if (scan < firstScan || scan >= endScan) continue;
+        const long long scan = static_cast<long long>(ySrc) + (height - 1 - j);
+        const long long bufferRow = bottomUp ? scan - firstScan : topScan - scan;
+        if (bufferRow < 0 || bufferRow >= stored) continue;
         ++set;
-        const int bufferRow = int(scan - firstScan);
         const long long x0 = std::max<long long>(0, -static_cast<long long>(xSrc));
         const long long x1 = std::min<long long>(width, static_cast<long long>(header.biWidth) - xSrc);
         if (x0 >= x1) continue;
         target.ForEachSpan(gdi::ClampToInt(yDest + j), gdi::ClampToInt(xDest + x0),
                            gdi::ClampToInt(xDest + x1), [&](std::uint32_t* row, int a, int b) {
                                for (int x = a; x < b; ++x)
-                                   row[x] = reader.Pixel(bufferRow,
+                                   row[x] = reader.Pixel(int(bufferRow),
                                                          int(xSrc + (x - static_cast<long long>(xDest))));
                            });
     }

@@ -175,8 +175,8 @@ int GetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT lines, void* bits, BITMAPIN
 // Writes a DIB (1, 4, 8 bpp with colour table, 24 or 32 bpp) to a bitmap.
 int SetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT lines, const void* bits, const BITMAPINFO* info,
               UINT usage);
-// Copies a w x h part of a DIB to the DC without stretching; for a bottom-up
-// DIB (xSrc, ySrc) is the lower-left corner. Returns the lines set.
+// Copies a w x h part of a DIB to the DC without stretching; (xSrc, ySrc) is
+// the lower-left corner, for top-down DIBs too. Returns the lines set.
 int SetDIBitsToDevice(HDC hdc, int xDest, int yDest, DWORD w, DWORD h, int xSrc, int ySrc, UINT startScan,
                       UINT lines, const void* bits, const BITMAPINFO* info, UINT usage);
 

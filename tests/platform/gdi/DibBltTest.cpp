@@ -70,6 +70,25 @@ TEST(Dib, SourceOriginIsTheLowerLeftOfABottomUpDib) {
     EXPECT_EQ(copy.At(1, 1), Pattern(2, 2));
 }
 
+TEST(Dib, SourceOriginIsTheLowerLeftOfATopDownDibToo) {
+    constexpr int kW = 3, kH = 4;
+    Canvas source(kW, kH);
+    Paint(source);
+    BITMAPINFO info = Header24(kW, -kH);
+    std::vector<BYTE> bits(size_t(DibStride(kW, 24)) * kH);
+    GetDIBits(source.dc(), source.bitmap(), 0, kH, bits.data(), &info, DIB_RGB_COLORS);
+    // The same 2 x 2 part as from the bottom-up DIB: rows 1 and 2 from the top.
+    Canvas copy(2, 2);
+    EXPECT_EQ(SetDIBitsToDevice(copy.dc(), 0, 0, 2, 2, 1, 1, 0, kH, bits.data(), &info, DIB_RGB_COLORS), 2);
+    EXPECT_EQ(copy.At(0, 0), Pattern(1, 1));
+    EXPECT_EQ(copy.At(1, 1), Pattern(2, 2));
+    // A band of one scan is the lowest one: it lands on the bottom row.
+    Canvas band(kW, 2);
+    EXPECT_EQ(SetDIBitsToDevice(band.dc(), 0, 0, kW, 2, 0, 0, 0, 1, bits.data(), &info, DIB_RGB_COLORS), 1);
+    EXPECT_EQ(band.At(0, 0), kUntouched);
+    EXPECT_EQ(band.At(2, 1), Pattern(2, 0));
+}
+
 TEST(Dib, TopDownAndHeaderQuery) {
     Canvas source(3, 2);
     Paint(source);
