@@ -48,7 +48,7 @@ enum class ReadError {
     BadChunkOffset,  // the footer points outside the chunk area
     ChunkPastEnd,    // a chunk's length runs past the footer
     NoEndChunk,      // the chain stops without "END!"
-    TooManyChunks,   // more chunks than any disc needs
+    TooManyChunks,   // more chunks, or more bytes in them, than any disc needs
     BadChunk,        // a known chunk whose contents do not fit its layout
     TrackOutside,    // a track's bytes lie outside the data before the chunks
 };

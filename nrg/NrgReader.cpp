@@ -18,9 +18,11 @@ using detail::Body;
 // A disc of 99 tracks in 99 sessions needs a few hundred chunks; a file
 // claiming more is not worth walking.
 constexpr int kMaxChunks = 1024;
-// The largest known chunk, a cue sheet with every index of 99 tracks, stays
-// well below this; a larger one is corrupt, and is not read into memory.
-constexpr std::uint32_t kMaxKnownChunk = 256 * 1024;
+// Known chunks of a real disc hold a few kilobytes (99 tracks take 4,180
+// bytes in "DAOX"); larger ones are corrupt and are not read into memory,
+// and all of them together are read up to a budget.
+constexpr std::uint32_t kMaxKnownChunk = 64 * 1024;
+constexpr std::uint64_t kMaxKnownBytes = 1024 * 1024;
 constexpr std::uint64_t kChunkHeader = 8;
 
 struct KnownChunk {
@@ -56,7 +58,7 @@ ReadError ParseChunk(const ByteSource& source, const KnownChunk& chunk, std::uin
 // Offsets are 64-bit and only ever move forward, so a length that would wrap
 // a 32-bit position back onto an earlier chunk just runs past the end.
 ReadError WalkChunks(const ByteSource& source, std::uint64_t chainEnd, Image& image) {
-    std::uint64_t at = image.chunkOffset;
+    std::uint64_t at = image.chunkOffset, knownBytes = 0;
     for (int count = 0; count < kMaxChunks; ++count) {
         std::array<unsigned char, kChunkHeader> header{};
         if (chainEnd - at < kChunkHeader || !source.ReadAt(at, header)) return ReadError::NoEndChunk;
@@ -66,6 +68,8 @@ ReadError WalkChunks(const ByteSource& source, std::uint64_t chainEnd, Image& im
         at += kChunkHeader;
         if (length > chainEnd - at) return ReadError::ChunkPastEnd;
         if (const KnownChunk* known = FindChunk(id)) {
+            knownBytes += length;
+            if (knownBytes > kMaxKnownBytes) return ReadError::TooManyChunks;
             if (const ReadError error = ParseChunk(source, *known, at, length, image); error != ReadError::None) {
                 return error;
             }
