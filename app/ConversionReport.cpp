@@ -56,7 +56,8 @@ std::optional<std::string> SetAsideIncomplete(const std::string& path) {
 std::string ReportOnResult(const std::string& destination, bool existedBefore) {
     const IsoVerdict verdict = CheckIso(destination);
     std::string line = VerdictLine(verdict);
-    const bool setAside = verdict.kind != IsoVerdict::Kind::Valid && verdict.kind != IsoVerdict::Kind::Missing;
+    const bool setAside =
+        verdict.kind != IsoVerdict::Kind::Valid && verdict.kind != IsoVerdict::Kind::Missing;
     if (!setAside || existedBefore) return line;
     if (const auto name = SetAsideIncomplete(destination)) return line + texts::IsoSetAside(FileName(*name));
     return line + texts::IsoNotSetAside(FileName(destination + ".incompleto"));

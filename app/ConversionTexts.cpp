@@ -9,7 +9,8 @@ const std::string kInvalid = "ISO non valida: ";
 // "1 traccia audio, nrg2iso la ..." or "2 tracce audio, nrg2iso le ...".
 std::string Tracks(std::size_t count, const std::string& kind) {
     const bool one = count == 1;
-    return std::to_string(count) + (one ? " traccia " : " tracce ") + kind + ", nrg2iso " + (one ? "la" : "le");
+    return std::to_string(count) + (one ? " traccia " : " tracce ") + kind + ", nrg2iso " +
+           (one ? "la" : "le");
 }
 
 }  // namespace

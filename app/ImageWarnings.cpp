@@ -12,8 +12,8 @@ bool IsIsoData(const nrg::Track& track) {
 }
 
 std::size_t CountOf(const nrg::Image& image, nrg::TrackKind kind) {
-    return static_cast<std::size_t>(
-        std::count_if(image.tracks.begin(), image.tracks.end(), [kind](const nrg::Track& t) { return t.kind == kind; }));
+    return static_cast<std::size_t>(std::count_if(image.tracks.begin(), image.tracks.end(),
+                                                  [kind](const nrg::Track& t) { return t.kind == kind; }));
 }
 
 }  // namespace

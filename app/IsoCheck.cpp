@@ -58,10 +58,12 @@ IsoVerdict CheckIso(const std::string& path) {
     Descriptor descriptor{};
     file.seekg(static_cast<std::streamoff>(kDescriptorOffset));
     file.read(reinterpret_cast<char*>(descriptor.data()), descriptor.size());
-    if (file.gcount() != static_cast<std::streamsize>(descriptor.size()) || !ReadDescriptor(descriptor, verdict)) {
+    if (file.gcount() != static_cast<std::streamsize>(descriptor.size()) ||
+        !ReadDescriptor(descriptor, verdict)) {
         verdict.kind = IsoVerdict::Kind::NotIso9660;
     } else {
-        verdict.kind = verdict.fileSize < verdict.volumeSize ? IsoVerdict::Kind::Truncated : IsoVerdict::Kind::Valid;
+        verdict.kind =
+            verdict.fileSize < verdict.volumeSize ? IsoVerdict::Kind::Truncated : IsoVerdict::Kind::Valid;
     }
     return verdict;
 }

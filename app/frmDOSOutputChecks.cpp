@@ -27,8 +27,8 @@ bool frmDOSOutput::MayWriteDestination() {
     destinationExisted_ = !preparedDestination_.empty() && PathTaken(preparedDestination_);
     if (!destinationExisted_) return true;
     const std::string name = std::filesystem::path(preparedDestination_).filename().string();
-    return host::MsgBox(texts::OverwriteQuestion(name), host::vbYesNo | host::vbQuestion | host::vbDefaultButton2) ==
-           host::vbYes;
+    return host::MsgBox(texts::OverwriteQuestion(name),
+                        host::vbYesNo | host::vbQuestion | host::vbDefaultButton2) == host::vbYes;
 }
 
 void frmDOSOutput::ShowResult() {

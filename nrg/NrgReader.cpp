@@ -42,13 +42,13 @@ const KnownChunk kKnownChunks[] = {
 };
 
 const KnownChunk* FindChunk(std::string_view id) {
-    const auto found =
-        std::find_if(std::begin(kKnownChunks), std::end(kKnownChunks), [&](const KnownChunk& c) { return c.id == id; });
+    const auto found = std::find_if(std::begin(kKnownChunks), std::end(kKnownChunks),
+                                    [&](const KnownChunk& c) { return c.id == id; });
     return found == std::end(kKnownChunks) ? nullptr : found;
 }
 
-ReadError ParseChunk(const ByteSource& source, const KnownChunk& chunk, std::uint64_t at, std::uint32_t length,
-                     Image& image) {
+ReadError ParseChunk(const ByteSource& source, const KnownChunk& chunk, std::uint64_t at,
+                     std::uint32_t length, Image& image) {
     if (length > kMaxKnownChunk) return ReadError::BadChunk;
     std::vector<unsigned char> body(length);
     if (!source.ReadAt(at, body)) return ReadError::ChunkPastEnd;
@@ -70,7 +70,8 @@ ReadError WalkChunks(const ByteSource& source, std::uint64_t chainEnd, Image& im
         if (const KnownChunk* known = FindChunk(id)) {
             knownBytes += length;
             if (knownBytes > kMaxKnownBytes) return ReadError::TooManyChunks;
-            if (const ReadError error = ParseChunk(source, *known, at, length, image); error != ReadError::None) {
+            if (const ReadError error = ParseChunk(source, *known, at, length, image);
+                error != ReadError::None) {
                 return error;
             }
         }

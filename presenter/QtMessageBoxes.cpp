@@ -16,7 +16,8 @@ int QtMessageBoxes::Show(const std::string& prompt, int buttons, const std::stri
     }
     const bool question = (buttons & 7) == host::vbYesNo;
     QMessageBox box(icon, QString::fromStdString(title), QString::fromUtf8(prompt),
-                    question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, QApplication::activeWindow());
+                    question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+                    QApplication::activeWindow());
     if (!question) {
         box.exec();
         return host::vbOK;

@@ -48,7 +48,8 @@ TEST(ImageWarnings, SayWhatTheConverterGetsWrong) {
         {"data, then audio",
          WithTracks({{TrackKind::Mode1, 2048, 307200}, {TrackKind::Audio, 2352, 900000}}),
          {"Attenzione: 1 traccia audio, nrg2iso la copierà nell'ISO come dati."}},
-        {"Mode 2 only", WithTracks({{TrackKind::Mode2, 2336, 350400}}),
+        {"Mode 2 only",
+         WithTracks({{TrackKind::Mode2, 2336, 350400}}),
          {noData, "Attenzione: 1 traccia Mode 2, nrg2iso la copierà nell'ISO come Mode 1."}},
         {"raw Mode 1 sectors are no ISO data", WithTracks({{TrackKind::Mode1, 2352, 352800}}), {noData}},
         {"data written track-at-once, from the start",
@@ -56,7 +57,8 @@ TEST(ImageWarnings, SayWhatTheConverterGetsWrong) {
          {"Attenzione: i dati iniziano al byte 0 e non al byte 307.200 dove li cerca nrg2iso, l'ISO non sarà "
           "valida."}},
         {"the first data track decides the offset",
-         WithTracks({{TrackKind::Mode1, 2048, 307200}, {TrackKind::Mode1, 2048, 1048576}}), {}},
+         WithTracks({{TrackKind::Mode1, 2048, 307200}, {TrackKind::Mode1, 2048, 1048576}}),
+         {}},
     };
     for (const auto& c : cases) EXPECT_EQ(ImageWarnings(c.image), c.lines) << c.what;
 }
@@ -74,8 +76,8 @@ protected:
 
     // A file whose sector 16 is a primary volume descriptor declaring
     // `blocks` sectors of `blockSize` bytes; `size` bytes long.
-    std::string Iso(const std::string& name, std::uint32_t blocks, std::size_t size, std::uint16_t blockSize = 2048,
-                    unsigned char version = 1) const {
+    std::string Iso(const std::string& name, std::uint32_t blocks, std::size_t size,
+                    std::uint16_t blockSize = 2048, unsigned char version = 1) const {
         std::vector<unsigned char> bytes(std::max<std::size_t>(size, 34816), 0);
         unsigned char* d = &bytes[32768];
         d[0] = 1;
@@ -84,13 +86,15 @@ protected:
         std::fill_n(d + 40, 32, ' ');
         std::copy_n("CORVAL", 6, d + 40);
         for (int i = 0; i < 4; ++i) d[80 + i] = d[87 - i] = static_cast<unsigned char>(blocks >> (8 * i));
-        for (int i = 0; i < 2; ++i) d[128 + i] = d[131 - i] = static_cast<unsigned char>(blockSize >> (8 * i));
+        for (int i = 0; i < 2; ++i)
+            d[128 + i] = d[131 - i] = static_cast<unsigned char>(blockSize >> (8 * i));
         bytes.resize(size);
         return Write(name, bytes);
     }
     std::string Write(const std::string& name, const std::vector<unsigned char>& bytes) const {
         const fs::path path = folder_ / name;
-        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
         return path.string();
     }
     static std::vector<unsigned char> Bytes(const std::string& path) {
@@ -137,8 +141,9 @@ TEST_F(ResultFiles, TheVerdictReadsTheVolumeDescriptor) {
 }
 
 TEST_F(ResultFiles, AFailedNewIsoIsSetAsideAndNothingIsReplaced) {
-    const std::string truncated = "ISO non valida: il file è troncato, 40.960 byte dei 81.920 dichiarati (disco "
-                                  "pieno o conversione interrotta).";
+    const std::string truncated =
+        "ISO non valida: il file è troncato, 40.960 byte dei 81.920 dichiarati (disco "
+        "pieno o conversione interrotta).";
     const std::string first = Iso("x.iso", 40, 40960);
     const auto firstBytes = Bytes(first);
     EXPECT_EQ(ReportOnResult(first, false), truncated + " Rinominato in x.iso.incompleto.");
@@ -156,8 +161,10 @@ TEST_F(ResultFiles, AFailedNewIsoIsSetAsideAndNothingIsReplaced) {
     EXPECT_EQ(ReportOnResult(first, true), truncated);
     EXPECT_TRUE(PathTaken(first));
 
-    EXPECT_EQ(ReportOnResult(Iso("y.iso", 20, 40960), false), "ISO valida: 40.960 byte, etichetta \"CORVAL\".");
-    EXPECT_EQ(ReportOnResult((folder_ / "z.iso").string(), false), "ISO non valida: il file non è stato creato.");
+    EXPECT_EQ(ReportOnResult(Iso("y.iso", 20, 40960), false),
+              "ISO valida: 40.960 byte, etichetta \"CORVAL\".");
+    EXPECT_EQ(ReportOnResult((folder_ / "z.iso").string(), false),
+              "ISO non valida: il file non è stato creato.");
     EXPECT_EQ(ReportOnResult(Write("w.iso", {1, 2, 3}), false),
               "ISO non valida: il file non contiene un volume ISO 9660. Rinominato in w.iso.incompleto.");
 }

@@ -3,7 +3,8 @@
 namespace nrgtest {
 
 void PutBigEndian(Bytes& out, std::uint64_t value, int bytes) {
-    for (int shift = 8 * (bytes - 1); shift >= 0; shift -= 8) out.push_back(static_cast<unsigned char>(value >> shift));
+    for (int shift = 8 * (bytes - 1); shift >= 0; shift -= 8)
+        out.push_back(static_cast<unsigned char>(value >> shift));
 }
 
 Bytes Chunk(std::string_view id, const Bytes& body) {
@@ -47,7 +48,8 @@ Bytes TaoChunk(Version version, const std::vector<TrackSpec>& tracks) {
 Bytes Footer(Version version, std::uint64_t chunkOffset) {
     const bool wide = version == Version::Ner5;
     Bytes out;
-    for (const char c : std::string_view(wide ? "NER5" : "NERO")) out.push_back(static_cast<unsigned char>(c));
+    for (const char c : std::string_view(wide ? "NER5" : "NERO"))
+        out.push_back(static_cast<unsigned char>(c));
     PutBigEndian(out, chunkOffset, wide ? 8 : 4);
     return out;
 }

@@ -21,10 +21,12 @@ std::vector<Bytes> Seeds() {
     const Bytes cue = {0x41, 0x01, 0x01, 0x00, 0x00, 0x00, 0x00, 0x00};
     const Bytes four = {0, 0, 0, 1};
     return {
-        Image(v2, data, {Chunk("CUEX", cue), DaoChunk(v2, {{0, 2048, 0, 64, 256}, {7, 2352, 256, 300, 512}}),
-                         Chunk("SINF", four), Chunk("MTYP", four)}),
+        Image(v2, data,
+              {Chunk("CUEX", cue), DaoChunk(v2, {{0, 2048, 0, 64, 256}, {7, 2352, 256, 300, 512}}),
+               Chunk("SINF", four), Chunk("MTYP", four)}),
         Image(v1, data, {Chunk("CUES", cue), DaoChunk(v1, {{3, 2336, 0, 0, 400}}), Chunk("SINF", four)}),
-        Image(v2, data, {Chunk("CDTX", Bytes(40, 0x80)), TaoChunk(v2, {{0, 2048, 0, 0, 200}, {7, 2352, 0, 200, 500}})}),
+        Image(v2, data,
+              {Chunk("CDTX", Bytes(40, 0x80)), TaoChunk(v2, {{0, 2048, 0, 0, 200}, {7, 2352, 0, 200, 500}})}),
         Image(v1, data, {TaoChunk(v1, {{6, 2352, 0, 16, 512}}), Chunk("MTYP", four)}),
     };
 }
@@ -41,7 +43,9 @@ public:
 private:
     int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
     std::size_t At(const Bytes& bytes, std::size_t width) {
-        return bytes.size() <= width ? 0 : static_cast<std::size_t>(Pick(0, static_cast<int>(bytes.size() - width)));
+        return bytes.size() <= width
+                   ? 0
+                   : static_cast<std::size_t>(Pick(0, static_cast<int>(bytes.size() - width)));
     }
 
     void Put32(Bytes& bytes, std::uint32_t value) {
@@ -59,7 +63,8 @@ private:
             case 0: bytes[At(bytes, 1)] ^= static_cast<unsigned char>(1 << Pick(0, 7)); break;
             case 1: bytes[At(bytes, 1)] = kBytes[Pick(0, 4)]; break;
             case 2: {
-                const std::array<std::uint32_t, 7> values = {0, 8, 0x7FFFFFFF, 0xFFFFFFF8, 0xFFFFFFFF, size, size - 12};
+                const std::array<std::uint32_t, 7> values = {0,          8,    0x7FFFFFFF, 0xFFFFFFF8,
+                                                             0xFFFFFFFF, size, size - 12};
                 Put32(bytes, values[Pick(0, 6)]);
                 break;
             }
@@ -72,11 +77,13 @@ private:
             case 5:  // the footer's offset, anywhere in the file
                 if (bytes.size() >= 4) {
                     const std::uint32_t offset = static_cast<std::uint32_t>(Pick(0, static_cast<int>(size)));
-                    for (int i = 0; i < 4; ++i) bytes[size - 4 + i] = static_cast<unsigned char>(offset >> (24 - 8 * i));
+                    for (int i = 0; i < 4; ++i)
+                        bytes[size - 4 + i] = static_cast<unsigned char>(offset >> (24 - 8 * i));
                 }
                 break;
             default:
-                for (int i = Pick(1, 16); i > 0; --i) bytes.push_back(static_cast<unsigned char>(Pick(0, 255)));
+                for (int i = Pick(1, 16); i > 0; --i)
+                    bytes.push_back(static_cast<unsigned char>(Pick(0, 255)));
         }
     }
 
@@ -103,9 +110,9 @@ TEST(ReadNrgMutations, EveryDamagedImageGetsAnAnswerWithinTheFile) {
         }
     }
     // The damage reached every kind of answer, so every path was walked.
-    for (const ReadError error : {ReadError::None, ReadError::NoFooter, ReadError::BadChunkOffset,
-                                  ReadError::ChunkPastEnd, ReadError::NoEndChunk, ReadError::BadChunk,
-                                  ReadError::TrackOutside}) {
+    for (const ReadError error :
+         {ReadError::None, ReadError::NoFooter, ReadError::BadChunkOffset, ReadError::ChunkPastEnd,
+          ReadError::NoEndChunk, ReadError::BadChunk, ReadError::TrackOutside}) {
         EXPECT_GT(answers[error], 100) << "answer " << static_cast<int>(error);
     }
 }

@@ -48,26 +48,47 @@ struct ImageCase {
 TEST(ReadNrg, ImagesAndDamage) {
     const std::vector<ImageCase> cases = {
         {"v2, one data track after a pregap",
-         [] { return Image(v2, kData, {DaoChunk(v2, {{0, 2048, 0, 4096, 16384}})}); }, ReadError::None,
-         "1 Mode1/2048 0..4096+12288\n"},
+         [] {
+             return Image(v2, kData, {DaoChunk(v2, {{0, 2048, 0, 4096, 16384}})});
+         },
+         ReadError::None, "1 Mode1/2048 0..4096+12288\n"},
         {"v1, the same with 32-bit numbers",
-         [] { return Image(v1, kData, {DaoChunk(v1, {{0, 2048, 0, 4096, 16384}})}); }, ReadError::None,
-         "1 Mode1/2048 0..4096+12288\n"},
+         [] {
+             return Image(v1, kData, {DaoChunk(v1, {{0, 2048, 0, 4096, 16384}})});
+         },
+         ReadError::None, "1 Mode1/2048 0..4096+12288\n"},
         {"audio only",
-         [] { return Image(v2, kData, {DaoChunk(v2, {{7, 2352, 0, 2352, 9408}, {7, 2352, 9408, 11760, 14112}})}); },
+         [] {
+             return Image(v2, kData,
+                          {DaoChunk(v2, {{7, 2352, 0, 2352, 9408}, {7, 2352, 9408, 11760, 14112}})});
+         },
          ReadError::None, "1 Audio/2352 0..2352+7056\n2 Audio/2352 9408..11760+2352\n"},
         {"mixed: data, then audio",
-         [] { return Image(v2, kData, {DaoChunk(v2, {{0, 2048, 0, 2048, 8192}, {7, 2352, 8192, 8192, 15248}})}); },
+         [] {
+             return Image(v2, kData,
+                          {DaoChunk(v2, {{0, 2048, 0, 2048, 8192}, {7, 2352, 8192, 8192, 15248}})});
+         },
          ReadError::None, "1 Mode1/2048 0..2048+6144\n2 Audio/2352 8192..8192+7056\n"},
-        {"Mode 2", [] { return Image(v2, kData, {DaoChunk(v2, {{3, 2336, 0, 2336, 11680}})}); }, ReadError::None,
-         "1 Mode2/2336 0..2336+9344\n"},
-        {"v1 track-at-once", [] { return Image(v1, kData, {TaoChunk(v1, {{0, 2048, 0, 0, 8192}})}); },
+        {"Mode 2",
+         [] {
+             return Image(v2, kData, {DaoChunk(v2, {{3, 2336, 0, 2336, 11680}})});
+         },
+         ReadError::None, "1 Mode2/2336 0..2336+9344\n"},
+        {"v1 track-at-once",
+         [] {
+             return Image(v1, kData, {TaoChunk(v1, {{0, 2048, 0, 0, 8192}})});
+         },
          ReadError::None, "1 Mode1/2048 0..0+8192\n"},
         {"v2 track-at-once, two tracks",
-         [] { return Image(v2, kData, {TaoChunk(v2, {{0, 2048, 0, 0, 8192}, {6, 2352, 8192, 8192, 12896}})}); },
+         [] {
+             return Image(v2, kData, {TaoChunk(v2, {{0, 2048, 0, 0, 8192}, {6, 2352, 8192, 8192, 12896}})});
+         },
          ReadError::None, "1 Mode1/2048 0..0+8192\n2 Mode2/2352 8192..8192+4704\n"},
         {"unknown chunks are stepped over",
-         [] { return Image(v2, kData, {Chunk("CDTX", Bytes(144, 0x8F)), DaoChunk(v2, {{0, 2048, 0, 0, 2048}})}); },
+         [] {
+             return Image(v2, kData,
+                          {Chunk("CDTX", Bytes(144, 0x8F)), DaoChunk(v2, {{0, 2048, 0, 0, 2048}})});
+         },
          ReadError::None, "1 Mode1/2048 0..0+2048\n"},
         {"empty file", [] { return Bytes{}; }, ReadError::NoFooter, ""},
         {"no footer at all", [] { return kData; }, ReadError::NoFooter, ""},
@@ -78,7 +99,11 @@ TEST(ReadNrg, ImagesAndDamage) {
              return b;
          },
          ReadError::NoFooter, ""},
-        {"only a footer tag", [] { return Bytes{'N', 'E', 'R', '5'}; }, ReadError::NoFooter, ""},
+        {"only a footer tag",
+         [] {
+             return Bytes{'N', 'E', 'R', '5'};
+         },
+         ReadError::NoFooter, ""},
         {"footer points at itself",
          [] {
              Bytes b = kData;
@@ -119,9 +144,8 @@ TEST(ReadNrg, ImagesAndDamage) {
              return b;
          },
          ReadError::NoEndChunk, ""},
-        {"endless empty chunks",
-         [] { return Image(v2, kData, std::vector<Bytes>(2000, Chunk("ZERO", {}))); }, ReadError::TooManyChunks,
-         ""},
+        {"endless empty chunks", [] { return Image(v2, kData, std::vector<Bytes>(2000, Chunk("ZERO", {}))); },
+         ReadError::TooManyChunks, ""},
         {"more chunk bytes than any disc needs",
          [] { return Image(v2, kData, std::vector<Bytes>(20, Chunk("CUEX", Bytes(60000, 0)))); },
          ReadError::TooManyChunks, ""},
@@ -132,9 +156,14 @@ TEST(ReadNrg, ImagesAndDamage) {
         {"cue sheet of a partial entry", [] { return Image(v2, kData, {Chunk("CUEX", Bytes(12, 0))}); },
          ReadError::BadChunk, ""},
         {"track ending in the chunks",
-         [] { return Image(v2, kData, {DaoChunk(v2, {{0, 2048, 0, 0, 16385}})}); }, ReadError::TrackOutside, ""},
+         [] {
+             return Image(v2, kData, {DaoChunk(v2, {{0, 2048, 0, 0, 16385}})});
+         },
+         ReadError::TrackOutside, ""},
         {"index 1 before index 0",
-         [] { return Image(v2, kData, {DaoChunk(v2, {{0, 2048, 4096, 2048, 8192}})}); },
+         [] {
+             return Image(v2, kData, {DaoChunk(v2, {{0, 2048, 4096, 2048, 8192}})});
+         },
          ReadError::TrackOutside, ""},
     };
     for (const ImageCase& c : cases) {
@@ -148,21 +177,21 @@ TEST(ReadNrg, ImagesAndDamage) {
 
 TEST(ReadNrg, CueSheetSessionsAndMediaType) {
     Bytes cuex, cues;
-    for (const auto& [control, track, index, lba] :
-         std::vector<std::tuple<int, int, int, int>>{{0x41, 0x01, 0, -150}, {0x41, 0x12, 1, 0}, {0x01, 0xAA, 1, 4500}}) {
+    for (const auto& [control, track, index, lba] : std::vector<std::tuple<int, int, int, int>>{
+             {0x41, 0x01, 0, -150}, {0x41, 0x12, 1, 0}, {0x01, 0xAA, 1, 4500}}) {
         cuex.insert(cuex.end(), {static_cast<unsigned char>(control), static_cast<unsigned char>(track),
                                  static_cast<unsigned char>(index), 0});
         PutBigEndian(cuex, static_cast<std::uint32_t>(lba), 4);
         const int address = lba + 150;  // minutes, seconds, frames from 00:00:00
-        cues.insert(cues.end(), {static_cast<unsigned char>(control), static_cast<unsigned char>(track),
-                                 static_cast<unsigned char>(index), 0, 0,
-                                 static_cast<unsigned char>(address / 4500),
-                                 static_cast<unsigned char>(address / 75 % 60),
-                                 static_cast<unsigned char>(address % 75)});
+        cues.insert(
+            cues.end(),
+            {static_cast<unsigned char>(control), static_cast<unsigned char>(track),
+             static_cast<unsigned char>(index), 0, 0, static_cast<unsigned char>(address / 4500),
+             static_cast<unsigned char>(address / 75 % 60), static_cast<unsigned char>(address % 75)});
     }
     for (const auto& [version, id, body] : {std::tuple{v2, "CUEX", cuex}, std::tuple{v1, "CUES", cues}}) {
-        const nrg::ReadResult result =
-            Read(Image(version, kData, {Chunk(id, body), Chunk("SINF", {0, 0, 0, 2}), Chunk("MTYP", {0, 0, 0, 1})}));
+        const nrg::ReadResult result = Read(Image(
+            version, kData, {Chunk(id, body), Chunk("SINF", {0, 0, 0, 2}), Chunk("MTYP", {0, 0, 0, 1})}));
         ASSERT_EQ(result.error, ReadError::None) << id;
         ASSERT_EQ(result.image.cueSheet.size(), 3u) << id;
         const nrg::CueEntry& second = result.image.cueSheet[1];

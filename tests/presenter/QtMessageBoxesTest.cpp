@@ -31,12 +31,14 @@ TEST(QtMessageBoxes, QuestionsAnswerYesOrNo) {
     EXPECT_EQ(Answer(question, press(Qt::Key_Return)), host::vbNo);
     EXPECT_EQ(Answer(host::vbYesNo | host::vbQuestion, press(Qt::Key_Return)), host::vbYes);
     EXPECT_EQ(Answer(host::vbYesNo, press(Qt::Key_Escape)), host::vbNo);
-    EXPECT_EQ(Answer(question, [](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); }), host::vbYes);
+    EXPECT_EQ(Answer(question, [](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); }),
+              host::vbYes);
     EXPECT_EQ(Answer(host::vbOKOnly, press(Qt::Key_Return)), host::vbOK);
     // The text is UTF-8, shown as such, and the icon is the question mark.
     EXPECT_EQ(Answer(question,
                      [](QMessageBox* box) {
-                         EXPECT_EQ(box->text(), QString::fromUtf8("Il file a.iso esiste gi\xC3\xA0. Sovrascriverlo?"));
+                         EXPECT_EQ(box->text(),
+                                   QString::fromUtf8("Il file a.iso esiste gi\xC3\xA0. Sovrascriverlo?"));
                          EXPECT_EQ(box->icon(), QMessageBox::Question);
                          EXPECT_EQ(box->windowTitle(), "Corvalmire");
                          box->reject();

@@ -288,8 +288,9 @@ TEST_F(MainWindow, AnAudioImageIsFlaggedBeforeAndAfterTheRun) {
     EXPECT_FALSE(fs::exists(nrg.string() + ".iso"));
     const std::string& output = window_->txtOutputs().Text();
     EXPECT_NE(output.find("p1.nrg.iso written : 756270 bytes"), std::string::npos) << output;
-    EXPECT_TRUE(output.ends_with("\nISO non valida: il file non contiene un volume ISO 9660. Rinominato in "
-                                 "p1.nrg.iso.incompleto.\r\n"))
+    EXPECT_TRUE(
+        output.ends_with("\nISO non valida: il file non contiene un volume ISO 9660. Rinominato in "
+                         "p1.nrg.iso.incompleto.\r\n"))
         << output;
     EXPECT_TRUE(boxes_.boxes.empty());
     EXPECT_EQ(window_->txtCommand().Text(), "");
@@ -472,7 +473,8 @@ TEST_F(MainWindow, AnExistingDestinationIsReplacedOnlyAfterYes) {
     EXPECT_EQ(ReadFile(destination), ReadFile(iso));
     EXPECT_GT(chunks, 0);
     const std::string& output = window_->txtOutputs().Text();
-    EXPECT_TRUE(output.ends_with("\nISO valida: " + Grouped(fs::file_size(iso)) + " byte, etichetta \"CDROM\".\r\n"))
+    EXPECT_TRUE(
+        output.ends_with("\nISO valida: " + Grouped(fs::file_size(iso)) + " byte, etichetta \"CDROM\".\r\n"))
         << output;
 }
 

@@ -33,7 +33,8 @@ void MakeIso(const fs::path& iso, const std::string& label) {
 
     // No shell: the arguments go to genisoimage as they are.
     const std::string out = iso.string(), in = content.string();
-    const char* argv[] = {"genisoimage", "-quiet", "-V", label.c_str(), "-o", out.c_str(), in.c_str(), nullptr};
+    const char* argv[] = {"genisoimage", "-quiet",    "-V",       label.c_str(),
+                          "-o",          out.c_str(), in.c_str(), nullptr};
     pid_t pid = 0;
     if (posix_spawnp(&pid, "genisoimage", nullptr, nullptr, const_cast<char**>(argv), environ) != 0) {
         throw std::runtime_error("genisoimage cannot be started");

@@ -14,7 +14,8 @@ std::vector<unsigned char> ReadFile(const std::filesystem::path& path);
 // Makes `iso` from a small folder of made-up files, then `nrg` from it.
 void MakeNrg(const std::filesystem::path& iso, const std::filesystem::path& nrg);
 // The same ISO, with that volume label, in an NRG with a "NER5" footer.
-void MakeNeroImage(const std::filesystem::path& iso, const std::filesystem::path& nrg, const std::string& label);
+void MakeNeroImage(const std::filesystem::path& iso, const std::filesystem::path& nrg,
+                   const std::string& label);
 
 // A fresh folder under the temporary folder, removed with the object.
 class TempFolder {
