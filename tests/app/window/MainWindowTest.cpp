@@ -21,6 +21,7 @@
 #include <set>
 
 #include "NrgFixture.h"
+#include "app/ConversionTexts.h"
 #include "app/frmDOSOutput.h"
 #include "control/raReruri.h"
 #include "host/MsgBox.h"
@@ -37,6 +38,7 @@ namespace fs = std::filesystem;
 using fixture::ReadFile;
 
 const std::string kUnrecognised = "Attenzione: formato NRG non riconosciuto.\r\n";
+using app::texts::GroupedNumber;
 
 class MainWindow : public ::testing::Test {
 protected:
@@ -389,24 +391,6 @@ TEST_F(MainWindow, AnUnwritableProgramFolderStillConvertsThroughPath) {
     fs::remove(converter);
 }
 
-// "358.400": thousands grouped the Italian way, worked out here.
-std::string Grouped(std::uintmax_t value) {
-    const std::string digits = std::to_string(value);
-    std::string grouped;
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0) grouped += '.';
-        grouped += digits[i];
-    }
-    return grouped;
-}
-
-// The volume size an ISO's primary volume descriptor declares, in bytes.
-std::uintmax_t DeclaredSize(const std::vector<unsigned char>& iso) {
-    std::uintmax_t blocks = 0;
-    for (int i = 3; i >= 0; --i) blocks = blocks << 8 | iso.at(32768 + 80 + i);
-    return blocks * 2048;
-}
-
 // Files this process and its children write stop growing at `bytes`, as on a
 // full disk: writes past it fail instead of raising SIGXFSZ.
 class FileSizeLimit {
@@ -473,8 +457,8 @@ TEST_F(MainWindow, AnExistingDestinationIsReplacedOnlyAfterYes) {
     EXPECT_EQ(ReadFile(destination), ReadFile(iso));
     EXPECT_GT(chunks, 0);
     const std::string& output = window_->txtOutputs().Text();
-    EXPECT_TRUE(
-        output.ends_with("\nISO valida: " + Grouped(fs::file_size(iso)) + " byte, etichetta \"CDROM\".\r\n"))
+    EXPECT_TRUE(output.ends_with("\nISO valida: " + GroupedNumber(fs::file_size(iso)) +
+                                 " byte, etichetta \"CDROM\".\r\n"))
         << output;
 }
 
@@ -491,7 +475,8 @@ TEST_F(MainWindow, AGoodNeroImageIsConfirmedWithItsSizeAndLabel) {
     const std::uintmax_t size = fs::file_size(nrg) - 307200;
     EXPECT_EQ(fs::file_size(nrg.string() + ".iso"), size);
     const std::string& output = window_->txtOutputs().Text();
-    EXPECT_TRUE(output.ends_with("\nISO valida: " + Grouped(size) + " byte, etichetta \"CORVALMIRE_1\".\r\n"))
+    EXPECT_TRUE(
+        output.ends_with("\nISO valida: " + GroupedNumber(size) + " byte, etichetta \"CORVALMIRE_1\".\r\n"))
         << output;
     EXPECT_TRUE(Prompts().empty());
 }
@@ -508,7 +493,7 @@ TEST_F(MainWindow, ADiskFullDuringTheRunIsReportedAndTheIsoSetAside) {
     }
     const std::string& output = window_->txtOutputs().Text();
     EXPECT_TRUE(output.ends_with("\nISO non valida: il file è troncato, 65.536 byte dei " +
-                                 Grouped(DeclaredSize(iso)) +
+                                 GroupedNumber(iso.size()) +
                                  " dichiarati (disco pieno o conversione interrotta). Rinominato in "
                                  "image.nrg.iso.incompleto.\r\n"))
         << output;
