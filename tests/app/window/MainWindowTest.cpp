@@ -522,6 +522,7 @@ TEST_F(MainWindow, AnUnwritableFolderShowsTheConvertersDeathAndNoIso) {
     EXPECT_TRUE(output.ends_with("\nISO non valida: il file non è stato creato.\r\n")) << output;
     EXPECT_FALSE(fs::exists(nrg.string() + ".iso"));
     EXPECT_TRUE(Prompts().empty());
+    fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add);  // so the folder can be removed
 }
 
 }  // namespace
