@@ -77,6 +77,8 @@ void frmDOSOutput::cmdOpen_Click() {
     txtCommand().SetText(source);
     txtOutput().SetText(source + ".iso");
     txtOutputs().SetText("");
+    ShowImageWarnings(path);
+    preparedDestination_ = txtOutput().Text();
     // Paths that would split into several arguments are quoted.
     txtComando().SetText("cmd /c nrg2iso " + QuoteForCommandLine(txtCommand().Text()) + " " +
                          QuoteForCommandLine(txtOutput().Text()));
@@ -88,11 +90,16 @@ void frmDOSOutput::cmdExecute_Click() {
         host::MsgBox("nessun file selezionato per la conversione", host::vbOKOnly);
         return;
     }
+    if (!MayWriteDestination()) {
+        host::MsgBox("Operazione annullata", host::vbOKOnly);
+        return;
+    }
     try {
         // The window takes no input while the converter runs.
         host::Form::BusyScope busy(form_);
         objDOS_->CommandLine(txtComando().Text());
         objDOS_->ExecuteCommand();
+        ShowResult();
         txtCommand().SetText("");
         txtOutput().SetText("");
     } catch (const host::RuntimeError& e) {

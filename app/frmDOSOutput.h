@@ -54,8 +54,16 @@ private:
     void txtOutputs_Change();
     int DialogPositionMode() const { return 4; }  // next to the mouse pointer
 
+    // The checks around a run (frmDOSOutputChecks.cpp).
+    void ShowImageWarnings(const std::string& image);
+    bool MayWriteDestination();  // asks before replacing a file; false on No
+    void ShowResult();
+    void AppendLine(const std::string& line);
+
     host::Form form_;
     std::unique_ptr<DOSOutputs> objDOS_;
+    std::string preparedDestination_;  // the ISO the prepared command writes
+    bool destinationExisted_ = false;
 };
 
 }  // namespace app

@@ -9,9 +9,9 @@ namespace {
 
 class StandardErrorBoxes : public MessageBoxProvider {
 public:
-    int Show(const std::string& prompt, int, const std::string& title) override {
+    int Show(const std::string& prompt, int buttons, const std::string& title) override {
         std::fprintf(stderr, "[%s] %s\n", title.c_str(), prompt.c_str());
-        return vbOK;
+        return DefaultAnswer(buttons);
     }
 };
 
@@ -21,6 +21,11 @@ MessageBoxProvider*& Installed() {
 }
 
 }  // namespace
+
+int DefaultAnswer(int buttons) {
+    if ((buttons & 7) != vbYesNo) return vbOK;
+    return (buttons & vbDefaultButton2) ? vbNo : vbYes;
+}
 
 void SetMessageBoxProvider(MessageBoxProvider* provider) { Installed() = provider; }
 
@@ -40,7 +45,10 @@ RecordedMessageBoxes::~RecordedMessageBoxes() { SetMessageBoxProvider(previous_)
 
 int RecordedMessageBoxes::Show(const std::string& prompt, int buttons, const std::string& title) {
     boxes.push_back({prompt, buttons, title});
-    return vbOK;
+    if ((buttons & 7) != vbYesNo || answers.empty()) return DefaultAnswer(buttons);
+    const int answer = answers.front();
+    answers.pop_front();
+    return answer;
 }
 
 }  // namespace host

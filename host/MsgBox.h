@@ -1,7 +1,9 @@
-// Message boxes: OK button, optional icon, the application's title.
+// Message boxes: an OK button or a Yes/No question, optional icon, the
+// application's title.
 // The presenter shows them on screen; headless runs print them; tests record them.
 #pragma once
 
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -9,13 +11,18 @@ namespace host {
 
 enum MsgBoxStyle : int {
     vbOKOnly = 0,
+    vbYesNo = 4,
     vbCritical = 16,
     vbQuestion = 32,
     vbExclamation = 48,
     vbInformation = 64,
+    vbDefaultButton2 = 256,
 };
 
-enum MsgBoxResult : int { vbOK = 1 };
+enum MsgBoxResult : int { vbOK = 1, vbYes = 6, vbNo = 7 };
+
+// What Enter answers: OK, or Yes unless the second button is the default.
+int DefaultAnswer(int buttons);
 
 class MessageBoxProvider {
 public:
@@ -32,6 +39,7 @@ MessageBoxProvider* GetMessageBoxProvider();
 int MsgBox(const std::string& prompt, int buttons = vbOKOnly, const std::string& title = {});
 
 // Records every box instead of showing it, for tests; installs itself for its lifetime.
+// Questions take the queued answers in order, then the default button.
 class RecordedMessageBoxes : public MessageBoxProvider {
 public:
     struct Box {
@@ -48,6 +56,7 @@ public:
     int Show(const std::string& prompt, int buttons, const std::string& title) override;
 
     std::vector<Box> boxes;
+    std::deque<int> answers;
 
 private:
     MessageBoxProvider* previous_;

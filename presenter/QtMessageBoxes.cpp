@@ -14,10 +14,17 @@ int QtMessageBoxes::Show(const std::string& prompt, int buttons, const std::stri
         case host::vbInformation: icon = QMessageBox::Information; break;
         default: break;
     }
-    QMessageBox box(icon, QString::fromStdString(title), QString::fromLatin1(prompt.c_str()), QMessageBox::Ok,
+    const bool question = (buttons & 7) == host::vbYesNo;
+    QMessageBox box(icon, QString::fromStdString(title), QString::fromUtf8(prompt),
+                    question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                     QApplication::activeWindow());
-    box.exec();
-    return host::vbOK;
+    if (!question) {
+        box.exec();
+        return host::vbOK;
+    }
+    box.setDefaultButton(host::DefaultAnswer(buttons) == host::vbNo ? QMessageBox::No : QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes ? host::vbYes : host::vbNo;
 }
 
 }  // namespace presenter

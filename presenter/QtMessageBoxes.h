@@ -1,4 +1,4 @@
-// Message boxes on screen: one OK button, the critical icon or none.
+// Message boxes on screen: one OK button or Yes and No, with their icon.
 #pragma once
 
 #include "host/MsgBox.h"

@@ -1,5 +1,6 @@
 # Fails when a source file includes something its layer must not see:
-# dependencies point down (app -> control -> host -> platform), and only
+# dependencies point down (app -> control -> host -> platform; nrg/ uses
+# the standard library only), and only
 # presenter/ (and the tests) may include Qt. main() is the one place that
 # wires the presenter in, so app/main.cpp may include it.
 # Usage: cmake -DSOURCE=<repository root> -P CheckLayers.cmake
@@ -7,10 +8,11 @@
 set(forbidden_platform "host/|control/|app/|presenter/")
 set(forbidden_host "control/|app/|presenter/")
 set(forbidden_control "app/|presenter/")
+set(forbidden_nrg "platform/|host/|control/|app/|presenter/")
 set(forbidden_app "presenter/")
 
 set(violations "")
-foreach(layer platform host control app tools resources)
+foreach(layer platform host control nrg app tools resources)
   file(GLOB_RECURSE sources ${SOURCE}/${layer}/*.h ${SOURCE}/${layer}/*.cpp ${SOURCE}/${layer}/*.inl)
   foreach(file ${sources})
     file(STRINGS ${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]")

@@ -8,8 +8,10 @@
 //   fds                  writes its open descriptors, blank-separated
 //   pid-then-fifo PATH   writes its pid, closes stdout and stderr, then
 //                        waits until a writer opens and closes the fifo PATH
+//   signal N             dies of signal N
 #include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <spawn.h>
 #include <unistd.h>
 
@@ -106,6 +108,13 @@ int PidThenFifo(const char* fifo) {
     return 0;
 }
 
+// Sanitizers catch some signals themselves; the default action is wanted.
+int DieOfSignal(int signal) {
+    ::signal(signal, SIG_DFL);
+    ::raise(signal);
+    return 2;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -118,6 +127,7 @@ int main(int argc, char** argv) {
     if (mode == "args") return Args(argc, argv);
     if (mode == "fds") return Fds();
     if (mode == "pid-then-fifo" && argc > 2) return PidThenFifo(argv[2]);
+    if (mode == "signal" && argc > 2) return DieOfSignal(std::atoi(argv[2]));
     WriteAll(2, "childprog: unknown mode\n");
     return 64;
 }

@@ -1,12 +1,9 @@
 // cmd /c COMMAND: runs one program with its arguments, without any shell.
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
+#include "tools/cmd/ChildRun.h"
 #include "tools/cmd/CommandInterpreter.h"
 
 namespace {
@@ -30,13 +27,5 @@ int main(int argc, char** argv) {
         WriteError(cmd::NotRecognizedMessage(run.typedName));
         return cmd::kNotRecognizedExitCode;
     }
-    std::vector<char*> childArgv;
-    for (auto& argument : run.arguments) childArgv.push_back(argument.data());
-    childArgv.push_back(nullptr);
-    std::fflush(nullptr);
-    // The program replaces us, so its exit code is ours.
-    ::execv(run.path.c_str(), childArgv.data());
-    const int error = errno;  // writing the message may change errno
-    WriteError(run.typedName + ": " + std::strerror(error) + "\r\n");
-    return error == EACCES ? 5 : 1;
+    return cmd::RunAndWait(run);
 }

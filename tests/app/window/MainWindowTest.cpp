@@ -2,6 +2,8 @@
 // widgets, with scripted file dialogs, recorded message boxes and the real
 // converter.
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -19,6 +21,7 @@
 #include <set>
 
 #include "NrgFixture.h"
+#include "app/ConversionTexts.h"
 #include "app/frmDOSOutput.h"
 #include "control/raReruri.h"
 #include "host/MsgBox.h"
@@ -33,6 +36,9 @@ namespace {
 
 namespace fs = std::filesystem;
 using fixture::ReadFile;
+
+const std::string kUnrecognised = "Attenzione: formato NRG non riconosciuto.\r\n";
+using app::texts::GroupedNumber;
 
 class MainWindow : public ::testing::Test {
 protected:
@@ -183,7 +189,7 @@ TEST_F(MainWindow, ChoosingFillsTheBoxesAndCancellingChangesNothing) {
     EXPECT_EQ(window_->txtCommand().Text(), p);
     EXPECT_EQ(window_->txtOutput().Text(), p + ".iso");
     EXPECT_EQ(window_->txtComando().Text(), "cmd /c nrg2iso " + p + " " + p + ".iso");
-    EXPECT_EQ(window_->txtOutputs().Text(), "");
+    EXPECT_EQ(window_->txtOutputs().Text(), kUnrecognised) << "a one-byte file is no NRG";
     EXPECT_EQ(Widget<QLineEdit>("txtCommand")->text().toStdString(), p);
     EXPECT_TRUE(window_->cmdExecute().Value());
     EXPECT_EQ(window_->LastFileName, "DISK.NRG");
@@ -219,7 +225,7 @@ TEST_F(MainWindow, ChoosingTheSameImageAgainAfterARunPreparesItAgain) {
     EXPECT_EQ(dialogs_.shown[1].request.fileName, "image.nrg");
     EXPECT_TRUE(Prompts().empty());
     EXPECT_EQ(window_->txtCommand().Text(), nrg.string());
-    EXPECT_EQ(window_->txtOutputs().Text(), "");
+    EXPECT_EQ(window_->txtOutputs().Text(), kUnrecognised) << "the fixture has no footer";
 }
 
 TEST_F(MainWindow, FirstCancelShowsTheNoticeAndExecuteRefusesWithoutSource) {
@@ -260,10 +266,11 @@ TEST_F(MainWindow, ConvertsARealImageAndShowsTheOutputLive) {
 }
 
 // A real-world image holding audio tracks, no ISO 9660 data: the converter
-// still writes its result and reports success, and the window shows its words
-// without judging them.
-TEST_F(MainWindow, AnAudioImageRunsToTheConvertersOwnVerdict) {
-    fs::path source = fs::path(std::getenv("CORVALMIRE_SOURCE")) / "../shared/testdata/p1.nrg";
+// still writes its result and reports success; the window says before the
+// run what will go wrong, and after it that the ISO is not valid.
+TEST_F(MainWindow, AnAudioImageIsFlaggedBeforeAndAfterTheRun) {
+    const char* sourceFolder = std::getenv("CORVALMIRE_SOURCE");
+    fs::path source = fs::path(sourceFolder ? sourceFolder : ".") / "../shared/testdata/p1.nrg";
     if (!fs::exists(source)) source = "/work/shared/testdata/p1.nrg";
     if (!fs::exists(source)) GTEST_SKIP() << "the shared test data is not on this machine";
     const fs::path nrg = work_.path() / "p1.nrg";
@@ -271,14 +278,22 @@ TEST_F(MainWindow, AnAudioImageRunsToTheConvertersOwnVerdict) {
     Open();
     dialogs_.Choose(nrg.string());
     Click("cmdOpen");
+    EXPECT_EQ(window_->txtOutputs().Text(),
+              "Attenzione: nessuna traccia dati Mode 1 da 2048 byte, l'ISO non sarà valida.\r\n"
+              "Attenzione: 2 tracce audio, nrg2iso le copierà nell'ISO come dati.\r\n");
     Click("cmdExecute");
 
     const auto image = ReadFile(nrg);
-    const auto result = ReadFile(nrg.string() + ".iso");
+    const auto result = ReadFile(nrg.string() + ".iso.incompleto");
     ASSERT_EQ(result.size(), image.size() - 307200);
     EXPECT_TRUE(std::equal(result.begin(), result.end(), image.begin() + 307200));
+    EXPECT_FALSE(fs::exists(nrg.string() + ".iso"));
     const std::string& output = window_->txtOutputs().Text();
     EXPECT_NE(output.find("p1.nrg.iso written : 756270 bytes"), std::string::npos) << output;
+    EXPECT_TRUE(
+        output.ends_with("\nISO non valida: il file non contiene un volume ISO 9660. Rinominato in "
+                         "p1.nrg.iso.incompleto.\r\n"))
+        << output;
     EXPECT_TRUE(boxes_.boxes.empty());
     EXPECT_EQ(window_->txtCommand().Text(), "");
 }
@@ -374,6 +389,140 @@ TEST_F(MainWindow, AnUnwritableProgramFolderStillConvertsThroughPath) {
     EXPECT_FALSE(window_->Form().Loaded());
     EXPECT_TRUE(Prompts().empty());
     fs::remove(converter);
+}
+
+// Files this process and its children write stop growing at `bytes`, as on a
+// full disk: writes past it fail instead of raising SIGXFSZ.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        const rlimit limit{bytes, saved_.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        previousHandler_ = ::signal(SIGXFSZ, SIG_IGN);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &saved_);
+        ::signal(SIGXFSZ, previousHandler_);
+    }
+
+private:
+    rlimit saved_{};
+    sighandler_t previousHandler_;
+};
+
+// Folder permissions do not bind root: run as nobody for a while (children
+// too), so a read-only folder is read-only for the converter as well.
+class WithoutRoot {
+public:
+    WithoutRoot() : dropped_(::geteuid() == 0 && ::seteuid(65534) == 0) {}
+    ~WithoutRoot() {
+        if (dropped_) {
+            EXPECT_EQ(::seteuid(0), 0);
+        }
+    }
+
+private:
+    bool dropped_;
+};
+
+TEST_F(MainWindow, AnExistingDestinationIsReplacedOnlyAfterYes) {
+    const fs::path nrg = work_.path() / "image.nrg";
+    const fs::path iso = MakeImage(nrg);
+    const std::string destination = nrg.string() + ".iso";
+    std::ofstream(destination, std::ios::binary) << "the user's own file";
+    const auto before = ReadFile(destination);
+    Open();
+    dialogs_.Choose(nrg.string());
+    Click("cmdOpen");
+    int chunks = 0;
+    window_->objDOS()->ReceiveOutputs.Connect([&](const std::string&) { ++chunks; });
+
+    boxes_.answers = {host::vbNo};
+    Click("cmdExecute");
+    ASSERT_EQ(boxes_.boxes.size(), 2u);
+    EXPECT_EQ(boxes_.boxes[0].prompt, "Il file image.nrg.iso esiste già. Sovrascriverlo?");
+    EXPECT_EQ(boxes_.boxes[0].buttons, host::vbYesNo | host::vbQuestion | host::vbDefaultButton2);
+    EXPECT_EQ(boxes_.boxes[0].title, "Corvalmire");
+    EXPECT_EQ(boxes_.boxes[1].prompt, "Operazione annullata");
+    EXPECT_EQ(ReadFile(destination), before);
+    EXPECT_EQ(chunks, 0) << "nothing ran";
+    EXPECT_EQ(window_->txtCommand().Text(), nrg.string());
+    EXPECT_EQ(window_->txtOutput().Text(), destination);
+    EXPECT_EQ(window_->txtOutputs().Text(), kUnrecognised);
+
+    boxes_.answers = {host::vbYes};
+    Click("cmdExecute");
+    EXPECT_EQ(boxes_.boxes.size(), 3u);
+    EXPECT_EQ(ReadFile(destination), ReadFile(iso));
+    EXPECT_GT(chunks, 0);
+    const std::string& output = window_->txtOutputs().Text();
+    EXPECT_TRUE(output.ends_with("\nISO valida: " + GroupedNumber(fs::file_size(iso)) +
+                                 " byte, etichetta \"CDROM\".\r\n"))
+        << output;
+}
+
+TEST_F(MainWindow, AGoodNeroImageIsConfirmedWithItsSizeAndLabel) {
+    const fs::path nrg = work_.path() / "nero.nrg";
+    fixture::MakeNeroImage(work_.path() / "original.iso", nrg, "CORVALMIRE_1");
+    Open();
+    dialogs_.Choose(nrg.string());
+    Click("cmdOpen");
+    EXPECT_EQ(window_->txtOutputs().Text(), "") << "nothing to warn about";
+    Click("cmdExecute");
+
+    // The converter copies everything after the pregap, chunks and footer too.
+    const std::uintmax_t size = fs::file_size(nrg) - 307200;
+    EXPECT_EQ(fs::file_size(nrg.string() + ".iso"), size);
+    const std::string& output = window_->txtOutputs().Text();
+    EXPECT_TRUE(
+        output.ends_with("\nISO valida: " + GroupedNumber(size) + " byte, etichetta \"CORVALMIRE_1\".\r\n"))
+        << output;
+    EXPECT_TRUE(Prompts().empty());
+}
+
+TEST_F(MainWindow, ADiskFullDuringTheRunIsReportedAndTheIsoSetAside) {
+    const fs::path nrg = work_.path() / "image.nrg";
+    const auto iso = ReadFile(MakeImage(nrg));
+    Open();
+    dialogs_.Choose(nrg.string());
+    Click("cmdOpen");
+    {
+        FileSizeLimit full(65536);
+        Click("cmdExecute");
+    }
+    const std::string& output = window_->txtOutputs().Text();
+    EXPECT_TRUE(output.ends_with("\nISO non valida: il file è troncato, 65.536 byte dei " +
+                                 GroupedNumber(iso.size()) +
+                                 " dichiarati (disco pieno o conversione interrotta). Rinominato in "
+                                 "image.nrg.iso.incompleto.\r\n"))
+        << output;
+    EXPECT_EQ(fs::file_size(nrg.string() + ".iso.incompleto"), 65536u);
+    EXPECT_FALSE(fs::exists(nrg.string() + ".iso"));
+    EXPECT_TRUE(Prompts().empty());
+}
+
+TEST_F(MainWindow, AnUnwritableFolderShowsTheConvertersDeathAndNoIso) {
+    const fs::path folder = work_.path() / "read-only";
+    fs::create_directory(folder);
+    const fs::path nrg = folder / "image.nrg";
+    MakeImage(nrg);
+    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+    Open();
+    dialogs_.Choose(nrg.string());
+    Click("cmdOpen");
+    {
+        WithoutRoot nobody;
+        Click("cmdExecute");
+    }
+    const std::string& output = window_->txtOutputs().Text();
+    EXPECT_NE(output.find("nrg2iso: terminated by signal 11 (Segmentation fault)\r\n"), std::string::npos)
+        << output;
+    EXPECT_TRUE(output.ends_with("\nISO non valida: il file non è stato creato.\r\n")) << output;
+    EXPECT_FALSE(fs::exists(nrg.string() + ".iso"));
+    EXPECT_TRUE(Prompts().empty());
+    fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add);  // so the folder can be removed
 }
 
 }  // namespace

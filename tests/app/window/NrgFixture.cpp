@@ -8,6 +8,8 @@
 #include <iterator>
 #include <stdexcept>
 
+#include "tests/nrg/NrgBuilder.h"
+
 extern char** environ;
 
 namespace fixture {
@@ -19,7 +21,9 @@ std::vector<unsigned char> ReadFile(const fs::path& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-void MakeNrg(const fs::path& iso, const fs::path& nrg) {
+namespace {
+
+void MakeIso(const fs::path& iso, const std::string& label) {
     const fs::path content = iso.parent_path() / "iso-content";
     fs::create_directories(content);
     std::ofstream(content / "readme.txt") << "Corvalmire test image\n";
@@ -29,7 +33,8 @@ void MakeNrg(const fs::path& iso, const fs::path& nrg) {
 
     // No shell: the arguments go to genisoimage as they are.
     const std::string out = iso.string(), in = content.string();
-    const char* argv[] = {"genisoimage", "-quiet", "-o", out.c_str(), in.c_str(), nullptr};
+    const char* argv[] = {"genisoimage", "-quiet",    "-V",       label.c_str(),
+                          "-o",          out.c_str(), in.c_str(), nullptr};
     pid_t pid = 0;
     if (posix_spawnp(&pid, "genisoimage", nullptr, nullptr, const_cast<char**>(argv), environ) != 0) {
         throw std::runtime_error("genisoimage cannot be started");
@@ -38,12 +43,27 @@ void MakeNrg(const fs::path& iso, const fs::path& nrg) {
     waitpid(pid, &status, 0);
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) throw std::runtime_error("genisoimage failed");
     fs::remove_all(content);
+}
 
+void WriteFile(const fs::path& path, const std::vector<unsigned char>& bytes) {
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+}  // namespace
+
+void MakeNrg(const fs::path& iso, const fs::path& nrg) {
+    MakeIso(iso, "CDROM");
     const auto bytes = ReadFile(iso);
     std::ofstream image(nrg, std::ios::binary);
     const std::vector<char> header(307200, 0);
     image.write(header.data(), static_cast<std::streamsize>(header.size()));
     image.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+void MakeNeroImage(const fs::path& iso, const fs::path& nrg, const std::string& label) {
+    MakeIso(iso, label);
+    WriteFile(nrg, nrgtest::ImageOfIso(ReadFile(iso)));
 }
 
 TempFolder::TempFolder(const std::string& name)
