@@ -14,7 +14,9 @@ def palette_of(pixels):
 
 def ico_bytes(pixels, kind=1, hotspot=(0, 0)):
     size = len(pixels)
-    colours = palette_of(pixels)
+    # Transparent pixels are black in the colour image: the mask lets the
+    # background through, and the colour is then XORed onto it.
+    colours = sorted(set(palette_of(pixels)) | {(0, 0, 0)})
     index = {c: i for i, c in enumerate(colours)}
     palette = b"".join(struct.pack("<BBBB", b, g, r, 0) for (r, g, b) in colours)
     palette += b"\0" * (1024 - len(palette))
@@ -22,7 +24,7 @@ def ico_bytes(pixels, kind=1, hotspot=(0, 0)):
     mask = b""
     mask_stride = ((size + 31) // 32) * 4
     for row in reversed(pixels):  # bottom-up
-        xor += bytes(index[c] if c is not None else 0 for c in row)
+        xor += bytes(index[c if c is not None else (0, 0, 0)] for c in row)
         line = bytearray(mask_stride)
         for x, c in enumerate(row):
             if c is None:
