@@ -1,9 +1,9 @@
 // A picture object as controls hold it: a bitmap or an icon it owns, or an
-// empty picture (handle 0). An icon is its colour bitmap and its mask (set
-// bits transparent), both 32-bit bitmaps; Handle() gives the colour one. Shared, as the form runtime's object
-// references are: whoever holds it keeps the handle alive.
+// empty picture (handle 0). Shared, as the form runtime's object references
+// are: whoever holds it keeps the handle alive.
 #pragma once
 
+#include <map>
 #include <memory>
 #include <span>
 #include <string>
@@ -21,24 +21,30 @@ class Picture {
 public:
     // An empty picture: an object with no image (handle 0).
     static PicturePtr Empty();
-    // Takes ownership of the handle; it is released with the picture.
+    // Take ownership of the handle; it is released with the picture.
     static PicturePtr FromBitmap(win32::HBITMAP bitmap);
-    // The image of an .ico file closest to 16 x 16 (uncompressed entries of
-    // 1 to 32 bits); nullptr when the data is not such a file.
-    static PicturePtr FromIconFile(std::span<const unsigned char> bytes);
+    static PicturePtr FromIcon(win32::HICON icon);
+    // The image of an .ico file nearest size x size; nullptr when the bytes
+    // are not an icon file or that image is damaged. The picture keeps the
+    // file, so NearestSize can pick another of its images later.
+    static PicturePtr FromIconFile(std::span<const unsigned char> bytes, int size = 16);
 
     ~Picture();
     Picture(const Picture&) = delete;
     Picture& operator=(const Picture&) = delete;
 
-    // The image handle as a number, 0 for an empty picture.
+    // The image handle as a number (an HBITMAP or an HICON by Type), 0 for
+    // an empty picture.
     win32::LONG_PTR Handle() const { return reinterpret_cast<win32::LONG_PTR>(handle_); }
     PictureType Type() const { return type_; }
     // Size in pixels (0 x 0 for an empty picture).
     int Width() const { return width_; }
     int Height() const { return height_; }
-    // An icon's mask bitmap (white where transparent); nullptr otherwise.
-    win32::HBITMAP Mask() const { return mask_; }
+
+    // For a picture read from an .ico file, its image nearest size x size
+    // (itself, or an empty picture when that image is damaged); any other
+    // picture answers itself. Each image is read once.
+    const Picture& NearestSize(int size) const;
 
     // Where the picture came from (a resource or file name), so a saved
     // form can name it again; empty when it was made in memory.
@@ -46,14 +52,18 @@ public:
     void SetSource(std::string source) { source_ = std::move(source); }
 
 private:
+    struct IconFile;
     Picture(void* handle, PictureType type, int width, int height);
+    static PicturePtr FromIconEntry(std::shared_ptr<const IconFile> file, int entry);
 
     void* handle_ = nullptr;
-    win32::HBITMAP mask_ = nullptr;
     PictureType type_ = PictureType::None;
     int width_ = 0;
     int height_ = 0;
     std::string source_;
+    std::shared_ptr<const IconFile> iconFile_;
+    int iconEntry_ = -1;
+    mutable std::map<int, PicturePtr> otherSizes_;  // by entry of iconFile_
 };
 
 }  // namespace host

@@ -31,13 +31,16 @@ const UserControlFactory* FindUserControlKind(const std::string& kind) {
 
 void SetFormPictureLoader(PictureLoader loader) { Loader() = std::move(loader); }
 
-// "ICON/102" names an embedded icon resource.
+// "ICON/102" names an embedded icon resource. A damaged icon loads as an
+// empty picture: the form still opens, the control shows no image.
 const PictureLoader& FormPictureLoader() {
     static const PictureLoader resources = [](const std::string& name) -> PicturePtr {
         const auto slash = name.find('/');
         if (slash == std::string::npos) return nullptr;
         const ResourceEntry* entry = FindResource(std::atoi(name.c_str() + slash + 1), name.substr(0, slash));
-        return entry ? Picture::FromIconFile(entry->bytes) : nullptr;
+        if (!entry) return nullptr;
+        PicturePtr picture = Picture::FromIconFile(entry->bytes);
+        return picture ? picture : Picture::Empty();
     };
     return Loader() ? Loader() : resources;
 }

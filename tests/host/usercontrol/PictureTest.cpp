@@ -24,8 +24,9 @@ void Put32(std::vector<unsigned char>& b, unsigned v) {
     Put16(b, v >> 16);
 }
 
-// A 2 x 2, 24-bit icon: top row blue, white; bottom row red, green; the
-// top-right (white) pixel is transparent.
+// A 2 x 2, 24-bit icon: top row blue, black; bottom row red, green; the
+// top-right pixel is transparent (black in the colour image, as icon files
+// keep it).
 std::vector<unsigned char> TinyIcon() {
     std::vector<unsigned char> b;
     Put16(b, 0), Put16(b, 1), Put16(b, 1);  // ICONDIR
@@ -34,7 +35,7 @@ std::vector<unsigned char> TinyIcon() {
     for (int i = 0; i < 6; ++i) Put32(b, 0);
     // Colour rows bottom-up, B G R, padded to 8 bytes.
     b.insert(b.end(), {0, 0, 255, 0, 255, 0, 0, 0});      // red, green
-    b.insert(b.end(), {255, 0, 0, 255, 255, 255, 0, 0});  // blue, white
+    b.insert(b.end(), {255, 0, 0, 0, 0, 0, 0, 0});  // blue, black
     // Mask rows bottom-up, 1 bit a pixel, padded to 4 bytes.
     b.insert(b.end(), {0x00, 0, 0, 0});
     b.insert(b.end(), {0x40, 0, 0, 0});  // second pixel of the top row
@@ -67,7 +68,7 @@ TEST(PictureTest, IconsPaintScaledThroughTheirMask) {
         site.width = 10 * 15;
         site.height = 10 * 15;
         UserControl surface(site, Font{});
-        surface.SetBackColor(0x000000);
+        surface.SetBackColor(0x808080);
         const PicturePtr icon = Picture::FromIconFile(TinyIcon());
         surface.PaintPicture(*icon, 1, 1, 4, 4);
         const HDC dc = surface.hDC();
@@ -77,11 +78,11 @@ TEST(PictureTest, IconsPaintScaledThroughTheirMask) {
         };
         for (const Probe& p : std::vector<Probe>{{1, 1, RGB(0, 0, 255)},
                                                  {2, 2, RGB(0, 0, 255)},
-                                                 {3, 1, RGB(0, 0, 0)},  // transparent: the surface stays
-                                                 {4, 2, RGB(0, 0, 0)},
+                                                 {3, 1, RGB(128, 128, 128)},  // transparent: the surface stays
+                                                 {4, 2, RGB(128, 128, 128)},
                                                  {1, 3, RGB(255, 0, 0)},
                                                  {4, 4, RGB(0, 255, 0)},
-                                                 {5, 5, RGB(0, 0, 0)}}) {
+                                                 {5, 5, RGB(128, 128, 128)}}) {
             SCOPED_TRACE(p.x * 10 + p.y);
             EXPECT_EQ(GetPixel(dc, p.x, p.y), p.expected);
         }
