@@ -25,6 +25,7 @@ namespace control {
 
 namespace styles {
 struct FaceState;
+enum class MaskedLook : unsigned;
 }
 
 class raReruri final : public host::UserControlEvents,
@@ -110,6 +111,9 @@ public:
     void Refresh();
     std::string Version() const { return "3.7.0"; }
     Long OpenLink(const std::string& sLink);
+    // Draws any icon in grey levels; True when it was drawn.
+    bool PaintIconGrayscale(win32::HDC Dest_hDC, win32::HICON hIcon, Long Dest_X, Long Dest_Y, Long Dest_Height,
+                            Long Dest_Width);
 
     // ---- Events ----
     host::Event<> Click;
@@ -178,8 +182,11 @@ private:
     void PaintThemedFace();
     bool DrawThemedFace(win32::LPCWSTR classList, std::int32_t partId, std::int32_t stateId);
     void DrawIcon();
+    const host::Picture& ShownIcon() const;
     void PaintIconShadow(win32::POINT at);
     void PaintIconPicture(win32::POINT at);
+    void PaintPictureMasked(win32::HDC hDC, Long X, Long Y, Long Width, Long Height, const host::Picture& picture,
+                            Color TransparentColor, Long FillColor, styles::MaskedLook look);
     void BuildWindowRegion();
     void GiveWindowRegion(win32::HRGN region);
     void PlaceCaption(const win32::RECT& measured, std::int32_t sw, std::int32_t sh);
