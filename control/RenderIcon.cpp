@@ -41,7 +41,8 @@ win32::POINT IconOrigin(std::int32_t iconAlign, float sw, float sh, std::int32_t
 void raReruri::DrawIcon() {
     if (!icon_ || icon_->Handle() == 0) return;
     host::UserControl& surface = *userControl_;
-    win32::POINT at = IconOrigin(iconAlign_, surface.ScaleWidth(), surface.ScaleHeight(), iconSize_, contentMargin_);
+    win32::POINT at =
+        IconOrigin(iconAlign_, surface.ScaleWidth(), surface.ScaleHeight(), iconSize_, contentMargin_);
     if (currentState_ == ButtonState::Pressed) {
         at.x += 1;
         at.y += 1;
@@ -71,13 +72,14 @@ void raReruri::PaintIconShadow(win32::POINT at) {
     const std::int32_t size = iconSize_;
     const win32::HDC dc = surface.hDC();
     if (useMaskColor_) {
-        PaintPictureMasked(dc, at.x + 1, at.y + 1, size, size, picture, maskColor_, kSilhouette, MaskedLook::Plain);
+        PaintPictureMasked(dc, at.x + 1, at.y + 1, size, size, picture, maskColor_, kSilhouette,
+                           MaskedLook::Plain);
         PaintPictureMasked(dc, at.x - 1, at.y - 1, size, size, picture, maskColor_, styles::kNoFill,
                            MaskedLook::Plain);
         return;
     }
-    surface.PaintPicture(picture, static_cast<float>(at.x), static_cast<float>(at.y), static_cast<float>(size),
-                         static_cast<float>(size));
+    surface.PaintPicture(picture, static_cast<float>(at.x), static_cast<float>(at.y),
+                         static_cast<float>(size), static_cast<float>(size));
     const win32::COLORREF background = win32::GetPixel(dc, 1, 1);
     win32::RECT box;
     win32::GetClipBox(dc, &box);
@@ -113,14 +115,17 @@ void raReruri::PaintPictureMasked(win32::HDC hDC, Long X, Long Y, Long Width, Lo
         const styles::MaskSettings settings{userControl_->hDC(), useMaskColor_, maskColor_};
         const styles::MaskedPicture source{picture.Handle(), picture.Type() == host::PictureType::Bitmap,
                                            picture.Width(), picture.Height()};
-        styles::PaintPictureMasked(settings, hDC, X, Y, Width, Height, source, TransparentColor, FillColor, look);
+        styles::PaintPictureMasked(settings, hDC, X, Y, Width, Height, source, TransparentColor, FillColor,
+                                   look);
     });
 }
 
 bool raReruri::PaintIconGrayscale(win32::HDC Dest_hDC, win32::HICON hIcon, Long Dest_X, Long Dest_Y,
                                   Long Dest_Height, Long Dest_Width) {
     bool drawn = false;
-    Trap([&] { drawn = styles::PaintIconGrayscale(Dest_hDC, hIcon, Dest_X, Dest_Y, Dest_Height, Dest_Width); });
+    Trap([&] {
+        drawn = styles::PaintIconGrayscale(Dest_hDC, hIcon, Dest_X, Dest_Y, Dest_Height, Dest_Width);
+    });
     return drawn;
 }
 

@@ -22,8 +22,9 @@ struct Picture::IconFile {
 PicturePtr Picture::FromIconEntry(std::shared_ptr<const IconFile> file, int entry) {
     if (entry < 0) return nullptr;
     const std::span<const unsigned char> image = file->entries[std::size_t(entry)].image;
-    const win32::HICON icon = win32::CreateIconFromResourceEx(image.data(), win32::DWORD(image.size()), win32::TRUE,
-                                                              kIconFormatVersion, 0, 0, win32::LR_DEFAULTCOLOR);
+    const win32::HICON icon =
+        win32::CreateIconFromResourceEx(image.data(), win32::DWORD(image.size()), win32::TRUE,
+                                        kIconFormatVersion, 0, 0, win32::LR_DEFAULTCOLOR);
     if (!icon) return nullptr;
     PicturePtr picture = FromIcon(icon);
     picture->iconFile_ = std::move(file);

@@ -67,8 +67,9 @@ void UserControl::PaintPicture(const Picture& picture, float x, float y, float w
         }
     }
     const win32::BITMAPINFO info = TopDown32(vw, vh);
-    win32::SetDIBitsToDevice(dc_, left + x0, top + y0, static_cast<win32::DWORD>(vw), static_cast<win32::DWORD>(vh),
-                             0, 0, 0, static_cast<win32::UINT>(vh), scaled.data(), &info, win32::DIB_RGB_COLORS);
+    win32::SetDIBitsToDevice(dc_, left + x0, top + y0, static_cast<win32::DWORD>(vw),
+                             static_cast<win32::DWORD>(vh), 0, 0, 0, static_cast<win32::UINT>(vh),
+                             scaled.data(), &info, win32::DIB_RGB_COLORS);
 }
 
 }  // namespace host

@@ -13,9 +13,9 @@ namespace control::styles {
 namespace {
 
 // 0x909090 is not among them.
-constexpr std::array<win32::COLORREF, 16> kGreyLevels{0x000000, 0x101010, 0x202020, 0x303030, 0x404040, 0x505050,
-                                                      0x606060, 0x707070, 0x808080, 0xA0A0A0, 0xB0B0B0, 0xC0C0C0,
-                                                      0xD0D0D0, 0xE0E0E0, 0xF0F0F0, 0xFFFFFF};
+constexpr std::array<win32::COLORREF, 16> kGreyLevels{
+    0x000000, 0x101010, 0x202020, 0x303030, 0x404040, 0x505050, 0x606060, 0x707070,
+    0x808080, 0xA0A0A0, 0xB0B0B0, 0xC0C0C0, 0xD0D0D0, 0xE0E0E0, 0xF0F0F0, 0xFFFFFF};
 
 struct IconDestroyer {
     void operator()(win32::HICON__* icon) const { win32::DestroyIcon(icon); }
@@ -39,7 +39,8 @@ private:
 win32::COLORREF GrayLevel(win32::COLORREF color) {
     if (std::find(kGreyLevels.begin(), kGreyLevels.end(), color) != kGreyLevels.end()) return color;
     const double red = color & 0xFF, green = (color >> 8) & 0xFF, blue = (color >> 16) & 0xFF;
-    const auto v = static_cast<win32::BYTE>(std::min(255.0, RoundHalfEven(0.59 * green + 0.33 * red + 0.11 * blue)));
+    const auto v =
+        static_cast<win32::BYTE>(std::min(255.0, RoundHalfEven(0.59 * green + 0.33 * red + 0.11 * blue)));
     return win32::RGB(v, v, v);
 }
 
@@ -61,14 +62,15 @@ win32::HICON CreateIconFromBitmaps(win32::HBITMAP maskBitmap, win32::HBITMAP col
 }
 
 // One read and one write through the device a pixel, column by column.
-bool GrayscaleBitmap(win32::HDC hdc, win32::HBITMAP hBitmap, std::int32_t x, std::int32_t y, std::int32_t srcX,
-                     std::int32_t srcY) {
+bool GrayscaleBitmap(win32::HDC hdc, win32::HBITMAP hBitmap, std::int32_t x, std::int32_t y,
+                     std::int32_t srcX, std::int32_t srcY) {
     if (!hdc || !hBitmap) return false;
     ScreenDC screen;
     ScopedMemoryDC memory(screen.Get());
     ScopedSelect select(memory.Get(), hBitmap);
     win32::BITMAP size;
-    if (!win32::GetObjectA(hBitmap, sizeof size, &size) || size.bmWidth <= 0 || size.bmHeight <= 0) return false;
+    if (!win32::GetObjectA(hBitmap, sizeof size, &size) || size.bmWidth <= 0 || size.bmHeight <= 0)
+        return false;
     for (int px = 0; px < size.bmWidth; ++px) {
         for (int py = 0; py < size.bmHeight; ++py) {
             const win32::COLORREF c = win32::GetPixel(memory.Get(), px, py);
@@ -91,8 +93,8 @@ bool PaintIconGrayscale(win32::HDC Dest_hDC, win32::HICON hIcon, std::int32_t De
     const ScopedMemoryDC scratch;
     if (!scratch || !GrayscaleBitmap(scratch.Get(), colour, 0, 0, 0, 0)) return false;
     const ScopedIcon grey(CreateIconFromBitmaps(mask, colour));
-    return grey && win32::DrawIconEx(Dest_hDC, Dest_X, Dest_Y, grey.get(), Dest_Width, Dest_Height, 0, nullptr,
-                                     win32::DI_NORMAL);
+    return grey && win32::DrawIconEx(Dest_hDC, Dest_X, Dest_Y, grey.get(), Dest_Width, Dest_Height, 0,
+                                     nullptr, win32::DI_NORMAL);
 }
 
 }  // namespace control::styles

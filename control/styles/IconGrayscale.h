@@ -21,8 +21,8 @@ bool GetIconBitmaps(win32::HICON hIcon, win32::HBITMAP& maskBitmap, win32::HBITM
 
 // Turns the bitmap grey in place (GrayLevel of each pixel), then copies it
 // whole from (srcX, srcY) to hdc at (x, y).
-bool GrayscaleBitmap(win32::HDC hdc, win32::HBITMAP hBitmap, std::int32_t x, std::int32_t y, std::int32_t srcX,
-                     std::int32_t srcY);
+bool GrayscaleBitmap(win32::HDC hdc, win32::HBITMAP hBitmap, std::int32_t x, std::int32_t y,
+                     std::int32_t srcX, std::int32_t srcY);
 
 // An icon with hot spot (0, 0) from the two bitmaps; nullptr if either is.
 win32::HICON CreateIconFromBitmaps(win32::HBITMAP maskBitmap, win32::HBITMAP colorBitmap);

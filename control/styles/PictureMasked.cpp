@@ -26,16 +26,17 @@ struct Visible {
     std::int32_t fromX = 0, fromY = 0;  // where that part starts within the picture
 };
 
-bool VisiblePart(HDC hdc, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, Visible& part) {
+bool VisiblePart(HDC hdc, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
+                 Visible& part) {
     win32::RECT box;
     if (win32::GetClipBox(hdc, &box) <= win32::NULLREGION) return false;
     const long long left = std::max<long long>(x, box.left), top = std::max<long long>(y, box.top);
     const long long right = std::min<long long>(static_cast<long long>(x) + width, box.right);
     const long long bottom = std::min<long long>(static_cast<long long>(y) + height, box.bottom);
     if (left >= right || top >= bottom) return false;
-    part = {static_cast<std::int32_t>(left), static_cast<std::int32_t>(top), static_cast<std::int32_t>(right - left),
-            static_cast<std::int32_t>(bottom - top), static_cast<std::int32_t>(left - x),
-            static_cast<std::int32_t>(top - y)};
+    part = {static_cast<std::int32_t>(left),         static_cast<std::int32_t>(top),
+            static_cast<std::int32_t>(right - left), static_cast<std::int32_t>(bottom - top),
+            static_cast<std::int32_t>(left - x),     static_cast<std::int32_t>(top - y)};
     return true;
 }
 
@@ -51,8 +52,8 @@ win32::BITMAPINFO Info24(std::int32_t width, std::int32_t height) {
 }
 
 // A width x height copy of src from (srcX, srcY), read into a 24-bit buffer.
-std::vector<BYTE> ReadBuffer(HDC compatible, std::int32_t width, std::int32_t height, HDC src, std::int32_t srcX,
-                             std::int32_t srcY) {
+std::vector<BYTE> ReadBuffer(HDC compatible, std::int32_t width, std::int32_t height, HDC src,
+                             std::int32_t srcX, std::int32_t srcY) {
     ScopedMemoryDC dc(compatible);
     ScopedBitmap bitmap(win32::CreateCompatibleBitmap(compatible, width, height));
     std::vector<BYTE> buffer(std::size_t(win32::DibStride(width, 24)) * std::size_t(height));
@@ -82,8 +83,8 @@ std::vector<BYTE> PictureBuffer(const MaskSettings& control, HDC hdc, const Mask
     ScopedBrush mask(ToColorRef(control.maskColor));
     const win32::RECT all{0, 0, part.width, part.height};
     win32::FillRect(source.Get(), &all, mask.Get());
-    win32::DrawIconEx(source.Get(), -part.fromX, -part.fromY, reinterpret_cast<win32::HICON>(picture.handle), 0, 0, 0,
-                      mask.Get(), win32::DI_NORMAL);
+    win32::DrawIconEx(source.Get(), -part.fromX, -part.fromY, reinterpret_cast<win32::HICON>(picture.handle),
+                      0, 0, 0, mask.Get(), win32::DI_NORMAL);
     return ReadBuffer(hdc, part.width, part.height, source.Get(), 0, 0);
 }
 
@@ -107,9 +108,9 @@ std::uint8_t MaskedGrey(std::uint8_t red, std::uint8_t green, std::uint8_t blue)
     return static_cast<std::uint8_t>(RoundHalfEven(RoundHalfEven(0.3 * red) + 0.59 * green + 0.11 * blue));
 }
 
-void PaintPictureMasked(const MaskSettings& control, HDC hdc, std::int32_t x, std::int32_t y, std::int32_t width,
-                        std::int32_t height, const MaskedPicture& picture, Color transparentColor,
-                        std::int32_t fillColor, MaskedLook look) {
+void PaintPictureMasked(const MaskSettings& control, HDC hdc, std::int32_t x, std::int32_t y,
+                        std::int32_t width, std::int32_t height, const MaskedPicture& picture,
+                        Color transparentColor, std::int32_t fillColor, MaskedLook look) {
     if (width == 0 || height == 0) return;
     if (width < 0) width = picture.width;
     if (height < 0) height = picture.height;
@@ -135,7 +136,8 @@ void PaintPictureMasked(const MaskSettings& control, HDC hdc, std::int32_t x, st
     const win32::BITMAPINFO info = Info24(part.width, part.height);
     win32::SetDIBitsToDevice(hdc, part.left, part.top, static_cast<win32::DWORD>(part.width),
                              static_cast<win32::DWORD>(part.height), 0, 0, 0,
-                             static_cast<win32::UINT>(part.height), dest.data(), &info, win32::DIB_RGB_COLORS);
+                             static_cast<win32::UINT>(part.height), dest.data(), &info,
+                             win32::DIB_RGB_COLORS);
 }
 
 }  // namespace control::styles

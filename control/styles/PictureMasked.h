@@ -13,7 +13,7 @@ namespace control::styles {
 // What the routine needs of a picture object.
 struct MaskedPicture {
     win32::LONG_PTR handle = 0;
-    bool isBitmap = false;  // a bitmap is used as it is; anything else is drawn as an icon
+    bool isBitmap = false;   // a bitmap is used as it is; anything else is drawn as an icon
     std::int32_t width = 0;  // the picture's own size in pixels
     std::int32_t height = 0;
 };

@@ -33,7 +33,8 @@ std::uint32_t Compose(const gdi::Icon& icon, std::size_t i, std::uint32_t dest, 
 // The icon pixel under the centre of target pixel t of n, for a source of m.
 int SourceIndex(long long t, long long n, int m) { return int((2 * t + 1) * m / (2 * n)); }
 
-void PaintIcon(const gdi::DeviceContext& dc, int x, int y, const gdi::Icon& icon, int cx, int cy, UINT flags) {
+void PaintIcon(const gdi::DeviceContext& dc, int x, int y, const gdi::Icon& icon, int cx, int cy,
+               UINT flags) {
     gdi::DrawTarget target(dc);
     if (!target.bitmap()) return;
     // Rows off the bitmap are skipped up front; ForEachSpan cuts the columns.

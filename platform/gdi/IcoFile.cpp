@@ -14,7 +14,9 @@ std::uint32_t Read32(std::span<const BYTE> b, std::size_t at) {
     return std::uint32_t(b[at]) | std::uint32_t(b[at + 1]) << 8 | std::uint32_t(b[at + 2]) << 16 |
            std::uint32_t(b[at + 3]) << 24;
 }
-std::uint16_t Read16(std::span<const BYTE> b, std::size_t at) { return std::uint16_t(b[at] | b[at + 1] << 8); }
+std::uint16_t Read16(std::span<const BYTE> b, std::size_t at) {
+    return std::uint16_t(b[at] | b[at + 1] << 8);
+}
 
 }  // namespace
 

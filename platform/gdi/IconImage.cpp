@@ -1,12 +1,13 @@
 // CreateIconFromResourceEx: one icon image, as an .ico entry or an icon
 // resource holds it, decoded into an icon object.
+#include "platform/gdi/IconImage.h"
+
 #include <algorithm>
 #include <cstring>
 #include <optional>
 
 #include "platform/gdi/DrawTarget.h"
 #include "platform/gdi/Gdi.h"
-#include "platform/gdi/IconImage.h"
 #include "platform/gdi/IconObject.h"
 #include "platform/gdi/Icons.h"
 
@@ -20,7 +21,9 @@ std::uint32_t Read32(std::span<const BYTE> b, std::size_t at) {
     return std::uint32_t(b[at]) | std::uint32_t(b[at + 1]) << 8 | std::uint32_t(b[at + 2]) << 16 |
            std::uint32_t(b[at + 3]) << 24;
 }
-std::uint16_t Read16(std::span<const BYTE> b, std::size_t at) { return std::uint16_t(b[at] | b[at + 1] << 8); }
+std::uint16_t Read16(std::span<const BYTE> b, std::size_t at) {
+    return std::uint16_t(b[at] | b[at + 1] << 8);
+}
 
 // Where the parts of an icon DIB lie; every size here is checked against
 // the data before it is used.
@@ -72,8 +75,9 @@ bool ReadColours(const DibLayout& dib, gdi::Icon& icon) {
     std::memcpy(info.data(), &header, kHeaderSize);
     if (!dib.table.empty()) std::memcpy(info.data() + kHeaderSize, dib.table.data(), dib.table.size());
     const HBITMAP scratch = CreateBitmap(dib.width, dib.height, 1, 32, nullptr);
-    const bool read = SetDIBits(nullptr, scratch, 0, UINT(dib.height), dib.xorBits.data(),
-                                reinterpret_cast<const BITMAPINFO*>(info.data()), DIB_RGB_COLORS) == dib.height;
+    const bool read =
+        SetDIBits(nullptr, scratch, 0, UINT(dib.height), dib.xorBits.data(),
+                  reinterpret_cast<const BITMAPINFO*>(info.data()), DIB_RGB_COLORS) == dib.height;
     if (read) icon.colour = gdi::LookupBitmap(scratch)->pixels;
     DeleteObject(scratch);
     return read;

@@ -12,8 +12,8 @@ constexpr std::uint32_t kWhite = 0xFFFFFF;
 // A mask bitmap turns monochrome the way the platform converts colour to
 // one bit: white (the default background colour) is 1, anything else 0.
 bool MaskBit(const gdi::Bitmap& mask, int x, int y) {
-    return mask.Contains(x, y) && (mask.pixels[std::size_t(y) * std::size_t(mask.width) + std::size_t(x)] &
-                                   kWhite) == kWhite;
+    return mask.Contains(x, y) &&
+           (mask.pixels[std::size_t(y) * std::size_t(mask.width) + std::size_t(x)] & kWhite) == kWhite;
 }
 
 std::unique_ptr<gdi::Icon> FromMonochromeMask(const gdi::Bitmap& mask) {
