@@ -2,14 +2,14 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "control/styles/GdiScoped.h"
-#include "host/Resources.h"
 #include "platform/gdi/Font.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/user/User32.h"
-#include "resources/Resources.h"
 #include "tools/render/ButtonShot.h"
+#include "tools/render/GalleryPictures.h"
 
 namespace render_tool {
 namespace {
@@ -21,7 +21,7 @@ using control::styles::ScopedRegion;
 using control::styles::ScopedSelect;
 
 constexpr int kButtonW = 107, kButtonH = 27;
-constexpr int kLabelW = 150, kHeaderH = 28, kCellW = kButtonW + 16, kCellH = kButtonH + 12;
+constexpr int kLabelW = 170, kHeaderH = 28, kCellW = kButtonW + 16, kCellH = kButtonH + 12;
 constexpr win32::COLORREF kSheet = 0xFFFFFF;
 constexpr win32::COLORREF kInk = 0x404040;
 
@@ -47,11 +47,28 @@ void Label(win32::HDC dc, const char* text, win32::RECT box, win32::UINT format)
     win32::DrawTextA(dc, text, -1, &box, format | win32::DT_VCENTER | win32::DT_SINGLELINE);
 }
 
-// The program's convert icon.
-host::PicturePtr GalleryIcon() {
-    host::AddResources(corvalmire::EmbeddedResources());
-    const host::ResourceEntry* icon = host::FindResource(corvalmire::kResConvertIcon, "ICON");
-    return icon ? host::Picture::FromIconFile(icon->bytes) : nullptr;
+// One row of the sheet: a style with a picture, drawn through the mask
+// colour (silver) or not.
+struct Row {
+    std::string label;
+    int style;
+    host::PicturePtr picture;
+    bool useMaskColor = false;
+};
+
+// Every style with the program's icon, then the pictures with and without
+// a mask colour.
+std::vector<Row> Rows() {
+    const host::PicturePtr icon = ConvertIcon(), onSilver = ConvertBitmapOnSilver();
+    std::vector<Row> rows;
+    for (size_t s = 0; s < kStyleNames.size(); ++s)
+        rows.push_back({kStyleNames[s], static_cast<int>(s), icon});
+    rows.push_back({"5 icon, mask colour", 5, icon, true});
+    rows.push_back({"5 bitmap on silver", 5, onSilver});
+    rows.push_back({"5 bitmap, mask colour", 5, onSilver, true});
+    rows.push_back({"5 icon with alpha", 5, SoftDiscIcon()});
+    rows.push_back({"4 bitmap, mask colour", 4, onSilver, true});
+    return rows;
 }
 
 // Copies the button's surface to the sheet through its window region.
@@ -66,15 +83,16 @@ void PasteButton(win32::HDC sheet, ButtonShot& shot, int x, int y) {
     win32::SelectClipRgn(sheet, nullptr);
 }
 
-void PaintCell(win32::HDC sheet, int style, const Column& column, const host::PicturePtr& icon, int x,
-               int y) {
+void PaintCell(win32::HDC sheet, const Row& row, const Column& column, int x, int y) {
     host::PropertyBag bag;
-    bag.WriteProperty("Style", host::PropertyValue::Long(style));
+    bag.WriteProperty("Style", host::PropertyValue::Long(row.style));
     bag.WriteProperty("Caption", host::PropertyValue::String("Converti"));
     bag.WriteProperty("Enabled", host::PropertyValue::Boolean(column.enabled));
     // So the focus column shows the focus marks of the styles that honour it.
     bag.WriteProperty("ShowFocus", host::PropertyValue::Boolean(true));
-    bag.WriteProperty("Icon", host::PropertyValue::Picture(icon));
+    bag.WriteProperty("Icon", host::PropertyValue::Picture(row.picture));
+    bag.WriteProperty("UseMaskColor", host::PropertyValue::Boolean(row.useMaskColor));
+    bag.WriteProperty("MaskColor", host::PropertyValue::Long(0xC0C0C0));
     ButtonShot shot(bag, kButtonW, kButtonH, column.pointer, column.focus);
     PasteButton(sheet, shot, x, y);
 }
@@ -82,8 +100,9 @@ void PaintCell(win32::HDC sheet, int style, const Column& column, const host::Pi
 }  // namespace
 
 bool WriteGallery(const std::string& path) {
+    const std::vector<Row> rows = Rows();
     const int width = kLabelW + kCellW * static_cast<int>(kColumns.size());
-    const int height = kHeaderH + kCellH * static_cast<int>(kStyleNames.size());
+    const int height = kHeaderH + kCellH * static_cast<int>(rows.size());
     ScopedMemoryDC sheet;
     ScopedBitmap bitmap(win32::CreateCompatibleBitmap(sheet.Get(), width, height));
     ScopedSelect selectBitmap(sheet.Get(), bitmap.Get());
@@ -100,13 +119,12 @@ bool WriteGallery(const std::string& path) {
         const int x = kLabelW + kCellW * static_cast<int>(c);
         Label(sheet.Get(), kColumns[c].label, {x, 0, x + kCellW, kHeaderH}, win32::DT_CENTER);
     }
-    const host::PicturePtr icon = GalleryIcon();
-    for (size_t s = 0; s < kStyleNames.size(); ++s) {
-        const int y = kHeaderH + kCellH * static_cast<int>(s);
-        Label(sheet.Get(), kStyleNames[s], {8, y, kLabelW, y + kCellH}, 0);
+    for (size_t r = 0; r < rows.size(); ++r) {
+        const int y = kHeaderH + kCellH * static_cast<int>(r);
+        Label(sheet.Get(), rows[r].label.c_str(), {8, y, kLabelW, y + kCellH}, 0);
         for (size_t c = 0; c < kColumns.size(); ++c) {
             const int x = kLabelW + kCellW * static_cast<int>(c);
-            PaintCell(sheet.Get(), static_cast<int>(s), kColumns[c], icon, x + (kCellW - kButtonW) / 2,
+            PaintCell(sheet.Get(), rows[r], kColumns[c], x + (kCellW - kButtonW) / 2,
                       y + (kCellH - kButtonH) / 2);
         }
     }

@@ -1,5 +1,6 @@
 // A contact sheet of every style in every state, with caption and icon,
-// each button clipped to its window region as the screen shows it.
+// each button clipped to its window region as the screen shows it; then
+// rows of pictures with and without a mask colour, and one with alpha.
 #pragma once
 
 #include <string>
