@@ -28,8 +28,9 @@ win32::HBITMAP BitmapFromDib(std::span<const std::uint8_t> dib, int height) {
     BITMAPINFOHEADER header;
     std::memcpy(&header, dib.data(), sizeof header);
     const int bits = header.biBitCount;
-    if (header.biSize < 40 || header.biCompression != 0 || header.biWidth < 1 || header.biWidth > 1024 ||
-        height < 1 || height > 1024 || (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32))
+    if (header.biSize < 40 || header.biPlanes != 1 || header.biCompression != 0 || header.biWidth < 1 ||
+        header.biWidth > 1024 || height < 1 || height > 1024 ||
+        (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32))
         return nullptr;
     const size_t colors = bits <= 8 ? (header.biClrUsed ? header.biClrUsed : 1u << bits) : 0;
     const size_t tableEnd = header.biSize + colors * 4;

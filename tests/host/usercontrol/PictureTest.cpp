@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "host/Picture.h"
+#include "host/Resources.h"
 #include "host/UserControl.h"
+#include "host/UserControlHost.h"
 #include "platform/gdi/Gdi.h"
 
 namespace host {
@@ -34,8 +36,8 @@ std::vector<unsigned char> TinyIcon() {
     Put32(b, 40), Put32(b, 2), Put32(b, 4), Put16(b, 1), Put16(b, 24);  // BITMAPINFOHEADER
     for (int i = 0; i < 6; ++i) Put32(b, 0);
     // Colour rows bottom-up, B G R, padded to 8 bytes.
-    b.insert(b.end(), {0, 0, 255, 0, 255, 0, 0, 0});      // red, green
-    b.insert(b.end(), {255, 0, 0, 0, 0, 0, 0, 0});  // blue, black
+    b.insert(b.end(), {0, 0, 255, 0, 255, 0, 0, 0});  // red, green
+    b.insert(b.end(), {255, 0, 0, 0, 0, 0, 0, 0});    // blue, black
     // Mask rows bottom-up, 1 bit a pixel, padded to 4 bytes.
     b.insert(b.end(), {0x00, 0, 0, 0});
     b.insert(b.end(), {0x40, 0, 0, 0});  // second pixel of the top row
@@ -76,18 +78,45 @@ TEST(PictureTest, IconsPaintScaledThroughTheirMask) {
             int x, y;
             COLORREF expected;
         };
-        for (const Probe& p : std::vector<Probe>{{1, 1, RGB(0, 0, 255)},
-                                                 {2, 2, RGB(0, 0, 255)},
-                                                 {3, 1, RGB(128, 128, 128)},  // transparent: the surface stays
-                                                 {4, 2, RGB(128, 128, 128)},
-                                                 {1, 3, RGB(255, 0, 0)},
-                                                 {4, 4, RGB(0, 255, 0)},
-                                                 {5, 5, RGB(128, 128, 128)}}) {
+        for (const Probe& p :
+             std::vector<Probe>{{1, 1, RGB(0, 0, 255)},
+                                {2, 2, RGB(0, 0, 255)},
+                                {3, 1, RGB(128, 128, 128)},  // transparent: the surface stays
+                                {4, 2, RGB(128, 128, 128)},
+                                {1, 3, RGB(255, 0, 0)},
+                                {4, 4, RGB(0, 255, 0)},
+                                {5, 5, RGB(128, 128, 128)}}) {
             SCOPED_TRACE(p.x * 10 + p.y);
             EXPECT_EQ(GetPixel(dc, p.x, p.y), p.expected);
         }
     }
     EXPECT_EQ(GetGdiLiveCounts(), before);
+}
+
+// A file keeps all its images: a control asks for the one nearest its icon
+// size. A damaged image, or a damaged file on a form, is an empty picture.
+TEST(PictureTest, ImagesBySizeAndDamagedOnes) {
+    std::vector<unsigned char> two = TinyIcon();
+    two[4] = 2;  // two entries, the second one 32 wide
+    two.insert(two.begin() + 22,
+               {32, 32, 0, 0, 1, 0, 24, 0, 64, 0, 0, 0, 0, 0, 0, 0});  // at offset 0: no image
+    two[18] += 16;  // the first entry's data moved along by the new entry
+    const PicturePtr icon = Picture::FromIconFile(two);
+    ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(&icon->NearestSize(2), icon.get());
+    EXPECT_EQ(icon->NearestSize(30).Handle(), 0);
+    EXPECT_EQ(&icon->NearestSize(30), &icon->NearestSize(31));  // read once
+
+    static const std::vector<unsigned char> damaged = [] {
+        std::vector<unsigned char> bytes = TinyIcon();
+        bytes.resize(40);  // cut inside the image
+        return bytes;
+    }();
+    static const ResourceEntry table[] = {{"ICON", 9901, damaged}};
+    AddResources(table);
+    const PicturePtr loaded = FormPictureLoader()("ICON/9901");
+    ASSERT_NE(loaded, nullptr);
+    EXPECT_EQ(loaded->Handle(), 0);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <random>
 #include <vector>
 
 #include "tools/render/PictureFile.h"
@@ -81,4 +82,43 @@ TEST(PictureFile, BitmapWithTheMostNegativeHeightIsRefused) {
     bmp[22] = 1;  // height 1: the same file is read
     bmp[25] = 0;
     EXPECT_NE(PictureFromBmpBytes(bmp), nullptr);
+}
+
+// A 2 x 2 24-bit file damaged in the header, then at random: each either
+// loads as a picture no larger than the reader allows or is refused.
+TEST(PictureFile, DamagedBitmapsAreRefused) {
+    const std::vector<std::uint8_t> good = {
+        'B', 'M', 70,  0, 0, 0,   0, 0, 0, 0, 54, 0, 0, 0,                     // file header
+        40,  0,   0,   0, 2, 0,   0, 0, 2, 0, 0,  0, 1, 0, 24, 0, 0, 0, 0, 0,  // info header
+        16,  0,   0,   0, 0, 0,   0, 0, 0, 0, 0,  0, 0, 0, 0,  0, 0, 0, 0, 0,
+        0,   0,   255, 0, 0, 255, 0, 0,  // bottom row: red, red
+        0,   0,   255, 0, 0, 255, 0, 0,  // top row
+    };
+    ASSERT_NE(PictureFromBmpBytes(good), nullptr);
+    const struct {
+        std::size_t at;
+        std::vector<std::uint8_t> bytes;
+        const char* why;
+    } rows[] = {
+        {26, {0, 0}, "zero planes"},
+        {18, {0, 0, 0, 0x40}, "huge width"},
+        {22, {0, 0, 0, 0x40}, "huge height"},
+        {28, {16, 0}, "16 bits a pixel"},
+        {10, {0xFF, 0xFF, 0, 0}, "bits beyond the file"},
+    };
+    for (const auto& row : rows) {
+        std::vector<std::uint8_t> bad = good;
+        std::copy(row.bytes.begin(), row.bytes.end(), bad.begin() + std::ptrdiff_t(row.at));
+        EXPECT_EQ(PictureFromBmpBytes(bad), nullptr) << row.why;
+    }
+    for (std::size_t length = 0; length < good.size(); ++length)
+        EXPECT_EQ(PictureFromBmpBytes({good.data(), length}), nullptr) << length;
+    std::mt19937 random(7);
+    for (int round = 0; round < 2000; ++round) {
+        std::vector<std::uint8_t> bad = good;
+        for (int c = 0; c < 3; ++c) bad[random() % bad.size()] = static_cast<std::uint8_t>(random());
+        if (const host::PicturePtr picture = PictureFromBmpBytes(bad)) {
+            EXPECT_LE(picture->Width(), 1024);
+        }
+    }
 }
