@@ -88,17 +88,42 @@ std::vector<BYTE> PictureBuffer(const MaskSettings& control, HDC hdc, const Mask
     return ReadBuffer(hdc, part.width, part.height, source.Get(), 0, 0);
 }
 
+// What the rules make of one picture colour: whether it is transparent and
+// its grey level. Pictures are runs of few colours, so this is worked out
+// once per run: the same answers with far fewer nearest-colour lookups.
+class ColourRules {
+public:
+    ColourRules(const MaskSettings& control, Color transparentColor)
+        : control_(control), transparent_(ToColorRef(transparentColor)) {}
+    void See(const BYTE* p) {
+        const win32::COLORREF colour = win32::RGB(p[2], p[1], p[0]);
+        if (colour == last_) return;
+        last_ = colour;
+        transparent =
+            control_.useMaskColor && win32::GetNearestColor(control_.surface, colour) == transparent_;
+        grey = MaskedGrey(p[2], p[1], p[0]);
+    }
+    bool transparent = false;
+    BYTE grey = 0;
+
+private:
+    const MaskSettings& control_;
+    const win32::COLORREF transparent_;
+    win32::COLORREF last_ = win32::CLR_INVALID;  // no colour read from a buffer
+};
+
 // One pixel of the destination buffer (d) given the picture's (p), both B, G, R.
-void ComposePixel(BYTE* d, const BYTE* p, std::int32_t fillColor, const BYTE fill[3], MaskedLook look) {
+void ComposePixel(BYTE* d, const BYTE* p, const ColourRules& rules, std::int32_t fillColor,
+                  const BYTE fill[3], MaskedLook look) {
     if (fillColor >= 0) {
         if (Has(look, MaskedLook::DarkOnly) && p[0] + p[1] + p[2] > kDarkOnlyLimit) return;
-        std::copy(fill, fill + 3, d);
+        d[0] = fill[0], d[1] = fill[1], d[2] = fill[2];
     } else if (Has(look, MaskedLook::Grayscale)) {
-        std::fill(d, d + 3, MaskedGrey(p[2], p[1], p[0]));
+        d[0] = d[1] = d[2] = rules.grey;
     } else if (Has(look, MaskedLook::Blend)) {
         for (int c = 0; c < 3; ++c) d[c] = static_cast<BYTE>((2 * p[c] + d[c]) / 3);
     } else {
-        std::copy(p, p + 3, d);
+        d[0] = p[0], d[1] = p[1], d[2] = p[2];
     }
 }
 
@@ -123,14 +148,11 @@ void PaintPictureMasked(const MaskSettings& control, HDC hdc, std::int32_t x, st
                           static_cast<BYTE>(fillColor > 0 ? fillColor >> 8 : 0),
                           static_cast<BYTE>(fillColor > 0 ? fillColor : 0)};
     const std::size_t stride = std::size_t(win32::DibStride(part.width, 24));
+    ColourRules rules(control, transparentColor);
     for (std::size_t row = 0; row < std::size_t(part.height); ++row) {
         for (std::size_t i = row * stride; i < row * stride + 3 * std::size_t(part.width); i += 3) {
-            const BYTE* p = &source[i];
-            const win32::COLORREF colour = win32::RGB(p[2], p[1], p[0]);
-            if (control.useMaskColor &&
-                win32::GetNearestColor(control.surface, colour) == ToColorRef(transparentColor))
-                continue;
-            ComposePixel(&dest[i], p, fillColor, fill, look);
+            rules.See(&source[i]);
+            if (!rules.transparent) ComposePixel(&dest[i], &source[i], rules, fillColor, fill, look);
         }
     }
     const win32::BITMAPINFO info = Info24(part.width, part.height);

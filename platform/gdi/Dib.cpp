@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 #include "platform/gdi/DrawTarget.h"
 #include "platform/gdi/Gdi.h"
@@ -35,6 +36,12 @@ public:
             case 24: return Rgb(row + std::size_t(x) * 3);
             default: return Rgb(row + std::size_t(x) * 4);
         }
+    }
+
+    // A 32-bit row without its fourth bytes, in one pass.
+    void CopyRow32(int bufferRow, int width, std::uint32_t* out) const {
+        std::memcpy(out, bits_ + std::size_t(stride_) * std::size_t(bufferRow), std::size_t(width) * 4);
+        for (int x = 0; x < width; ++x) out[x] &= 0x00FFFFFF;
     }
 
 private:
@@ -97,7 +104,12 @@ int GetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT lines, void* bits, BITMAPIN
         std::fill_n(out, stride, BYTE(0));
         if (y < 0 || y >= bitmap->height) continue;
         const int width = std::min<int>(h.biWidth, bitmap->width);
-        for (int x = 0; x < width; ++x) StorePixel(out + x * bytesPerPixel, h.biBitCount, bitmap->Row(y)[x]);
+        // Stored pixels are the 32-bit layout already (B, G, R, 0 in memory).
+        if (h.biBitCount == 32)
+            std::memcpy(out, bitmap->Row(y), std::size_t(width) * 4);
+        else
+            for (int x = 0; x < width; ++x)
+                StorePixel(out + x * bytesPerPixel, h.biBitCount, bitmap->Row(y)[x]);
     }
     return count;
 }
@@ -117,7 +129,10 @@ int SetDIBits(HDC, HBITMAP hbm, UINT start, UINT lines, const void* bits, const 
         const int scan = int(start) + i;
         const int y = h.biHeight > 0 ? bitmap->height - 1 - scan : scan;
         if (y < 0 || y >= bitmap->height) continue;
-        for (int x = 0; x < width; ++x) bitmap->Row(y)[x] = reader.Pixel(i, x);
+        if (h.biBitCount == 32)
+            reader.CopyRow32(i, width, bitmap->Row(y));
+        else
+            for (int x = 0; x < width; ++x) bitmap->Row(y)[x] = reader.Pixel(i, x);
     }
     return count;
 }

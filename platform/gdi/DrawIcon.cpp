@@ -23,12 +23,20 @@ std::uint32_t Blend(std::uint32_t source, std::uint32_t dest, std::uint32_t alph
     return out;
 }
 
-std::uint32_t Compose(const gdi::Icon& icon, std::size_t i, std::uint32_t dest, UINT flags) {
-    if (!icon.alpha.empty() && (flags & DI_IMAGE)) return Blend(icon.colour[i], dest, icon.alpha[i]);
-    if (flags & DI_MASK) dest &= icon.andMask[i] ? kRgb : 0;
-    if (flags & DI_IMAGE) dest = (flags & DI_MASK) ? dest ^ icon.colour[i] : icon.colour[i];
-    return dest;
-}
+// One row of the icon, as pointers, so the loop below does no index sums.
+struct IconRow {
+    const std::uint32_t* colour;
+    const std::uint8_t* andMask;
+    const std::uint8_t* alpha;  // nullptr when the icon has none
+
+    std::uint32_t Compose(int x, std::uint32_t dest, UINT flags) const {
+        if (alpha && (flags & DI_IMAGE)) return Blend(colour[x], dest, alpha[x]);
+        // Without branches on the mask, which changes along every edge.
+        if (flags & DI_MASK) dest &= (0u - andMask[x]) & kRgb;
+        if (flags & DI_IMAGE) dest = (flags & DI_MASK) ? dest ^ colour[x] : colour[x];
+        return dest;
+    }
+};
 
 // The icon pixel under the centre of target pixel t of n, for a source of m.
 int SourceIndex(long long t, long long n, int m) { return int((2 * t + 1) * m / (2 * n)); }
@@ -41,13 +49,17 @@ void PaintIcon(const gdi::DeviceContext& dc, int x, int y, const gdi::Icon& icon
     const long long firstRow = std::max<long long>(0, -static_cast<long long>(y));
     const long long endRow = std::min<long long>(cy, static_cast<long long>(target.bitmap()->height) - y);
     const long long left = x;
+    const bool unscaled = cx == icon.width;  // the common case needs no division per pixel
     for (long long ty = firstRow; ty < endRow; ++ty) {
-        const int sy = SourceIndex(ty, cy, icon.height);
+        const std::size_t start = icon.Index(0, SourceIndex(ty, cy, icon.height));
+        const IconRow source{icon.colour.data() + start, icon.andMask.data() + start,
+                             icon.alpha.empty() ? nullptr : icon.alpha.data() + start};
         target.ForEachSpan(int(y + ty), gdi::ClampToInt(left), gdi::ClampToInt(left + cx),
                            [&](std::uint32_t* row, int a, int b) {
                                for (int tx = a; tx < b; ++tx) {
-                                   const int sx = SourceIndex(tx - left, cx, icon.width);
-                                   row[tx] = Compose(icon, icon.Index(sx, sy), row[tx], flags);
+                                   const int sx =
+                                       unscaled ? int(tx - left) : SourceIndex(tx - left, cx, icon.width);
+                                   row[tx] = source.Compose(sx, row[tx], flags);
                                }
                            });
     }

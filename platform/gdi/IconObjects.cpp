@@ -1,4 +1,6 @@
 // Icon handles made from and taken apart into bitmaps.
+#include <algorithm>
+
 #include "platform/gdi/DrawTarget.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/IconObject.h"
@@ -32,8 +34,12 @@ std::unique_ptr<gdi::Icon> FromMonochromeMask(const gdi::Bitmap& mask) {
 std::unique_ptr<gdi::Icon> FromColourAndMask(const gdi::Bitmap& colour, const gdi::Bitmap& mask) {
     auto icon = std::make_unique<gdi::Icon>(colour.width, colour.height);
     icon->colour = colour.pixels;
-    for (int y = 0; y < colour.height; ++y)
-        for (int x = 0; x < colour.width; ++x) icon->andMask[icon->Index(x, y)] = MaskBit(mask, x, y);
+    const int width = std::min(colour.width, mask.width), height = std::min(colour.height, mask.height);
+    for (int y = 0; y < height; ++y) {  // outside the mask bitmap the icon is opaque
+        const std::uint32_t* row = mask.pixels.data() + std::size_t(y) * std::size_t(mask.width);
+        std::uint8_t* bits = icon->andMask.data() + icon->Index(0, y);
+        for (int x = 0; x < width; ++x) bits[x] = (row[x] & kWhite) == kWhite;
+    }
     return icon;
 }
 

@@ -2,6 +2,7 @@
 // expected colours are worked out from the formulas in the comments.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <vector>
 
 #include "control/styles/IconGrayscale.h"
@@ -192,3 +193,29 @@ TEST(PaintIconGrayscale, DrawsACopyInGreyAndFreesIt) {
 }
 
 }  // namespace
+
+// Seeded random pictures of few colours, so that runs of one colour and
+// changes between them both occur: every pixel against the one-pixel rules.
+TEST(IconRendering, RandomPicturesFollowThePixelRules) {
+    std::mt19937 random(5);
+    const COLORREF palette[] = {kSilver, kRed, 0x909090, 0x808080, 0x123456, kWhite};
+    std::vector<std::vector<COLORREF>> pixels(7, std::vector<COLORREF>(9));
+    for (auto& row : pixels)
+        for (COLORREF& p : row) p = palette[random() % 6];
+    const win32::HBITMAP bitmap = Bitmap(pixels);
+    Surface masked(9, 7);
+    masked.Clear(kBlue);
+    PaintPictureMasked({masked.dc(), true, static_cast<Color>(kSilver)}, masked.dc(), 0, 0, 9, 7,
+                       {reinterpret_cast<win32::LONG_PTR>(bitmap), true, 9, 7}, static_cast<Color>(kSilver),
+                       kNoFill, MaskedLook::Grayscale);
+    Surface grey(9, 7);
+    ASSERT_TRUE(GrayscaleBitmap(grey.dc(), bitmap, 0, 0, 0, 0));
+    for (int y = 0; y < 7; ++y)
+        for (int x = 0; x < 9; ++x) {
+            const COLORREF p = pixels[y][x];
+            const std::uint8_t g = MaskedGrey(p & 0xFF, (p >> 8) & 0xFF, p >> 16);
+            EXPECT_EQ(masked.At(x, y), p == kSilver ? kBlue : win32::RGB(g, g, g)) << x << "," << y;
+            EXPECT_EQ(grey.At(x, y), GrayLevel(p)) << x << "," << y;
+        }
+    win32::DeleteObject(bitmap);
+}
