@@ -138,3 +138,24 @@ TEST(IconPipeline, HotTintedFlatRaisesTheIcon) {
 }
 
 }  // namespace
+
+TEST(IconPipeline, PublicGreyMethodAndRepaintsThatLeakNothing) {
+    const host::PicturePtr icon = TwoSizeIcon();
+    const auto b = Button({4, true, false, false, 16, nullptr, ""}, icon);
+    const auto cycle = [&](int i) {
+        b->control->SetUseMaskColor(i % 2 == 0);
+        b->control->SetEnabled(i % 3 != 0);
+        b->control->SetIconSize(i % 5 ? 16 : 24);
+        b->Enter();
+    };
+    for (int i = 0; i < 30; ++i) cycle(i);  // the 32 image is read on first use
+    const win32::GdiLiveCounts before = win32::GetGdiLiveCounts();
+    for (int i = 0; i < 300; ++i) cycle(i);
+    EXPECT_EQ(win32::GetGdiLiveCounts(), before);
+
+    const auto hIcon = reinterpret_cast<win32::HICON>(icon->Handle());
+    EXPECT_FALSE(b->control->PaintIconGrayscale(b->Dc(), nullptr, 60, 5, 16, 16));
+    EXPECT_TRUE(b->control->PaintIconGrayscale(b->Dc(), hIcon, 60, 5, 16, 16));
+    EXPECT_EQ(b->At(60, 5), 0x545454u);
+    EXPECT_EQ(b->At(75, 5), kSilver);
+}
