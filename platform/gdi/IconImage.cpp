@@ -15,7 +15,6 @@ namespace win32 {
 namespace {
 
 constexpr std::size_t kHeaderSize = sizeof(BITMAPINFOHEADER);
-constexpr std::uint32_t kWhite = 0xFFFFFF;
 
 std::uint32_t Read32(std::span<const BYTE> b, std::size_t at) {
     return std::uint32_t(b[at]) | std::uint32_t(b[at + 1]) << 8 | std::uint32_t(b[at + 2]) << 16 |
