@@ -41,7 +41,7 @@ std::optional<DibLayout> ParseDib(std::span<const BYTE> data) {
     const auto doubleHeight = static_cast<std::int32_t>(Read32(data, 8));
     DibLayout dib;
     dib.width = width;
-    dib.height = doubleHeight / 2;  // the colour image sits above its mask
+    dib.height = doubleHeight / 2;  // the height counts the colour image and its mask
     dib.bitCount = Read16(data, 14);
     if (headerSize < kHeaderSize || headerSize > data.size() || Read16(data, 12) != 1 ||
         Read32(data, 16) != BI_RGB || width <= 0 || width > kMaxIconSide || dib.height <= 0 ||

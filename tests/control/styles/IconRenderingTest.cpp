@@ -2,7 +2,6 @@
 // expected colours are worked out from the formulas in the comments.
 #include <gtest/gtest.h>
 
-#include <random>
 #include <vector>
 
 #include "control/styles/IconGrayscale.h"
@@ -132,19 +131,6 @@ TEST(PaintPictureMasked, PaddedRowsComposeEveryPixel) {
     win32::DeleteObject(bitmap);
 }
 
-// An icon is drawn over the mask colour at its own size; what it does not
-// cover of a larger rectangle is mask colour too, so it stays transparent.
-TEST(PaintPictureMasked, IconsAreDrawnOverTheMaskColour) {
-    const win32::HICON icon = Icon();
-    Surface s(4, 4);
-    PaintPictureMasked({s.dc(), true, static_cast<Color>(kSilver)}, s.dc(), 1, 1, 3, 3,
-                       {reinterpret_cast<win32::LONG_PTR>(icon), false, 2, 2}, static_cast<Color>(kSilver),
-                       0x808080, MaskedLook::Plain);
-    EXPECT_EQ(s.Mask(), (std::vector<std::string>{"....", ".X..", ".XX.", "...."}));
-    EXPECT_EQ(s.At(1, 2), 0x808080u);
-    win32::DestroyIcon(icon);
-}
-
 TEST(GrayscaleBitmap, GreyLevelsStayOtherColoursTurnGrey) {
     const struct {
         COLORREF in, out;
@@ -193,29 +179,3 @@ TEST(PaintIconGrayscale, DrawsACopyInGreyAndFreesIt) {
 }
 
 }  // namespace
-
-// Seeded random pictures of few colours, so that runs of one colour and
-// changes between them both occur: every pixel against the one-pixel rules.
-TEST(IconRendering, RandomPicturesFollowThePixelRules) {
-    std::mt19937 random(5);
-    const COLORREF palette[] = {kSilver, kRed, 0x909090, 0x808080, 0x123456, kWhite};
-    std::vector<std::vector<COLORREF>> pixels(7, std::vector<COLORREF>(9));
-    for (auto& row : pixels)
-        for (COLORREF& p : row) p = palette[random() % 6];
-    const win32::HBITMAP bitmap = Bitmap(pixels);
-    Surface masked(9, 7);
-    masked.Clear(kBlue);
-    PaintPictureMasked({masked.dc(), true, static_cast<Color>(kSilver)}, masked.dc(), 0, 0, 9, 7,
-                       {reinterpret_cast<win32::LONG_PTR>(bitmap), true, 9, 7}, static_cast<Color>(kSilver),
-                       kNoFill, MaskedLook::Grayscale);
-    Surface grey(9, 7);
-    ASSERT_TRUE(GrayscaleBitmap(grey.dc(), bitmap, 0, 0, 0, 0));
-    for (int y = 0; y < 7; ++y)
-        for (int x = 0; x < 9; ++x) {
-            const COLORREF p = pixels[y][x];
-            const std::uint8_t g = MaskedGrey(p & 0xFF, (p >> 8) & 0xFF, p >> 16);
-            EXPECT_EQ(masked.At(x, y), p == kSilver ? kBlue : win32::RGB(g, g, g)) << x << "," << y;
-            EXPECT_EQ(grey.At(x, y), GrayLevel(p)) << x << "," << y;
-        }
-    win32::DeleteObject(bitmap);
-}

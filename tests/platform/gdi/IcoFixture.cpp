@@ -69,14 +69,7 @@ void PutMask(Bytes& b, const TestIconImage& image) {
     }
 }
 
-}  // namespace
-
-TestIconImage SolidImage(int width, int height, int bitCount, std::uint32_t argb) {
-    const std::size_t n = std::size_t(width) * std::size_t(height);
-    return {width, height, bitCount, std::vector<std::uint32_t>(n, argb), std::vector<bool>(n, false)};
-}
-
-std::vector<unsigned char> IconEntryBytes(const TestIconImage& image) {
+Bytes EntryBytes(const TestIconImage& image) {
     if (image.bitCount == kPngEntry) return PngBytes(image);
     std::vector<std::uint32_t> palette;
     if (image.bitCount <= 8)
@@ -93,12 +86,19 @@ std::vector<unsigned char> IconEntryBytes(const TestIconImage& image) {
     return b;
 }
 
+}  // namespace
+
+TestIconImage SolidImage(int width, int height, int bitCount, std::uint32_t argb) {
+    const std::size_t n = std::size_t(width) * std::size_t(height);
+    return {width, height, bitCount, std::vector<std::uint32_t>(n, argb), std::vector<bool>(n, false)};
+}
+
 std::vector<unsigned char> IcoFile(const std::vector<TestIconImage>& images) {
     Bytes file, data;
     Put16(file, 0), Put16(file, 1), Put16(file, unsigned(images.size()));
     const std::size_t first = 6 + 16 * images.size();
     for (const TestIconImage& image : images) {
-        const Bytes entry = IconEntryBytes(image);
+        const Bytes entry = EntryBytes(image);
         file.insert(file.end(), {static_cast<unsigned char>(image.width % 256),
                                  static_cast<unsigned char>(image.height % 256), 0, 0});
         Put16(file, 1), Put16(file, unsigned(image.bitCount ? image.bitCount : 32));

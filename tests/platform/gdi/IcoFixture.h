@@ -19,11 +19,8 @@ struct TestIconImage {
 // A width x height image of one colour, nothing transparent.
 TestIconImage SolidImage(int width, int height, int bitCount, std::uint32_t argb);
 
-// One entry's bytes: header, colour table (the image's colours in order of
-// first appearance), colour bits and mask; or a PNG file.
-std::vector<unsigned char> IconEntryBytes(const TestIconImage& image);
-
-// A whole .ico file with one entry per image.
+// A whole .ico file with one entry per image. A DIB entry's colour table
+// holds the image's colours in order of first appearance.
 std::vector<unsigned char> IcoFile(const std::vector<TestIconImage>& images);
 
 }  // namespace corvalmire::test
