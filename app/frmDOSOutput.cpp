@@ -22,9 +22,11 @@ frmDOSOutput::frmDOSOutput() {
     const auto description = host::LoadResData(corvalmire::kResMainForm, "FORM");
     host::LoadFormDescription(form_, std::string(description.begin(), description.end()));
 
+    form_.oleDropMode = host::OLEDropMode::Manual;
     form_.Load.Connect([this] { Form_Load(); });
     form_.QueryUnload.Connect(
         [this](bool& cancel, host::UnloadMode mode) { Form_QueryUnload(cancel, mode); });
+    form_.OLEDragDrop.Connect([this](const std::vector<std::string>& files) { Form_OLEDragDrop(files); });
     cmdOpen().Click.Connect([this] { cmdOpen_Click(); });
     cmdExecute().Click.Connect([this] { cmdExecute_Click(); });
     cmdExit().Click.Connect([this] { cmdExit_Click(); });
@@ -71,6 +73,31 @@ void frmDOSOutput::cmdOpen_Click() {
         host::MsgBox("Operazione annullata", host::vbOKOnly);
         return;
     }
+    PrepareSource(path);
+}
+
+bool frmDOSOutput::OpenFile(const std::string& path) {
+    if (!form_.Loaded() || form_.Busy()) return false;
+    // The open dialog accepts no missing file; named outside it, one gets
+    // the dialog's own words.
+    if (!host::FileExists(path)) {
+        host::MsgBox(path + "\nFile non trovato.\nVerificare che il nome del file sia corretto.",
+                     host::vbOKOnly);
+        return false;
+    }
+    PrepareSource(path);
+    return true;
+}
+
+void frmDOSOutput::Form_OLEDragDrop(const std::vector<std::string>& files) {
+    if (files.empty() || !OpenFile(files.front())) return;
+    if (files.size() > 1) {
+        txtOutputs().SetText("Si converte un file alla volta: è pronto il primo dei " +
+                             std::to_string(files.size()) + " file rilasciati.\n");
+    }
+}
+
+void frmDOSOutput::PrepareSource(const std::string& path) {
     LastFileName = GetPathFileName(path);
     LastFolder = GetPathFolder(path);
     const std::string source = GetShortPath(path);

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/DOSOutputs.h"
 #include "host/Form.h"
@@ -28,6 +29,10 @@ public:
 
     void Show() { form_.Show(); }
     host::Form& Form() { return form_; }
+    // Prepares an image named outside the window (the command line, the file
+    // manager) exactly as if it had been chosen in the open dialog. False
+    // when it was not prepared.
+    bool OpenFile(const std::string& path);
 
     // Where the converter is written out: the program's folder.
     static std::string ConverterPath();
@@ -48,6 +53,8 @@ private:
     void Form_Load();
     void Form_QueryUnload(bool& cancel, host::UnloadMode mode);
     void cmdOpen_Click();
+    void Form_OLEDragDrop(const std::vector<std::string>& files);
+    void PrepareSource(const std::string& path);
     void cmdExecute_Click();
     void cmdExit_Click();
     void objDOS_ReceiveOutputs(const std::string& CommandOutputs);

@@ -17,6 +17,9 @@ class Label;
 class TextBox;
 class ButtonStandIn;
 
+// Whether files dropped on the form reach it: Manual raises OLEDragDrop.
+enum class OLEDropMode { None = 0, Manual = 1 };
+
 // Why a form is closing, as the query-unload event reports it.
 enum class UnloadMode { FormControlMenu = 0, FormCode = 1, AppWindows = 2, TaskManager = 3 };
 
@@ -33,6 +36,7 @@ public:
     Font font;                              // for controls without a font of their own
     OLE_COLOR backColor = kSystemColorFlag | 15;
     int iconId = 0;  // "ICON" resource; 0 for none
+    OLEDropMode oleDropMode = OLEDropMode::None;
     // The window has a fixed single border without minimise or maximise box
     // and opens centred on the screen: the only kind this program uses.
 
@@ -75,6 +79,9 @@ public:
     Event<> Load;
     Event<bool&, UnloadMode> QueryUnload;  // set the flag to keep the form open
     Event<> Unloaded;
+    // Files dropped on the form, in the order the drop lists them (paths as
+    // their bytes on disk).
+    Event<const std::vector<std::string>&> OLEDragDrop;
 
     // The form's window in our layer, alive while the form is shown: owner
     // of its dialogs, and what GetWindowRect reads its place from. The

@@ -63,9 +63,6 @@ struct Application::Impl {
 
 Application::Application(int& argc, char** argv) : impl_(std::make_unique<Impl>()) {
     impl_->sinceStart.start();
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (std::strcmp(argv[i], "--screenshot") == 0) screenshotPath = argv[i + 1];
-    }
     const char* probe = std::getenv("CORVALMIRE_FIRST_PAINT");
     reportFirstPaint = probe && *probe && std::strcmp(probe, "0") != 0;
     impl_->qt = std::make_unique<QApplication>(argc, argv);
@@ -77,7 +74,8 @@ Application::~Application() {
     impl_->qt.reset();
 }
 
-int Application::Run(host::Form& mainForm) {
+int Application::Run(host::Form& mainForm, std::function<void()> started) {
+    if (!desktopEntry.empty()) QGuiApplication::setDesktopFileName(QString::fromUtf8(desktopEntry));
     mainForm.Unloaded.Connect([] { QCoreApplication::quit(); });
     // Asked to end by the session or the terminal: close as the close box does.
     TerminationSignals termination([&mainForm] { mainForm.Unload(host::UnloadMode::AppWindows); });
@@ -87,6 +85,7 @@ int Application::Run(host::Form& mainForm) {
     if (reportFirstPaint || !screenshotPath.empty()) {
         if (FormWindow* window = impl_->presenter->WindowOf(mainForm)) window->installEventFilter(&probe);
     }
+    if (started) QMetaObject::invokeMethod(qApp, std::move(started), Qt::QueuedConnection);
     return QApplication::exec();
 }
 

@@ -2,6 +2,7 @@
 // creates the application and the presenter, runs the loop.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -18,8 +19,9 @@ public:
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 
-    // Shows the form and runs the event loop until it unloads.
-    int Run(host::Form& mainForm);
+    // Shows the form and runs the event loop until it unloads; started runs
+    // once the loop has begun, with the form on screen.
+    int Run(host::Form& mainForm, std::function<void()> started = {});
 
     // Developer aids, both off for users: print the time from start to the
     // first painted frame of the main window and quit
@@ -27,6 +29,9 @@ public:
     // (--screenshot FILE).
     std::string screenshotPath;
     bool reportFirstPaint = false;
+    // The installed desktop entry's name, without ".desktop", so the desktop
+    // shows the window under the menu entry's name and icon.
+    std::string desktopEntry;
 
 private:
     struct Impl;

@@ -12,6 +12,7 @@
 #include "platform/user/Window.h"
 #include "presenter/ButtonStandInView.h"
 #include "presenter/ControlWindow.h"
+#include "presenter/FileDrop.h"
 #include "presenter/LabelView.h"
 #include "presenter/Look.h"
 #include "presenter/TextBoxView.h"
@@ -66,11 +67,13 @@ FormWindow::FormWindow(host::Form& form) : form_(form) {
     std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1].second, order[i].second);
     if (!order.empty()) order.front().second->setFocus(Qt::OtherFocusReason);
+    if (form.oleDropMode == host::OLEDropMode::Manual) fileDrop_ = std::make_unique<FileDrop>(*this, form);
 }
 
 FormWindow::~FormWindow() { Detach(); }
 
 void FormWindow::Detach() {
+    fileDrop_.reset();
     views_.clear();
     detached_ = true;
 }

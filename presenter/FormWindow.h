@@ -11,6 +11,8 @@
 
 namespace presenter {
 
+class FileDrop;
+
 class FormWindow : public QWidget {
 public:
     explicit FormWindow(host::Form& form);
@@ -35,6 +37,7 @@ private:
 
     host::Form& form_;
     std::vector<std::unique_ptr<host::ControlView>> views_;
+    std::unique_ptr<FileDrop> fileDrop_;
     bool detached_ = false;
 };
 

@@ -23,6 +23,9 @@ bool IsUserInput(QEvent::Type type) {
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
         case QEvent::Wheel:
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop:
         case QEvent::ShortcutOverride: return true;
         default: return false;
     }

@@ -1,0 +1,32 @@
+// Files dropped on a form's window, or on any control in it, reach the form
+// as its OLEDragDrop event. Other drags (text onto a text box) pass on.
+#pragma once
+
+#include <QObject>
+#include <string>
+#include <vector>
+
+class QMimeData;
+class QWidget;
+
+namespace host {
+class Form;
+}
+
+namespace presenter {
+
+class FileDrop : public QObject {
+public:
+    FileDrop(QWidget& window, host::Form& form);
+
+    // The local files a drag carries, as their bytes on disk, in its order.
+    static std::vector<std::string> LocalFiles(const QMimeData& data);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    host::Form& form_;
+};
+
+}  // namespace presenter
