@@ -92,8 +92,8 @@ bool frmDOSOutput::OpenFile(const std::string& path) {
 void frmDOSOutput::Form_OLEDragDrop(const std::vector<std::string>& files) {
     if (files.empty() || !OpenFile(files.front())) return;
     if (files.size() > 1) {
-        txtOutputs().SetText("Si converte un file alla volta: è pronto il primo dei " +
-                             std::to_string(files.size()) + " file rilasciati.\n");
+        AppendLine("Si converte un file alla volta: è pronto il primo dei " + std::to_string(files.size()) +
+                   " file rilasciati.");
     }
 }
 

@@ -4,13 +4,13 @@
 #include <gtest/gtest.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
-#include "NrgFixture.h"
 #include "app/ProgramArguments.h"
 
 extern char** environ;
@@ -70,7 +70,9 @@ std::string ReadText(const fs::path& file) {
 }
 
 TEST(ProgramArguments, HelpVersionAndAWrongArgumentNeedNoDisplay) {
-    const fixture::TempFolder folder("corvalmire-arguments");
+    const fs::path folder =
+        fs::temp_directory_path() / ("corvalmire-arguments-" + std::to_string(::getpid()));
+    fs::create_directories(folder);
     const struct {
         std::string argument;
         int exitCode;
@@ -85,7 +87,7 @@ TEST(ProgramArguments, HelpVersionAndAWrongArgumentNeedNoDisplay) {
     };
     const fs::path program =
         fs::read_symlink("/proc/self/exe").parent_path().parent_path() / "bin/corvalmire";
-    const fs::path out = folder.path() / "out", err = folder.path() / "err";
+    const fs::path out = folder / "out", err = folder / "err";
     for (const auto& row : rows) {
         // No display at all: neither X, nor Wayland, nor Qt's offscreen platform.
         const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" +
@@ -96,6 +98,7 @@ TEST(ProgramArguments, HelpVersionAndAWrongArgumentNeedNoDisplay) {
         EXPECT_EQ(ReadText(out), row.out) << row.argument;
         EXPECT_EQ(ReadText(err), row.err) << row.argument;
     }
+    fs::remove_all(folder);
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "NrgFixture.h"
+#include "app/CommandLineQuoting.h"
 #include "app/frmDOSOutput.h"
 #include "control/raReruri.h"
 #include "host/MsgBox.h"
@@ -40,6 +41,8 @@ protected:
     }
 
     void SetUp() override {
+        // A whole image, so the window has no warning about it to add.
+        fixture::MakeNeroImage(work_.path() / "original.iso", image_, "DISK");
         window_ = std::make_unique<app::frmDOSOutput>();
         window_->Show();
         QCoreApplication::processEvents();
@@ -84,7 +87,8 @@ protected:
     void ExpectPrepared(const std::string& path, const std::string& output) const {
         EXPECT_EQ(window_->txtCommand().Text(), path);
         EXPECT_EQ(window_->txtOutput().Text(), path + ".iso");
-        EXPECT_EQ(window_->txtComando().Text(), "cmd /c nrg2iso \"" + path + "\" \"" + path + ".iso\"");
+        EXPECT_EQ(window_->txtComando().Text(), "cmd /c nrg2iso " + app::QuoteForCommandLine(path) + " " +
+                                                    app::QuoteForCommandLine(path + ".iso"));
         EXPECT_EQ(window_->txtOutputs().Text(), output);
         EXPECT_TRUE(window_->cmdExecute().Value());
         EXPECT_EQ(window_->LastFileName, fs::path(path).filename().string());
@@ -92,6 +96,7 @@ protected:
 
     static presenter::QtPresenter* presenter_;
     fixture::TempFolder work_{"corvalmire-open-file"};
+    const fs::path image_ = work_.path() / "image.nrg";
     host::RecordedMessageBoxes boxes_;
     std::unique_ptr<app::frmDOSOutput> window_;
 };
@@ -106,14 +111,14 @@ TEST_F(OpenFile, ArgumentOrDropPreparesTheImageAsTheDialogDoes) {
         {"argument", "with blanks/\xC3\xA8.nrg"},
         {"window", "with blanks/\xC3\xA8.nrg"},
         {"txtCommand", "disk one.nrg"},  // a text box would take it as text
-        {"txtOutputs", "disk one.nrg"},
+        {"txtOutputs", "disk two.nrg"},
         {"cmdOpen", "not utf-8 \xE8.nrg"},  // the bytes on disk, not the name as text
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.how) + " " + row.name);
         const fs::path nrg = work_.path() / row.name;
         fs::create_directories(nrg.parent_path());
-        std::ofstream(nrg) << "x";
+        fs::copy_file(image_, nrg, fs::copy_options::overwrite_existing);
         window_->txtOutputs().SetText("earlier output");
         window_->cmdExecute().SetValue(false);
         if (std::string(row.how) == "argument") {
@@ -127,12 +132,11 @@ TEST_F(OpenFile, ArgumentOrDropPreparesTheImageAsTheDialogDoes) {
 }
 
 TEST_F(OpenFile, SeveralDroppedFilesPrepareTheFirstWithANote) {
-    const fs::path first = work_.path() / "first disk.nrg", second = work_.path() / "second disk.nrg";
-    std::ofstream(first) << "x";
+    const fs::path second = work_.path() / "second.nrg";
     std::ofstream(second) << "x";
-    EXPECT_TRUE(Drop("window", {FileUrl(first.string()), FileUrl(second.string())}));
-    ExpectPrepared(first.string(),
-                   "Si converte un file alla volta: \xC3\xA8 pronto il primo dei 2 file rilasciati.\n");
+    EXPECT_TRUE(Drop("window", {FileUrl(image_.string()), FileUrl(second.string())}));
+    ExpectPrepared(image_.string(),
+                   "Si converte un file alla volta: \xC3\xA8 pronto il primo dei 2 file rilasciati.\r\n");
 }
 
 TEST_F(OpenFile, DragsOfNoLocalFileAreNotTaken) {
@@ -160,13 +164,12 @@ TEST_F(OpenFile, AMissingFileIsReportedAndTheWindowStaysEmpty) {
 TEST_F(OpenFile, APreparedArgumentConverts) {
     const fs::path nrg = work_.path() / "with blanks" / "\xC3\xA8.nrg";
     fs::create_directories(nrg.parent_path());
-    const fs::path iso = work_.path() / "original.iso";
-    fixture::MakeNrg(iso, nrg);
+    fixture::MakeNrg(work_.path() / "plain.iso", nrg);
     ASSERT_TRUE(window_->OpenFile(nrg.string()));
     QWidget* execute = Target("cmdExecute");
     QTest::mouseMove(execute, execute->rect().center());
     QTest::mouseClick(execute, Qt::LeftButton, Qt::NoModifier, execute->rect().center());
-    EXPECT_EQ(fixture::ReadFile(nrg.string() + ".iso"), fixture::ReadFile(iso))
+    EXPECT_EQ(fixture::ReadFile(nrg.string() + ".iso"), fixture::ReadFile(work_.path() / "plain.iso"))
         << window_->txtOutputs().Text();
     EXPECT_TRUE(boxes_.boxes.empty());
 }
