@@ -4,19 +4,16 @@
 #include <QMimeData>
 #include <QUrl>
 #include <QWidget>
+#include <string>
+#include <vector>
 
 #include "host/Form.h"
 
 namespace presenter {
+namespace {
 
-FileDrop::FileDrop(QWidget& window, host::Form& form) : form_(form) {
-    window.setAcceptDrops(true);
-    window.installEventFilter(this);
-    // A text box would take a dropped file as text.
-    for (QWidget* child : window.findChildren<QWidget*>()) child->installEventFilter(this);
-}
-
-std::vector<std::string> FileDrop::LocalFiles(const QMimeData& data) {
+// The local files a drag carries, as their bytes on disk, in its order.
+std::vector<std::string> LocalFiles(const QMimeData& data) {
     std::vector<std::string> files;
     for (const QUrl& url : data.urls()) {
         if (!url.isLocalFile() || !(url.host().isEmpty() || url.host() == "localhost")) continue;
@@ -26,6 +23,15 @@ std::vector<std::string> FileDrop::LocalFiles(const QMimeData& data) {
         if (!path.isEmpty()) files.emplace_back(path.constData(), path.size());
     }
     return files;
+}
+
+}  // namespace
+
+FileDrop::FileDrop(QWidget& window, host::Form& form) : form_(form) {
+    window.setAcceptDrops(true);
+    window.installEventFilter(this);
+    // A text box would take a dropped file as text.
+    for (QWidget* child : window.findChildren<QWidget*>()) child->installEventFilter(this);
 }
 
 bool FileDrop::eventFilter(QObject*, QEvent* event) {

@@ -3,10 +3,7 @@
 #pragma once
 
 #include <QObject>
-#include <string>
-#include <vector>
 
-class QMimeData;
 class QWidget;
 
 namespace host {
@@ -18,9 +15,6 @@ namespace presenter {
 class FileDrop : public QObject {
 public:
     FileDrop(QWidget& window, host::Form& form);
-
-    // The local files a drag carries, as their bytes on disk, in its order.
-    static std::vector<std::string> LocalFiles(const QMimeData& data);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
