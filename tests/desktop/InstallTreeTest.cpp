@@ -117,22 +117,6 @@ TEST_F(InstallTree, TheMimeDatabaseNamesNrgImagesByTheirExtension) {
     EXPECT_NE(ReadText(mime / "globs2").find("\n50:application/x-nrg:*.nrg\n"), std::string::npos);
 }
 
-TEST_F(InstallTree, IconsAreDrawnAtTheirSizes) {
-    for (const int size : kIconSizes) {
-        const std::string pixels = std::to_string(size);
-        const std::string png =
-            ReadText(Prefix() / ("share/icons/hicolor/" + pixels + "x" + pixels + "/apps/" + kId + ".png"));
-        ASSERT_GE(png.size(), 24u) << size;
-        const auto at = [&](std::size_t i) {
-            return (unsigned(std::uint8_t(png[i])) << 24) | (unsigned(std::uint8_t(png[i + 1])) << 16) |
-                   (unsigned(std::uint8_t(png[i + 2])) << 8) | unsigned(std::uint8_t(png[i + 3]));
-        };
-        EXPECT_EQ(png.substr(1, 3), "PNG") << size;
-        EXPECT_EQ(at(16), unsigned(size)) << "width";
-        EXPECT_EQ(at(20), unsigned(size)) << "height";
-    }
-}
-
 TEST_F(InstallTree, TheCopyrightFileNamesTheCarriedConverterAndItsSource) {
     ASSERT_EQ(Run("dpkg-query -W -f='${source:Package}=${source:Version}' nrg2iso"), 0);
     const std::string source = Output();
