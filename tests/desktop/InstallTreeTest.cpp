@@ -1,8 +1,8 @@
 // "cmake --install" into a fresh folder: exactly the files a desktop needs,
 // with their modes, each one accepted by the tool that reads it.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
