@@ -4,39 +4,15 @@
 #include <array>
 
 #include "host/MsgBox.h"
-#include "platform/kernel/Handles.h"
 #include "platform/kernel/LastError.h"
 #include "platform/kernel/Pipes.h"
 #include "platform/kernel/Processes.h"
+#include "platform/kernel/ScopedHandle.h"
+#include "platform/user/WindowTypes.h"
 
 namespace app {
 
 namespace {
-
-constexpr win32::WORD kHideWindow = 0;  // SW_HIDE
-
-// Closes a kernel handle when it goes out of scope, unless released earlier.
-class ScopedHandle {
-public:
-    ScopedHandle() = default;
-    explicit ScopedHandle(win32::HANDLE handle) : handle_(handle) {}
-    ~ScopedHandle() { Close(); }
-    ScopedHandle(const ScopedHandle&) = delete;
-    ScopedHandle& operator=(const ScopedHandle&) = delete;
-
-    win32::HANDLE get() const { return handle_; }
-    win32::HANDLE* put() {
-        Close();
-        return &handle_;
-    }
-    void Close() {
-        if (handle_ != nullptr) win32::CloseHandle(handle_);
-        handle_ = nullptr;
-    }
-
-private:
-    win32::HANDLE handle_ = nullptr;
-};
 
 void ShowFailure(const std::string& message) { host::MsgBox(message, host::vbCritical); }
 
@@ -68,9 +44,9 @@ std::string DOSOutputs::ExecuteCommand(const std::string& CommandLine) {
     win32::SECURITY_ATTRIBUTES attributes{};
     attributes.nLength = sizeof attributes;
     attributes.bInheritHandle = win32::TRUE;
-    ScopedHandle readEnd;
-    ScopedHandle writeEnd;
-    if (!win32::CreatePipe(readEnd.put(), writeEnd.put(), &attributes, 0)) {
+    win32::ScopedHandle readEnd;
+    win32::ScopedHandle writeEnd;
+    if (!win32::CreatePipe(readEnd.Put(), writeEnd.Put(), &attributes, 0)) {
         ShowFailure("CreatePipe failed. Error: " + std::to_string(win32::GetLastError()));
         return {};
     }
@@ -78,9 +54,9 @@ std::string DOSOutputs::ExecuteCommand(const std::string& CommandLine) {
     win32::STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = win32::STARTF_USESHOWWINDOW | win32::STARTF_USESTDHANDLES;
-    startup.wShowWindow = kHideWindow;
-    startup.hStdOutput = writeEnd.get();
-    startup.hStdError = writeEnd.get();
+    startup.wShowWindow = win32::SW_HIDE;
+    startup.hStdOutput = writeEnd.Get();
+    startup.hStdError = writeEnd.Get();
     win32::PROCESS_INFORMATION process{};
     std::string commandLine = commandLine_;  // CreateProcessA takes a writable line
     if (win32::CreateProcessA(nullptr, commandLine.data(), &attributes, &attributes, win32::TRUE,
@@ -91,13 +67,13 @@ std::string DOSOutputs::ExecuteCommand(const std::string& CommandLine) {
         ShowFailure("File or command not found");
         return {};
     }
-    ScopedHandle processHandle(process.hProcess);
-    ScopedHandle threadHandle(process.hThread);
+    win32::ScopedHandle processHandle(process.hProcess);
+    win32::ScopedHandle threadHandle(process.hThread);
     // Our copy of the write end must go, or the pipe never reports its end.
     writeEnd.Close();
 
     outputs_.clear();
-    ReadUntilEnd(readEnd.get());
+    ReadUntilEnd(readEnd.Get());
     // Closed in this order: process, thread, then the read end.
     processHandle.Close();
     threadHandle.Close();

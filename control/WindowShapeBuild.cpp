@@ -3,7 +3,7 @@
 #include "control/Trap.h"
 #include "control/WindowShape.h"
 #include "control/raReruri.h"
-#include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiScoped.h"
 #include "platform/user/Window.h"
 
 namespace control {
@@ -17,11 +17,8 @@ void raReruri::BuildWindowRegion() {
 // The window frees the region it replaces. A region the window refused is
 // still ours, so it is freed here instead of leaking.
 void raReruri::GiveWindowRegion(win32::HRGN region) {
-    if (win32::SetWindowRgn(userControl_->hWnd(), region, win32::TRUE)) {
-        windowRegion_ = region;
-    } else if (region) {
-        win32::DeleteObject(region);
-    }
+    win32::ScopedRegion owned(region);
+    if (win32::SetWindowRgn(userControl_->hWnd(), region, win32::TRUE)) windowRegion_ = owned.Release();
 }
 
 }  // namespace control

@@ -3,9 +3,9 @@
 #include "control/Trap.h"
 #include "control/raReruri.h"
 #include "control/styles/Colors.h"
-#include "control/styles/GdiScoped.h"
 #include "platform/gdi/Font.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiScoped.h"
 
 namespace control {
 namespace {

@@ -9,7 +9,7 @@
 #include "host/Control.h"
 #include "host/Event.h"
 #include "host/Font.h"
-#include "platform/user/WindowTypes.h"
+#include "platform/user/ScopedWindow.h"
 
 namespace host {
 
@@ -79,14 +79,13 @@ public:
     // The form's window in our layer, alive while the form is shown: owner
     // of its dialogs, and what GetWindowRect reads its place from. The
     // display keeps its rectangle in step with the screen.
-    win32::HWND hWnd() const { return hwnd_; }
+    win32::HWND hWnd() const { return hwnd_.Get(); }
 
 private:
     void CreateWindowHandle();
-    void DestroyWindowHandle();
 
     std::vector<std::unique_ptr<Control>> controls_;
-    win32::HWND hwnd_ = nullptr;
+    win32::ScopedWindow hwnd_;
     bool loaded_ = false;
     bool shown_ = false;
     int busy_ = 0;

@@ -56,7 +56,7 @@ LRESULT UserControlWindow::Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
     if (msg == WM_NCCREATE) {
         const auto* cs = reinterpret_cast<const CREATESTRUCTA*>(lParam);
         auto* control = static_cast<UserControl*>(cs->lpCreateParams);
-        control->hwnd_ = hwnd;  // messages sent during creation find their control
+        control->hwnd_.Reset(hwnd);  // messages sent during creation find their control
     }
     UserControl* control = UserControl::FromHwnd(hwnd);
     if (!control) return DefWindowProcA(hwnd, msg, wParam, lParam);
@@ -132,7 +132,7 @@ void UserControlWindow::MouseButton(UserControl& control, UINT msg, WPARAM wPara
     const float x = X(lParam), y = Y(lParam);
     if (msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_MBUTTONDOWN) {
         // A press takes the focus, as a button's does, before MouseDown.
-        if (GetFocus() != control.hwnd_) SetFocus(control.hwnd_);
+        if (GetFocus() != control.hWnd()) SetFocus(control.hWnd());
         if (button == vbLeftButton) control.clickArmed_ = true;
         control.RaiseEvent([&](UserControlEvents& e) { e.UserControl_MouseDown(button, shift, x, y); });
         return;

@@ -14,7 +14,7 @@
 
 #include "host/Twips.h"
 #include "host/UserControlSendKeys.h"
-#include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiScoped.h"
 #include "platform/user/User32.h"
 #include "presenter/FormWindow.h"
 
@@ -113,22 +113,19 @@ void ControlWidget::paintEvent(QPaintEvent*) {
     const QImage image(reinterpret_cast<const uchar*>(surface.data), surface.width, surface.height,
                        surface.width * 4, QImage::Format_RGB32);
     QPainter painter(this);
-    const HRGN region = CreateRectRgn(0, 0, 0, 0);
-    if (GetWindowRgn(hWnd(), region) != ERROR) {
+    const win32::ScopedRegion region(CreateRectRgn(0, 0, 0, 0));
+    if (GetWindowRgn(hWnd(), region.Get()) != ERROR) {
         QRegion clip;
-        for (const RECT& r : GetRegionRects(region))
+        for (const RECT& r : GetRegionRects(region.Get()))
             clip += QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
         painter.setClipRegion(clip);
     }
-    DeleteObject(region);
     painter.drawImage(0, 0, image);
 }
 
 bool ControlWidget::InsideWindowRegion(QPoint at) const {
-    const HRGN region = CreateRectRgn(0, 0, 0, 0);
-    const bool inside = GetWindowRgn(hWnd(), region) == ERROR || PtInRegion(region, at.x(), at.y());
-    DeleteObject(region);
-    return inside;
+    const win32::ScopedRegion region(CreateRectRgn(0, 0, 0, 0));
+    return GetWindowRgn(hWnd(), region.Get()) == ERROR || PtInRegion(region.Get(), at.x(), at.y());
 }
 
 void ControlWidget::FeedPointer(QPoint global) {
