@@ -24,7 +24,7 @@ bool WindowHasRegion(win32::HWND hwnd, win32::HRGN region) {
 }  // namespace
 
 void raReruri::PaintThemedFace() {
-    userControl_->SetBackColor(host::kSystemColorFlag | win32::COLOR_BTNFACE);
+    userControl_->SetBackColor(host::SystemColor(win32::COLOR_BTNFACE));
     const ButtonState themeState =
         hasFocus_ && currentState_ == ButtonState::Normal ? ButtonState::Defaulted : currentState_;
     // Without a renderer the fallback style is painted from the next pass on;

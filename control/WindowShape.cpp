@@ -9,7 +9,6 @@ namespace {
 using styles::RoundToInt32;
 using win32::POINT;
 
-constexpr int kAlternate = 1;  // ALTERNATE fill
 constexpr int kRoundCorner = 18;
 
 // Region makers answer 0 instead of failing; SetWindowRgn(0) then shows the
@@ -38,14 +37,14 @@ std::array<POINT, 8> SlantOutline(std::int32_t sw, std::int32_t sh) {
 win32::HRGN MakeBevelRegion(float scaleWidth, float scaleHeight) {
     return NoThrow([&] {
         const auto points = BevelOutline(RoundToInt32(scaleWidth), RoundToInt32(scaleHeight));
-        return win32::CreatePolygonRgn(points.data(), static_cast<int>(points.size()), kAlternate);
+        return win32::CreatePolygonRgn(points.data(), static_cast<int>(points.size()), win32::ALTERNATE);
     });
 }
 
 win32::HRGN MakeSlantRegion(float scaleWidth, float scaleHeight) {
     return NoThrow([&] {
         const auto points = SlantOutline(RoundToInt32(scaleWidth), RoundToInt32(scaleHeight));
-        return win32::CreatePolygonRgn(points.data(), static_cast<int>(points.size()), kAlternate);
+        return win32::CreatePolygonRgn(points.data(), static_cast<int>(points.size()), win32::ALTERNATE);
     });
 }
 

@@ -35,6 +35,11 @@ public:
     using Long = std::int32_t;
     using Integer = std::int16_t;
     using Color = std::int32_t;  // 0x00BBGGRR, or 0x80000000 + a system colour index
+    // ButtonType: a push button, or a toggle whose Value stays pressed.
+    static constexpr Long kPushButton = 0;
+    static constexpr Long kToggleButton = 1;
+    // A system colour reference as a Color.
+    static constexpr Color SystemColorRef(int index) { return static_cast<Color>(host::SystemColor(index)); }
 
     // Creates the control's window under the site's container and raises
     // Initialize. The caller then either loads a saved bag (Load) or starts

@@ -4,6 +4,7 @@
 
 #include "control/Trap.h"
 #include "control/raReruri.h"
+#include "platform/gdi/Font.h"
 #include "control/styles/Colors.h"
 #include "host/PropertyBag.h"
 #include "platform/gdi/SysColors.h"
@@ -105,7 +106,7 @@ const std::array<PersistedProperty, PersistedProperties::kLoadCount>& PersistedP
              c.userControl_->SetFont(c.font_);
          },
          21, "Font", nullptr, [](const R& c) { return V::Font(c.userControl_->GetFont()); }},
-        {"ButtonType", "ButtonType", [](const R&) { return V::Long(0); },
+        {"ButtonType", "ButtonType", [](const R&) { return V::Long(R::kPushButton); },
          [](R& c, const V& v) { c.buttonType_ = v.AsLong(); }, 22, "ButtonType",
          [](const R&) { return V::Long(0); }, [](const R& c) { return V::Long(c.buttonType_); }},
         {"Value", "Value", [](const R&) { return V::Boolean(false); },
@@ -150,14 +151,14 @@ void raReruri::UserControl_InitProperties() {
         caption_ = userControl_->Extender().Name();
         iconSize_ = 16;
         icon_ = host::Picture::Empty();
-        captionFormat_ = 17;
+        captionFormat_ = static_cast<std::int32_t>(win32::DT_CENTER | win32::DT_TOP | win32::DT_WORDBREAK);
         enabled_ = true;
         showFocus_ = false;
         useCustomColors_ = false;
-        backColor_ = styles::TranslateColor(static_cast<std::int32_t>(0x8000000Fu));
-        highlightColor_ = styles::TranslateColor(static_cast<std::int32_t>(0x8000000Du));
-        fontColor_ = styles::TranslateColor(static_cast<std::int32_t>(0x80000012u));
-        fontHighlightColor_ = styles::TranslateColor(static_cast<std::int32_t>(0x80000012u));
+        backColor_ = styles::TranslateColor(SystemColorRef(win32::COLOR_BTNFACE));
+        highlightColor_ = styles::TranslateColor(SystemColorRef(win32::COLOR_HIGHLIGHT));
+        fontColor_ = styles::TranslateColor(SystemColorRef(win32::COLOR_BTNTEXT));
+        fontHighlightColor_ = styles::TranslateColor(SystemColorRef(win32::COLOR_BTNTEXT));
         toolTipType_ = 1;
         captionAlign_ = 0;
         iconAlign_ = 1;

@@ -10,8 +10,6 @@
 namespace control {
 namespace {
 
-constexpr std::int32_t kSysGrayText = static_cast<std::int32_t>(0x80000011);
-
 win32::COLORREF SysColor(int index) { return win32::GetSysColor(index); }
 
 }  // namespace
@@ -20,7 +18,7 @@ void raReruri::DrawCaption() {
     Trap([&] {
         std::int32_t color = static_cast<std::int32_t>(SysColor(win32::COLOR_BTNTEXT));
         if (currentState_ == ButtonState::Disabled)
-            color = styles::TranslateColor(kSysGrayText);
+            color = styles::TranslateColor(SystemColorRef(win32::COLOR_GRAYTEXT));
         else if (useCustomColors_)
             color = currentState_ == ButtonState::Normal ? fontColor_ : fontHighlightColor_;
         const host::OLE_COLOR saved = userControl_->ForeColor();

@@ -31,7 +31,7 @@ public:
     std::string caption;
     int clientWidth = 0, clientHeight = 0;  // twips
     Font font;                              // for controls without a font of their own
-    OLE_COLOR backColor = kSystemColorFlag | 15;
+    OLE_COLOR backColor = SystemColor(win32::COLOR_BTNFACE);
     int iconId = 0;  // "ICON" resource; 0 for none
     // The window has a fixed single border without minimise or maximise box
     // and opens centred on the screen: the only kind this program uses.

@@ -63,8 +63,8 @@ std::unique_ptr<Control> MakeTextBox(const json& j) {
 
 std::unique_ptr<Control> MakeLabel(const json& j) {
     auto label = std::make_unique<Label>();
-    label->backColor = kSystemColorFlag | 15;
-    label->foreColor = kSystemColorFlag | 18;
+    label->backColor = SystemColor(win32::COLOR_BTNFACE);
+    label->foreColor = SystemColor(win32::COLOR_BTNTEXT);
     label->SetCaption(j.value("caption", std::string()));
     label->autoSize = j.value("autoSize", false);
     label->backStyle = j.value("transparent", false) ? BackStyle::Transparent : BackStyle::Opaque;
@@ -85,7 +85,8 @@ std::unique_ptr<Control> MakeControl(const json& j) {
     if (kind == "TextBox") return MakeTextBox(j);
     if (kind == "Label") return MakeLabel(j);
     if (FindUserControlKind(kind))
-        return MakeUserControl(kind, ReadSite(j), j.value("settings", json::object()));
+        return MakeUserControl(kind, ReadSite(j),
+                               PropertyBagFromJson(j.value("settings", json::object()), FormPictureLoader()));
     if (kind == "raReruri") return MakeStandIn(j, kind);
     throw std::runtime_error("unknown control kind \"" + kind + "\"");
 }

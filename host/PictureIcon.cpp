@@ -4,6 +4,8 @@
 
 #include "host/Picture.h"
 #include "platform/gdi/Icons.h"
+#include "platform/gdi/GdiExtensions.h"
+#include "platform/gdi/GdiScoped.h"
 
 namespace host {
 namespace {

@@ -8,6 +8,7 @@
 #include "host/UserControlWindow.h"
 #include "platform/gdi/Font.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
 #include "platform/user/User32.h"
 
 namespace host {

@@ -128,8 +128,8 @@ private:
     win32::ScopedWindow hwnd_;
     int width_ = 0;
     int height_ = 0;
-    OLE_COLOR backColor_ = kSystemColorFlag | 15;
-    OLE_COLOR foreColor_ = kSystemColorFlag | 18;
+    OLE_COLOR backColor_ = SystemColor(win32::COLOR_BTNFACE);
+    OLE_COLOR foreColor_ = SystemColor(win32::COLOR_BTNTEXT);
     Font font_;
     std::int16_t mousePointer_ = 0;
     std::string accessKeys_;

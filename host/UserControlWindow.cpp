@@ -11,12 +11,10 @@ namespace {
 
 using namespace win32;
 
-constexpr UINT kClassDoubleClicks = 0x0008;  // CS_DBLCLKS: the control has a double-click event
-
 void RegisterOnce() {
     static const bool registered = [] {
         WNDCLASSA wc;
-        wc.style = kClassDoubleClicks;
+        wc.style = CS_DBLCLKS;  // the control has a double-click event
         wc.lpfnWndProc = &UserControlWindow::Procedure;
         wc.lpszClassName = UserControl::kWindowClass;
         return RegisterClassA(&wc) != 0;

@@ -4,6 +4,7 @@
 
 #include "host/Twips.h"
 #include "platform/user/Input.h"
+#include "platform/user/UserExtensions.h"
 #include "presenter/Look.h"
 
 namespace presenter {

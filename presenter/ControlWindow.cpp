@@ -14,8 +14,10 @@
 
 #include "host/Twips.h"
 #include "host/UserControlSendKeys.h"
+#include "platform/gdi/GdiExtensions.h"
 #include "platform/gdi/GdiScoped.h"
 #include "platform/user/User32.h"
+#include "platform/user/UserExtensions.h"
 #include "presenter/FormWindow.h"
 
 namespace presenter {
@@ -39,15 +41,15 @@ WPARAM VirtualKey(int key) {
     if (key >= Qt::Key_0 && key <= Qt::Key_9) return static_cast<WPARAM>(key);
     switch (key) {
         case Qt::Key_Tab:
-        case Qt::Key_Backtab: return 9;
+        case Qt::Key_Backtab: return VK_TAB;
         case Qt::Key_Return:
-        case Qt::Key_Enter: return 13;
-        case Qt::Key_Escape: return 27;
-        case Qt::Key_Space: return 32;
-        case Qt::Key_Left: return 37;
-        case Qt::Key_Up: return 38;
-        case Qt::Key_Right: return 39;
-        case Qt::Key_Down: return 40;
+        case Qt::Key_Enter: return VK_RETURN;
+        case Qt::Key_Escape: return VK_ESCAPE;
+        case Qt::Key_Space: return VK_SPACE;
+        case Qt::Key_Left: return VK_LEFT;
+        case Qt::Key_Up: return VK_UP;
+        case Qt::Key_Right: return VK_RIGHT;
+        case Qt::Key_Down: return VK_DOWN;
         default: return 0;
     }
 }

@@ -11,6 +11,7 @@
 #include "host/Resources.h"
 #include "platform/user/User32.h"
 #include "resources/Resources.h"
+#include "platform/user/UserExtensions.h"
 
 namespace {
 

@@ -10,6 +10,7 @@
 #include "control/styles/Rounding.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/Icons.h"
+#include "platform/gdi/GdiExtensions.h"
 
 namespace control::styles {
 namespace {

@@ -10,6 +10,7 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/IconObject.h"
 #include "platform/gdi/Icons.h"
+#include "platform/gdi/GdiExtensions.h"
 
 namespace win32 {
 namespace {

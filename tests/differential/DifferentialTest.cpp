@@ -12,6 +12,7 @@
 #include "tests/differential/KnownDifferences.h"
 #include "tests/differential/Scenarios.h"
 #include "tests/differential/WineRun.h"
+#include "platform/gdi/GdiExtensions.h"
 
 namespace corvalmire::differential {
 namespace {

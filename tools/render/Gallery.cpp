@@ -7,6 +7,8 @@
 #include "platform/gdi/GdiScoped.h"
 #include "platform/gdi/Font.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
+#include "platform/gdi/GdiScoped.h"
 #include "platform/user/User32.h"
 #include "tools/render/ButtonShot.h"
 #include "tools/render/GalleryPictures.h"

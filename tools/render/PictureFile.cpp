@@ -9,6 +9,7 @@
 #include <iterator>
 #include <vector>
 
+#include "platform/gdi/GdiExtensions.h"
 #include "platform/gdi/GdiScoped.h"
 
 namespace render_tool {

@@ -10,6 +10,7 @@
 #include "tests/control/render/RenderButton.h"
 #include "tests/control/render/TestSurface.h"
 #include "tests/platform/gdi/IcoFixture.h"
+#include "platform/gdi/GdiExtensions.h"
 
 using host::PropertyValue;
 using namespace render_test;

@@ -8,6 +8,7 @@
 #include "control/styles/PlainStyles.h"
 #include "platform/gdi/Gdi.h"
 #include "tests/control/render/TestSurface.h"
+#include "platform/gdi/GdiExtensions.h"
 
 using control::ButtonState;
 using control::styles::FacePainter;

@@ -10,6 +10,7 @@
 #include "host/PropertyBag.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/user/User32.h"
+#include "platform/user/UserExtensions.h"
 
 namespace render_test {
 

@@ -6,6 +6,7 @@
 #include "platform/gdi/Gdi.h"
 #include "tests/control/render/RenderButton.h"
 #include "tests/control/render/TestSurface.h"
+#include "platform/gdi/GdiExtensions.h"
 
 using host::PropertyValue;
 using render_test::Bag;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
 #include "tests/control/render/TestSurface.h"
 
 namespace render_test {

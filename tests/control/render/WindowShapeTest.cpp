@@ -6,6 +6,7 @@
 
 #include "control/WindowShape.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
 
 using namespace win32;
 

@@ -6,6 +6,7 @@
 #include "control/styles/Boxes.h"
 #include "control/styles/Colors.h"
 #include "control/styles/Lines.h"
+#include "platform/gdi/GdiExtensions.h"
 #include "tests/control/styles/Surface.h"
 
 using namespace control::styles;

@@ -8,6 +8,7 @@
 #include "control/styles/PictureMasked.h"
 #include "platform/gdi/Icons.h"
 #include "tests/control/styles/Surface.h"
+#include "platform/gdi/GdiExtensions.h"
 
 namespace {
 

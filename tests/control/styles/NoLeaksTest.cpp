@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "control/styles/Primitives.h"
+#include "platform/gdi/GdiExtensions.h"
 #include "tests/control/styles/Surface.h"
 
 using namespace control::styles;

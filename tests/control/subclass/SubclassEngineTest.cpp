@@ -10,9 +10,12 @@
 
 #include "control/SubclassEngine.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
 #include "platform/kernel/EventLog.h"
+#include "platform/kernel/KernelExtensions.h"
 #include "platform/kernel/Modules.h"
 #include "platform/user/User32.h"
+#include "platform/user/UserExtensions.h"
 
 using namespace win32;
 using control::ALL_MESSAGES;

@@ -2,6 +2,8 @@
 
 #include <sstream>
 
+#include "platform/gdi/GdiExtensions.h"
+
 namespace corvalmire::test {
 
 using namespace win32;

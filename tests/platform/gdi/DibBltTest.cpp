@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "platform/gdi/GdiExtensions.h"
 #include "tests/platform/gdi/Canvas.h"
 
 namespace corvalmire::test {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/gdi/GdiExtensions.h"
 #include "tests/platform/gdi/Canvas.h"
 
 namespace corvalmire::test {

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "platform/gdi/GdiExtensions.h"
 #include "platform/gdi/GdiScoped.h"
 
 namespace {

@@ -8,6 +8,7 @@
 #include "platform/gdi/Icons.h"
 #include "tests/platform/gdi/Canvas.h"
 #include "tests/platform/gdi/IcoFixture.h"
+#include "platform/gdi/GdiExtensions.h"
 
 namespace corvalmire::test {
 namespace {

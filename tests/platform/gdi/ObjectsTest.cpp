@@ -5,6 +5,7 @@
 #include <iterator>
 #include <vector>
 
+#include "platform/gdi/GdiExtensions.h"
 #include "tests/platform/gdi/Canvas.h"
 
 namespace corvalmire::test {

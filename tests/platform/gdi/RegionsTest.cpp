@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/gdi/GdiExtensions.h"
 #include "tests/platform/gdi/Canvas.h"
 
 namespace corvalmire::test {

@@ -6,6 +6,7 @@
 #include "platform/gdi/Font.h"
 #include "platform/gdi/FontObject.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
 #include "platform/gdi/GlyphCache.h"
 #include "tests/platform/gdi_text/TextSurface.h"
 

@@ -9,6 +9,7 @@
 
 #include "platform/gdi/Font.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
 
 // Verdana 8.25 pt, bold unless told otherwise: the button captions' font.
 inline win32::LOGFONTA CaptionFont(bool bold = true, const char* face = "Verdana") {

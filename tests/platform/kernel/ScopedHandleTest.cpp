@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "platform/kernel/KernelExtensions.h"
 #include "platform/kernel/Pipes.h"
 #include "platform/kernel/ScopedHandle.h"
 

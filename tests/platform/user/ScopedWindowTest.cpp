@@ -2,6 +2,7 @@
 
 #include "platform/user/ScopedWindow.h"
 #include "platform/user/User32.h"
+#include "platform/user/UserExtensions.h"
 
 namespace {
 
