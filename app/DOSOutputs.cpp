@@ -18,22 +18,6 @@ void ShowFailure(const std::string& message) { host::MsgBox(message, host::vbCri
 
 }  // namespace
 
-ReceiveOutputsEvent::Connection ReceiveOutputsEvent::Connect(Handler handler) {
-    const Connection id = nextId_++;
-    slots_.push_back({id, std::make_shared<const Handler>(std::move(handler))});
-    return id;
-}
-
-void ReceiveOutputsEvent::Disconnect(Connection connection) {
-    std::erase_if(slots_, [connection](const Slot& slot) { return slot.id == connection; });
-}
-
-void ReceiveOutputsEvent::Raise(const std::string& CommandOutputs) const {
-    // A snapshot, so handlers may connect or disconnect while being called.
-    const std::vector<Slot> snapshot = slots_;
-    for (const auto& slot : snapshot) (*slot.handler)(CommandOutputs);
-}
-
 std::string DOSOutputs::ExecuteCommand(const std::string& CommandLine) {
     if (!CommandLine.empty()) commandLine_ = CommandLine;
     if (commandLine_.empty()) {

@@ -18,7 +18,7 @@ constexpr OLE_COLOR kSystemColorFlag = 0x80000000u;
 // The one way to write a reference to system colour `index` (COLOR_BTNFACE ...).
 constexpr OLE_COLOR SystemColor(int index) { return kSystemColorFlag | static_cast<OLE_COLOR>(index); }
 
-enum class ControlKind { TextBox, Label, Button, UserControl };
+enum class ControlKind { TextBox, Label, UserControl };
 
 class Control {
 public:

@@ -2,7 +2,6 @@
 
 #include <stdexcept>
 
-#include "host/ButtonStandIn.h"
 #include "host/FormDisplay.h"
 #include "host/Label.h"
 #include "host/TextBox.h"
@@ -75,10 +74,6 @@ TextBox& Form::TextBoxNamed(const std::string& controlName) const {
 
 Label& Form::LabelNamed(const std::string& controlName, int index) const {
     return Expect<Label>(Find(controlName, index), ControlKind::Label, controlName);
-}
-
-ButtonStandIn& Form::ButtonNamed(const std::string& controlName) const {
-    return Expect<ButtonStandIn>(Find(controlName), ControlKind::Button, controlName);
 }
 
 Control* Form::FirstInTabOrder() const {

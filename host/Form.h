@@ -15,7 +15,6 @@ namespace host {
 
 class Label;
 class TextBox;
-class ButtonStandIn;
 
 // Why a form is closing, as the query-unload event reports it.
 enum class UnloadMode { FormControlMenu = 0, FormCode = 1, AppWindows = 2, TaskManager = 3 };
@@ -47,7 +46,6 @@ public:
     Control* Find(const std::string& name, int index = -1) const;
     TextBox& TextBoxNamed(const std::string& name) const;
     Label& LabelNamed(const std::string& name, int index = -1) const;
-    ButtonStandIn& ButtonNamed(const std::string& name) const;
     // The control that gets the focus when the form opens: lowest tab index
     // among those that can take the focus.
     Control* FirstInTabOrder() const;

@@ -3,7 +3,6 @@
 #include <nlohmann/json.hpp>
 #include <stdexcept>
 
-#include "host/ButtonStandIn.h"
 #include "host/Label.h"
 #include "host/PropertyBagJson.h"
 #include "host/TextBox.h"
@@ -72,14 +71,6 @@ std::unique_ptr<Control> MakeLabel(const json& j) {
     return label;
 }
 
-// Kinds of controls the runtime cannot create yet stand in as plain buttons.
-std::unique_ptr<Control> MakeStandIn(const json& j, const std::string& kind) {
-    auto button = std::make_unique<ButtonStandIn>();
-    button->kindName = kind;
-    button->settings = j.value("settings", json::object());
-    return button;
-}
-
 std::unique_ptr<Control> MakeControl(const json& j) {
     const auto kind = j.at("kind").get<std::string>();
     if (kind == "TextBox") return MakeTextBox(j);
@@ -87,7 +78,6 @@ std::unique_ptr<Control> MakeControl(const json& j) {
     if (FindUserControlKind(kind))
         return MakeUserControl(kind, ReadSite(j),
                                PropertyBagFromJson(j.value("settings", json::object()), FormPictureLoader()));
-    if (kind == "raReruri") return MakeStandIn(j, kind);
     throw std::runtime_error("unknown control kind \"" + kind + "\"");
 }
 

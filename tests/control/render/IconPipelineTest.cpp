@@ -8,7 +8,7 @@
 
 #include "host/Picture.h"
 #include "tests/control/render/RenderButton.h"
-#include "tests/control/render/TestSurface.h"
+#include "tests/control/render/FaceOn.h"
 #include "tests/platform/gdi/IcoFixture.h"
 #include "platform/gdi/GdiExtensions.h"
 

@@ -43,8 +43,8 @@ struct RenderButton {
     RenderButton& operator=(const RenderButton&) = delete;
 
     win32::HWND Hwnd() const { return control->UserControl().hWnd(); }
-    win32::HDC Dc() const { return control->UserControl().hDC(); }
-    win32::COLORREF At(int x, int y) const { return win32::GetPixel(Dc(), x, y); }
+    win32::HDC dc() const { return control->UserControl().hDC(); }
+    win32::COLORREF At(int x, int y) const { return win32::GetPixel(dc(), x, y); }
 
     void Enter() {
         win32::NotifyPointerMoved(kInside);

@@ -5,7 +5,7 @@
 
 #include "platform/gdi/Gdi.h"
 #include "tests/control/render/RenderButton.h"
-#include "tests/control/render/TestSurface.h"
+#include "tests/control/render/FaceOn.h"
 #include "platform/gdi/GdiExtensions.h"
 
 using host::PropertyValue;
