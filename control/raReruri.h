@@ -181,7 +181,7 @@ private:
 
     void ForceState();
     void DrawCaption();
-    // The render pipeline (Render*.cpp, ThemedFace.cpp, WindowShapeBuild.cpp).
+    // The render pipeline (raReruriPaint, raReruriIcon, raReruriTheme, raReruriShape).
     void PaintFace();
     styles::FaceState FaceSnapshot();
     void PaintThemedFace();

@@ -1,7 +1,7 @@
 // The layout routine (the host's resize event): caption rectangle and format.
-#include "control/RenderCaption.h"
 #include "control/Trap.h"
 #include "control/raReruri.h"
+#include "control/raReruriCaption.h"
 #include "control/styles/Rounding.h"
 #include "platform/gdi/Font.h"
 

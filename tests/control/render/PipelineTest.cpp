@@ -6,7 +6,7 @@
 #include <cmath>
 #include <string>
 
-#include "control/RenderIcon.h"
+#include "control/raReruriIcon.h"
 #include "control/styles/RoundedGradient.h"
 #include "host/Picture.h"
 #include "platform/gdi/Font.h"

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "control/WindowShape.h"
+#include "control/raReruriShape.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/GdiExtensions.h"
 

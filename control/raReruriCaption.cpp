@@ -1,4 +1,4 @@
-#include "control/RenderCaption.h"
+#include "control/raReruriCaption.h"
 
 #include <cstdint>
 

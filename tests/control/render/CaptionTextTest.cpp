@@ -1,7 +1,7 @@
 // UTF-8 captions reach DrawTextA in Windows-1252.
 #include <gtest/gtest.h>
 
-#include "control/RenderCaption.h"
+#include "control/raReruriCaption.h"
 
 TEST(AnsiCaption, ConvertsToWindows1252) {
     const struct {
