@@ -26,7 +26,7 @@ namespace control {
 namespace styles {
 struct FaceState;
 enum class MaskedLook : unsigned;
-}
+}  // namespace styles
 
 class raReruri final : public host::UserControlEvents,
                        public SubclassCallbackSink,
@@ -117,8 +117,8 @@ public:
     std::string Version() const { return "3.7.0"; }
     Long OpenLink(const std::string& sLink);
     // Draws any icon in grey levels; True when it was drawn.
-    bool PaintIconGrayscale(win32::HDC Dest_hDC, win32::HICON hIcon, Long Dest_X, Long Dest_Y, Long Dest_Height,
-                            Long Dest_Width);
+    bool PaintIconGrayscale(win32::HDC Dest_hDC, win32::HICON hIcon, Long Dest_X, Long Dest_Y,
+                            Long Dest_Height, Long Dest_Width);
 
     // ---- Events ----
     host::Event<> Click;
@@ -190,8 +190,9 @@ private:
     const host::Picture& ShownIcon() const;
     void PaintIconShadow(win32::POINT at);
     void PaintIconPicture(win32::POINT at);
-    void PaintPictureMasked(win32::HDC hDC, Long X, Long Y, Long Width, Long Height, const host::Picture& picture,
-                            Color TransparentColor, Long FillColor, styles::MaskedLook look);
+    void PaintPictureMasked(win32::HDC hDC, Long X, Long Y, Long Width, Long Height,
+                            const host::Picture& picture, Color TransparentColor, Long FillColor,
+                            styles::MaskedLook look);
     void BuildWindowRegion();
     void GiveWindowRegion(win32::HRGN region);
     void PlaceCaption(const win32::RECT& measured, std::int32_t sw, std::int32_t sh);

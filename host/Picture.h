@@ -3,8 +3,8 @@
 // are: whoever holds it keeps the handle alive.
 #pragma once
 
-#include <map>
 #include <functional>
+#include <map>
 #include <memory>
 #include <span>
 #include <string>

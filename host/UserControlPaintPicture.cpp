@@ -45,8 +45,8 @@ void UserControl::PaintPicture(const Picture& picture, float x, float y, float w
     if (w <= 0 || h <= 0 || sw <= 0 || sh <= 0) return;
     const int left = Round(x), top = Round(y);
     if (picture.Type() == PictureType::Icon) {
-        win32::DrawIconEx(hDC(), left, top, reinterpret_cast<win32::HICON>(picture.Handle()), w, h, 0, nullptr,
-                          win32::DI_NORMAL);
+        win32::DrawIconEx(hDC(), left, top, reinterpret_cast<win32::HICON>(picture.Handle()), w, h, 0,
+                          nullptr, win32::DI_NORMAL);
         return;
     }
     const int x0 = std::max(0, -left), y0 = std::max(0, -top);

@@ -10,8 +10,8 @@
 #include "host/PropertyBag.h"
 #include "host/Resources.h"
 #include "platform/user/User32.h"
-#include "resources/Resources.h"
 #include "platform/user/UserExtensions.h"
+#include "resources/Resources.h"
 
 namespace {
 

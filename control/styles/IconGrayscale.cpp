@@ -4,9 +4,9 @@
 #include <memory>
 #include <vector>
 
-#include "platform/gdi/GdiScoped.h"
 #include "control/styles/Rounding.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiScoped.h"
 #include "platform/gdi/Icons.h"
 
 namespace control::styles {

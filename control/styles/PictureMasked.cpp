@@ -6,11 +6,11 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/gdi/GdiScoped.h"
 #include "control/styles/Rounding.h"
 #include "platform/gdi/Gdi.h"
-#include "platform/gdi/Icons.h"
 #include "platform/gdi/GdiExtensions.h"
+#include "platform/gdi/GdiScoped.h"
+#include "platform/gdi/Icons.h"
 
 namespace control::styles {
 namespace {

@@ -8,9 +8,9 @@
 
 #include "platform/gdi/DrawTarget.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
 #include "platform/gdi/IconObject.h"
 #include "platform/gdi/Icons.h"
-#include "platform/gdi/GdiExtensions.h"
 
 namespace win32 {
 namespace {

@@ -8,11 +8,11 @@
 #include <iostream>
 
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
 #include "tests/differential/Compare.h"
 #include "tests/differential/KnownDifferences.h"
 #include "tests/differential/Scenarios.h"
 #include "tests/differential/WineRun.h"
-#include "platform/gdi/GdiExtensions.h"
 
 namespace corvalmire::differential {
 namespace {

@@ -93,8 +93,8 @@ template <typename Expected>
         for (int x = 0; x < s.width(); ++x) {
             const win32::COLORREF want = expected(x, y);
             if (s.At(x, y) != want)
-                return ::testing::AssertionFailure() << "pixel (" << x << ", " << y << ") is " << Hex(s.At(x, y))
-                                                     << ", expected " << Hex(want);
+                return ::testing::AssertionFailure() << "pixel (" << x << ", " << y << ") is "
+                                                     << Hex(s.At(x, y)) << ", expected " << Hex(want);
         }
     return ::testing::AssertionSuccess();
 }

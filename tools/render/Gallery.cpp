@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/gdi/GdiScoped.h"
 #include "platform/gdi/Font.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/GdiExtensions.h"
@@ -15,7 +14,6 @@
 
 namespace render_tool {
 namespace {
-
 
 constexpr int kButtonW = 107, kButtonH = 27;
 constexpr int kLabelW = 170, kHeaderH = 28, kCellW = kButtonW + 16, kCellH = kButtonH + 12;
@@ -107,8 +105,8 @@ bool WriteGallery(const std::string& path) {
     const win32::RECT all{0, 0, width, height};
     win32::FillRect(sheet.Get(), &all, paper.Get());
 
-    win32::ScopedFont font(win32::CreateFontA(win32::FontHeightFromPoints(8.25), 0, 0, 0, win32::FW_NORMAL, 0, 0, 0,
-                                       0, 0, 0, 0, 0, "Verdana"));
+    win32::ScopedFont font(win32::CreateFontA(win32::FontHeightFromPoints(8.25), 0, 0, 0, win32::FW_NORMAL, 0,
+                                              0, 0, 0, 0, 0, 0, 0, "Verdana"));
     win32::ScopedSelect selectFont(sheet.Get(), font.Get());
     win32::SetBkMode(sheet.Get(), win32::TRANSPARENT);
     win32::SetTextColor(sheet.Get(), kInk);

@@ -5,9 +5,9 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/gdi/GdiScoped.h"
 #include "host/Resources.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiScoped.h"
 #include "platform/gdi/Icons.h"
 #include "resources/Resources.h"
 

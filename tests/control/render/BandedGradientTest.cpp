@@ -11,10 +11,10 @@ using control::ButtonState;
 using control::styles::FaceState;
 using control::styles::PaintBandedGradient;
 using render_test::ColumnIs;
-using render_test::Hex;
-using render_test::RowIs;
 using render_test::FaceOn;
+using render_test::Hex;
 using render_test::kMagenta;
+using render_test::RowIs;
 using render_test::Surface;
 using win32::COLORREF;
 

@@ -7,15 +7,15 @@
 
 #include "control/styles/PlainStyles.h"
 #include "platform/gdi/Gdi.h"
-#include "tests/control/render/FaceOn.h"
 #include "platform/gdi/GdiExtensions.h"
+#include "tests/control/render/FaceOn.h"
 
 using control::ButtonState;
 using control::styles::FacePainter;
 using control::styles::FaceState;
-using render_test::PixelsAre;
 using render_test::FaceOn;
 using render_test::kMagenta;
+using render_test::PixelsAre;
 using render_test::Surface;
 using win32::COLORREF;
 

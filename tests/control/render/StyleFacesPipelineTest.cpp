@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/gdi/Gdi.h"
-#include "tests/control/render/RenderButton.h"
-#include "tests/control/render/FaceOn.h"
 #include "platform/gdi/GdiExtensions.h"
+#include "tests/control/render/FaceOn.h"
+#include "tests/control/render/RenderButton.h"
 
 using host::PropertyValue;
 using render_test::Bag;

@@ -6,9 +6,9 @@
 
 #include "control/styles/IconGrayscale.h"
 #include "control/styles/PictureMasked.h"
+#include "platform/gdi/GdiExtensions.h"
 #include "platform/gdi/Icons.h"
 #include "tests/support/Surface.h"
-#include "platform/gdi/GdiExtensions.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ using corvalmire::test::kWhite;
 using corvalmire::test::Surface;
 using win32::COLORREF;
 
-constexpr COLORREF kWhite = 0xFFFFFF, kRed = 0x0000FF, kBlue = 0xFF0000, kSilver = 0xC0C0C0;
+constexpr COLORREF kRed = 0x0000FF, kBlue = 0xFF0000, kSilver = 0xC0C0C0;
 
 // A bitmap of the given rows of colours.
 win32::HBITMAP Bitmap(const std::vector<std::vector<COLORREF>>& rows) {
@@ -77,7 +77,7 @@ TEST(PaintPictureMasked, EachModeOnOnePixel) {
     };
     for (const Masked& row : rows) {
         Surface s(3, 3, kWhite);
-        s.Clear(row.background);
+        s.Fill(row.background);
         const win32::HBITMAP bitmap = Bitmap({{row.picture}});
         const MaskSettings settings{s.dc(), row.useMaskColor, static_cast<Color>(kSilver)};
         PaintPictureMasked(settings, s.dc(), 1, 1, 1, 1,
@@ -109,8 +109,8 @@ TEST(PaintPictureMasked, RectangleComesFromTheTopLeftUnscaled) {
         Surface s(5, 2, kWhite);
         PaintPictureMasked({s.dc(), false, 0}, s.dc(), row.x, row.y, row.w, row.h, picture, 0, kNoFill,
                            MaskedLook::Plain);
-        const std::map<char, COLORREF> legend{
-            {'.', kWhite}, {'a', a}, {'b', b}, {'c', c}, {'d', d}, {'k', 0}};
+        const std::map<char, COLORREF> legend{{'.', kWhite}, {'a', a}, {'b', b},
+                                              {'c', c},      {'d', d}, {'k', 0}};
         for (int y = 0; y < 2; ++y)
             for (int x = 0; x < 5; ++x)
                 EXPECT_EQ(s.At(x, y), legend.at(row.rows[y][x])) << row.why << " at " << x << "," << y;

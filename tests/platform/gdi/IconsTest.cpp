@@ -5,10 +5,10 @@
 
 #include <random>
 
-#include "platform/gdi/Icons.h"
-#include "tests/support/Surface.h"
-#include "tests/platform/gdi/IcoFixture.h"
 #include "platform/gdi/GdiExtensions.h"
+#include "platform/gdi/Icons.h"
+#include "tests/platform/gdi/IcoFixture.h"
+#include "tests/support/Surface.h"
 
 namespace corvalmire::test {
 namespace {
