@@ -4,59 +4,19 @@
 #include <array>
 
 #include "host/MsgBox.h"
-#include "platform/kernel/Handles.h"
 #include "platform/kernel/LastError.h"
 #include "platform/kernel/Pipes.h"
 #include "platform/kernel/Processes.h"
+#include "platform/kernel/ScopedHandle.h"
+#include "platform/user/WindowTypes.h"
 
 namespace app {
 
 namespace {
 
-constexpr win32::WORD kHideWindow = 0;  // SW_HIDE
-
-// Closes a kernel handle when it goes out of scope, unless released earlier.
-class ScopedHandle {
-public:
-    ScopedHandle() = default;
-    explicit ScopedHandle(win32::HANDLE handle) : handle_(handle) {}
-    ~ScopedHandle() { Close(); }
-    ScopedHandle(const ScopedHandle&) = delete;
-    ScopedHandle& operator=(const ScopedHandle&) = delete;
-
-    win32::HANDLE get() const { return handle_; }
-    win32::HANDLE* put() {
-        Close();
-        return &handle_;
-    }
-    void Close() {
-        if (handle_ != nullptr) win32::CloseHandle(handle_);
-        handle_ = nullptr;
-    }
-
-private:
-    win32::HANDLE handle_ = nullptr;
-};
-
 void ShowFailure(const std::string& message) { host::MsgBox(message, host::vbCritical); }
 
 }  // namespace
-
-ReceiveOutputsEvent::Connection ReceiveOutputsEvent::Connect(Handler handler) {
-    const Connection id = nextId_++;
-    slots_.push_back({id, std::make_shared<const Handler>(std::move(handler))});
-    return id;
-}
-
-void ReceiveOutputsEvent::Disconnect(Connection connection) {
-    std::erase_if(slots_, [connection](const Slot& slot) { return slot.id == connection; });
-}
-
-void ReceiveOutputsEvent::Raise(const std::string& CommandOutputs) const {
-    // A snapshot, so handlers may connect or disconnect while being called.
-    const std::vector<Slot> snapshot = slots_;
-    for (const auto& slot : snapshot) (*slot.handler)(CommandOutputs);
-}
 
 std::string DOSOutputs::ExecuteCommand(const std::string& CommandLine) {
     if (!CommandLine.empty()) commandLine_ = CommandLine;
@@ -68,9 +28,9 @@ std::string DOSOutputs::ExecuteCommand(const std::string& CommandLine) {
     win32::SECURITY_ATTRIBUTES attributes{};
     attributes.nLength = sizeof attributes;
     attributes.bInheritHandle = win32::TRUE;
-    ScopedHandle readEnd;
-    ScopedHandle writeEnd;
-    if (!win32::CreatePipe(readEnd.put(), writeEnd.put(), &attributes, 0)) {
+    win32::ScopedHandle readEnd;
+    win32::ScopedHandle writeEnd;
+    if (!win32::CreatePipe(readEnd.Put(), writeEnd.Put(), &attributes, 0)) {
         ShowFailure("CreatePipe failed. Error: " + std::to_string(win32::GetLastError()));
         return {};
     }
@@ -78,9 +38,9 @@ std::string DOSOutputs::ExecuteCommand(const std::string& CommandLine) {
     win32::STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = win32::STARTF_USESHOWWINDOW | win32::STARTF_USESTDHANDLES;
-    startup.wShowWindow = kHideWindow;
-    startup.hStdOutput = writeEnd.get();
-    startup.hStdError = writeEnd.get();
+    startup.wShowWindow = win32::SW_HIDE;
+    startup.hStdOutput = writeEnd.Get();
+    startup.hStdError = writeEnd.Get();
     win32::PROCESS_INFORMATION process{};
     std::string commandLine = commandLine_;  // CreateProcessA takes a writable line
     if (win32::CreateProcessA(nullptr, commandLine.data(), &attributes, &attributes, win32::TRUE,
@@ -91,13 +51,13 @@ std::string DOSOutputs::ExecuteCommand(const std::string& CommandLine) {
         ShowFailure("File or command not found");
         return {};
     }
-    ScopedHandle processHandle(process.hProcess);
-    ScopedHandle threadHandle(process.hThread);
+    win32::ScopedHandle processHandle(process.hProcess);
+    win32::ScopedHandle threadHandle(process.hThread);
     // Our copy of the write end must go, or the pipe never reports its end.
     writeEnd.Close();
 
     outputs_.clear();
-    ReadUntilEnd(readEnd.get());
+    ReadUntilEnd(readEnd.Get());
     // Closed in this order: process, thread, then the read end.
     processHandle.Close();
     threadHandle.Close();

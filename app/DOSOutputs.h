@@ -4,35 +4,15 @@
 #pragma once
 
 #include <cstddef>
-#include <functional>
-#include <memory>
 #include <string>
-#include <vector>
 
+#include "host/Event.h"
 #include "platform/Win32Types.h"
 
 namespace app {
 
-// The ReceiveOutputs event: owners connect handlers; each raise calls them in
-// connection order. A handler may connect or disconnect handlers while it runs;
-// the change applies from the next raise.
-class ReceiveOutputsEvent {
-public:
-    using Handler = std::function<void(const std::string& CommandOutputs)>;
-    using Connection = std::size_t;
-
-    Connection Connect(Handler handler);
-    void Disconnect(Connection connection);
-    void Raise(const std::string& CommandOutputs) const;
-
-private:
-    struct Slot {
-        Connection id;
-        std::shared_ptr<const Handler> handler;
-    };
-    std::vector<Slot> slots_;
-    Connection nextId_ = 1;
-};
+// The ReceiveOutputs event, raised with each chunk the command writes.
+using ReceiveOutputsEvent = host::Event<const std::string&>;
 
 class DOSOutputs {
 public:

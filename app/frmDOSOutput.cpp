@@ -1,6 +1,5 @@
 #include "app/frmDOSOutput.h"
 
-#include "app/CommandLineQuoting.h"
 #include "app/mGeneralFunctions.h"
 #include "app/modApiCommon.h"
 #include "app/modApiCommonDialog.h"
@@ -12,6 +11,7 @@
 #include "host/Resources.h"
 #include "host/RuntimeError.h"
 #include "host/TextBox.h"
+#include "platform/kernel/CommandLine.h"
 #include "resources/Resources.h"
 
 namespace app {
@@ -107,8 +107,8 @@ void frmDOSOutput::PrepareSource(const std::string& path) {
     ShowImageWarnings(path);
     preparedDestination_ = txtOutput().Text();
     // Paths that would split into several arguments are quoted.
-    txtComando().SetText("cmd /c nrg2iso " + QuoteForCommandLine(txtCommand().Text()) + " " +
-                         QuoteForCommandLine(txtOutput().Text()));
+    txtComando().SetText("cmd /c nrg2iso " + win32::QuoteCommandLineArgument(txtCommand().Text()) + " " +
+                         win32::QuoteCommandLineArgument(txtOutput().Text()));
     cmdExecute().SetValue(true);
 }
 

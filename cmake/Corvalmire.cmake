@@ -1,13 +1,5 @@
 # Build helpers shared by every folder.
 
-# Adds a folder when it holds a CMakeLists.txt (folders arrive with their
-# first file, so a layer that is not written yet is simply skipped).
-function(corvalmire_add_if_present dir)
-  if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/CMakeLists.txt)
-    add_subdirectory(${dir})
-  endif()
-endfunction()
-
 # Adds every immediate subfolder that holds a CMakeLists.txt.
 function(corvalmire_add_subdirs)
   file(GLOB children RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/*)

@@ -26,7 +26,7 @@ namespace control {
 namespace styles {
 struct FaceState;
 enum class MaskedLook : unsigned;
-}
+}  // namespace styles
 
 class raReruri final : public host::UserControlEvents,
                        public SubclassCallbackSink,
@@ -35,6 +35,11 @@ public:
     using Long = std::int32_t;
     using Integer = std::int16_t;
     using Color = std::int32_t;  // 0x00BBGGRR, or 0x80000000 + a system colour index
+    // ButtonType: a push button, or a toggle whose Value stays pressed.
+    static constexpr Long kPushButton = 0;
+    static constexpr Long kToggleButton = 1;
+    // A system colour reference as a Color.
+    static constexpr Color SystemColorRef(int index) { return static_cast<Color>(host::SystemColor(index)); }
 
     // Creates the control's window under the site's container and raises
     // Initialize. The caller then either loads a saved bag (Load) or starts
@@ -112,8 +117,8 @@ public:
     std::string Version() const { return "3.7.0"; }
     Long OpenLink(const std::string& sLink);
     // Draws any icon in grey levels; True when it was drawn.
-    bool PaintIconGrayscale(win32::HDC Dest_hDC, win32::HICON hIcon, Long Dest_X, Long Dest_Y, Long Dest_Height,
-                            Long Dest_Width);
+    bool PaintIconGrayscale(win32::HDC Dest_hDC, win32::HICON hIcon, Long Dest_X, Long Dest_Y,
+                            Long Dest_Height, Long Dest_Width);
 
     // ---- Events ----
     host::Event<> Click;
@@ -176,7 +181,7 @@ private:
 
     void ForceState();
     void DrawCaption();
-    // The render pipeline (Render*.cpp, ThemedFace.cpp, WindowShapeBuild.cpp).
+    // The render pipeline (raReruriPaint, raReruriIcon, raReruriTheme, raReruriShape).
     void PaintFace();
     styles::FaceState FaceSnapshot();
     void PaintThemedFace();
@@ -185,8 +190,9 @@ private:
     const host::Picture& ShownIcon() const;
     void PaintIconShadow(win32::POINT at);
     void PaintIconPicture(win32::POINT at);
-    void PaintPictureMasked(win32::HDC hDC, Long X, Long Y, Long Width, Long Height, const host::Picture& picture,
-                            Color TransparentColor, Long FillColor, styles::MaskedLook look);
+    void PaintPictureMasked(win32::HDC hDC, Long X, Long Y, Long Width, Long Height,
+                            const host::Picture& picture, Color TransparentColor, Long FillColor,
+                            styles::MaskedLook look);
     void BuildWindowRegion();
     void GiveWindowRegion(win32::HRGN region);
     void PlaceCaption(const win32::RECT& measured, std::int32_t sw, std::int32_t sh);

@@ -28,22 +28,13 @@
 #include "control/raReruri.h"
 #include "host/UserControlSendKeys.h"
 #include "platform/user/User32.h"
+#include "platform/user/UserExtensions.h"
 
 namespace control {
-namespace {
-
-constexpr raReruri::Integer kKeyTab = 9;
-constexpr raReruri::Integer kKeySpace = 32;
-constexpr raReruri::Integer kKeyLeft = 37;
-constexpr raReruri::Integer kKeyUp = 38;
-constexpr raReruri::Integer kKeyRight = 39;
-constexpr raReruri::Integer kKeyDown = 40;
-
-}  // namespace
 
 void raReruri::UserControl_AccessKeyPress(Integer) {
     Trap([&] {
-        lastMouseButton_ = 1;
+        lastMouseButton_ = host::vbLeftButton;
         UserControl_Click();
         currentState_ = ButtonState::Normal;
         RaiseEvent(Click);
@@ -60,8 +51,8 @@ void raReruri::UserControl_AmbientChanged(const std::string& propertyName) {
 // and key handlers.
 void raReruri::UserControl_Click() {
     Trap([&] {
-        if (lastMouseButton_ != 1) return;
-        if (buttonType_ == 1) value_ = !value_;
+        if (lastMouseButton_ != host::vbLeftButton) return;
+        if (buttonType_ == kToggleButton) value_ = !value_;
         currentState_ = ButtonState::Hot;
         Refresh();
     });
@@ -69,7 +60,7 @@ void raReruri::UserControl_Click() {
 
 void raReruri::UserControl_DblClick() {
     Trap([&] {
-        if (lastMouseButton_ == 1) UserControl_MouseDown(1, 0, 1.0f, 1.0f);
+        if (lastMouseButton_ == host::vbLeftButton) UserControl_MouseDown(host::vbLeftButton, 0, 1.0f, 1.0f);
     });
 }
 
@@ -110,15 +101,15 @@ void raReruri::UserControl_Show() {
 void raReruri::UserControl_KeyDown(Integer& keyCode, Integer) {
     Trap([&] {
         switch (keyCode) {
-            case kKeySpace:
+            case win32::VK_SPACE:
                 currentState_ = ButtonState::Pressed;
                 Refresh();
                 break;
-            case kKeyRight:
-            case kKeyDown: host::SendKeys("{TAB}"); break;
-            case kKeyLeft:
-            case kKeyUp: host::SendKeys("+{TAB}"); break;
-            case kKeyTab: RaiseEvent(MouseLeave); break;
+            case win32::VK_RIGHT:
+            case win32::VK_DOWN: host::SendKeys("{TAB}"); break;
+            case win32::VK_LEFT:
+            case win32::VK_UP: host::SendKeys("+{TAB}"); break;
+            case win32::VK_TAB: RaiseEvent(MouseLeave); break;
             default: break;
         }
     });
@@ -126,7 +117,7 @@ void raReruri::UserControl_KeyDown(Integer& keyCode, Integer) {
 
 void raReruri::UserControl_KeyUp(Integer& keyCode, Integer) {
     Trap([&] {
-        if (keyCode != kKeySpace) return;
+        if (keyCode != win32::VK_SPACE) return;
         UserControl_Click();
         RaiseEvent(Click);
         currentState_ = ButtonState::Normal;
@@ -136,7 +127,7 @@ void raReruri::UserControl_KeyUp(Integer& keyCode, Integer) {
 
 void raReruri::UserControl_MouseDown(Integer button, Integer, float, float) {
     Trap([&] {
-        if (button != 1) return;
+        if (button != host::vbLeftButton) return;
         currentState_ = ButtonState::Pressed;
         Refresh();
     });
@@ -144,8 +135,8 @@ void raReruri::UserControl_MouseDown(Integer button, Integer, float, float) {
 
 void raReruri::UserControl_MouseUp(Integer button, Integer, float, float) {
     Trap([&] {
-        if (button == 1) {
-            if (buttonType_ == 1 && !value_) {
+        if (button == host::vbLeftButton) {
+            if (buttonType_ == kToggleButton && !value_) {
                 currentState_ = ButtonState::Pressed;
             } else {
                 currentState_ = ButtonState::Hot;

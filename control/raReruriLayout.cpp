@@ -1,7 +1,7 @@
 // The layout routine (the host's resize event): caption rectangle and format.
-#include "control/RenderCaption.h"
 #include "control/Trap.h"
 #include "control/raReruri.h"
+#include "control/raReruriCaption.h"
 #include "control/styles/Rounding.h"
 #include "platform/gdi/Font.h"
 
@@ -11,6 +11,11 @@ namespace {
 using styles::RoundToInt32;
 
 constexpr int kMinimumTwips = 300;
+
+// Every caption format breaks words; the alignment adds its own flags.
+constexpr std::int32_t WordBreakFormat(win32::UINT alignment) {
+    return static_cast<std::int32_t>(alignment | win32::DT_WORDBREAK);
+}
 
 }  // namespace
 
@@ -61,26 +66,26 @@ void raReruri::PlaceCaption(const win32::RECT& c, std::int32_t sw, std::int32_t 
     switch (captionAlign_) {
         case 0:
             captionRect_ = {centredLeft(), middleTop(), centredRight(), middleBottom()};
-            captionFormat_ = 0x15;
+            captionFormat_ = WordBreakFormat(win32::DT_CENTER | win32::DT_VCENTER);
             break;
         case 1:
             captionRect_ = {contentMargin_, middleTop(), c.right + contentMargin_, middleBottom()};
-            captionFormat_ = 0x14;
+            captionFormat_ = WordBreakFormat(win32::DT_LEFT | win32::DT_VCENTER);
             break;
         case 2:
             captionRect_ = {sw - c.right - c.left - contentMargin_, middleTop(), sw - c.left - contentMargin_,
                             middleBottom()};
-            captionFormat_ = 0x16;
+            captionFormat_ = WordBreakFormat(win32::DT_RIGHT | win32::DT_VCENTER);
             break;
         case 3:
             captionRect_ = {centredLeft(), RoundToInt32(m / 2), centredRight(),
                             RoundToInt32(m / 2 + c.bottom - c.top)};
-            captionFormat_ = 0x11;
+            captionFormat_ = WordBreakFormat(win32::DT_CENTER | win32::DT_TOP);
             break;
         case 4:
             captionRect_ = {centredLeft(), RoundToInt32(h - (c.bottom - c.top) - m / 2), centredRight(),
                             RoundToInt32(h - m / 2)};
-            captionFormat_ = 0x19;
+            captionFormat_ = WordBreakFormat(win32::DT_CENTER | win32::DT_BOTTOM);
             break;
         default: break;  // the default rectangle and format stay
     }

@@ -49,8 +49,4 @@ void raReruri::PrepareMouseTracking() {
         subclass_.sc_AddMessage(hwnd, message, MSG_AFTER);
 }
 
-void raReruri::UserControl_Terminate() {
-    Trap([&] { subclass_.sc_UnSubclassAll(); });
-}
-
 }  // namespace control

@@ -7,6 +7,7 @@
 
 #include "host/ControlView.h"
 #include "host/Font.h"
+#include "platform/gdi/SysColors.h"
 
 namespace host {
 
@@ -14,8 +15,10 @@ namespace host {
 // system colour.
 using OLE_COLOR = std::uint32_t;
 constexpr OLE_COLOR kSystemColorFlag = 0x80000000u;
+// The one way to write a reference to system colour `index` (COLOR_BTNFACE ...).
+constexpr OLE_COLOR SystemColor(int index) { return kSystemColorFlag | static_cast<OLE_COLOR>(index); }
 
-enum class ControlKind { TextBox, Label, Button, UserControl };
+enum class ControlKind { TextBox, Label, UserControl };
 
 class Control {
 public:
@@ -33,8 +36,8 @@ public:
     bool tabStop = true;
     bool visible = true;
     Font font;
-    OLE_COLOR foreColor = kSystemColorFlag | 8;  // window text
-    OLE_COLOR backColor = kSystemColorFlag | 5;  // window
+    OLE_COLOR foreColor = SystemColor(win32::COLOR_WINDOWTEXT);
+    OLE_COLOR backColor = SystemColor(win32::COLOR_WINDOW);
     std::string toolTipText;
 
     void SetView(ControlView* view) { view_ = view; }

@@ -11,13 +11,14 @@ template <typename... Args>
 class Event {
 public:
     using Handler = std::function<void(Args...)>;
+    using Connection = int;
 
-    int Connect(Handler handler) {
+    Connection Connect(Handler handler) {
         handlers_.push_back({++lastId_, std::move(handler)});
         return lastId_;
     }
 
-    void Disconnect(int id) {
+    void Disconnect(Connection id) {
         std::erase_if(handlers_, [id](const Entry& e) { return e.id == id; });
     }
 

@@ -2,7 +2,6 @@
 
 #include <stdexcept>
 
-#include "host/ButtonStandIn.h"
 #include "host/FormDisplay.h"
 #include "host/Label.h"
 #include "host/TextBox.h"
@@ -44,7 +43,7 @@ Form::Form() = default;
 
 Form::~Form() {
     if (shown_ && GetFormDisplay()) GetFormDisplay()->CloseForm(*this);
-    DestroyWindowHandle();
+    hwnd_.Reset();
 }
 
 // Fixed border, no minimise or maximise box, centred in the work area.
@@ -56,15 +55,10 @@ void Form::CreateWindowHandle() {
     const int h = TwipsToPixels(clientHeight);
     const int x = area.left + (area.right - area.left - w) / 2;
     const int y = area.top + (area.bottom - area.top - h) / 2;
-    hwnd_ =
+    hwnd_.Reset(
         win32::CreateWindowExA(0, kFormClass, caption.c_str(),
                                win32::WS_POPUP | win32::WS_CAPTION | win32::WS_SYSMENU | win32::WS_VISIBLE, x,
-                               y, w, h, nullptr, nullptr, nullptr, nullptr);
-}
-
-void Form::DestroyWindowHandle() {
-    if (hwnd_) win32::DestroyWindow(hwnd_);
-    hwnd_ = nullptr;
+                               y, w, h, nullptr, nullptr, nullptr, nullptr));
 }
 
 Control* Form::Find(const std::string& controlName, int index) const {
@@ -80,10 +74,6 @@ TextBox& Form::TextBoxNamed(const std::string& controlName) const {
 
 Label& Form::LabelNamed(const std::string& controlName, int index) const {
     return Expect<Label>(Find(controlName, index), ControlKind::Label, controlName);
-}
-
-ButtonStandIn& Form::ButtonNamed(const std::string& controlName) const {
-    return Expect<ButtonStandIn>(Find(controlName), ControlKind::Button, controlName);
 }
 
 Control* Form::FirstInTabOrder() const {
@@ -115,7 +105,7 @@ bool Form::Unload(UnloadMode mode) {
     if (shown_) {
         shown_ = false;
         if (GetFormDisplay()) GetFormDisplay()->CloseForm(*this);
-        DestroyWindowHandle();
+        hwnd_.Reset();
     }
     Unloaded.Raise();
     return true;

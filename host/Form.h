@@ -9,13 +9,12 @@
 #include "host/Control.h"
 #include "host/Event.h"
 #include "host/Font.h"
-#include "platform/user/WindowTypes.h"
+#include "platform/user/ScopedWindow.h"
 
 namespace host {
 
 class Label;
 class TextBox;
-class ButtonStandIn;
 
 // Whether files dropped on the form reach it: Manual raises OLEDragDrop.
 enum class OLEDropMode { None = 0, Manual = 1 };
@@ -34,7 +33,7 @@ public:
     std::string caption;
     int clientWidth = 0, clientHeight = 0;  // twips
     Font font;                              // for controls without a font of their own
-    OLE_COLOR backColor = kSystemColorFlag | 15;
+    OLE_COLOR backColor = SystemColor(win32::COLOR_BTNFACE);
     int iconId = 0;  // "ICON" resource; 0 for none
     OLEDropMode oleDropMode = OLEDropMode::None;
     // The window has a fixed single border without minimise or maximise box
@@ -51,7 +50,6 @@ public:
     Control* Find(const std::string& name, int index = -1) const;
     TextBox& TextBoxNamed(const std::string& name) const;
     Label& LabelNamed(const std::string& name, int index = -1) const;
-    ButtonStandIn& ButtonNamed(const std::string& name) const;
     // The control that gets the focus when the form opens: lowest tab index
     // among those that can take the focus.
     Control* FirstInTabOrder() const;
@@ -86,14 +84,13 @@ public:
     // The form's window in our layer, alive while the form is shown: owner
     // of its dialogs, and what GetWindowRect reads its place from. The
     // display keeps its rectangle in step with the screen.
-    win32::HWND hWnd() const { return hwnd_; }
+    win32::HWND hWnd() const { return hwnd_.Get(); }
 
 private:
     void CreateWindowHandle();
-    void DestroyWindowHandle();
 
     std::vector<std::unique_ptr<Control>> controls_;
-    win32::HWND hwnd_ = nullptr;
+    win32::ScopedWindow hwnd_;
     bool loaded_ = false;
     bool shown_ = false;
     int busy_ = 0;

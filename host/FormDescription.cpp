@@ -3,7 +3,6 @@
 #include <nlohmann/json.hpp>
 #include <stdexcept>
 
-#include "host/ButtonStandIn.h"
 #include "host/Label.h"
 #include "host/PropertyBagJson.h"
 #include "host/TextBox.h"
@@ -63,8 +62,8 @@ std::unique_ptr<Control> MakeTextBox(const json& j) {
 
 std::unique_ptr<Control> MakeLabel(const json& j) {
     auto label = std::make_unique<Label>();
-    label->backColor = kSystemColorFlag | 15;
-    label->foreColor = kSystemColorFlag | 18;
+    label->backColor = SystemColor(win32::COLOR_BTNFACE);
+    label->foreColor = SystemColor(win32::COLOR_BTNTEXT);
     label->SetCaption(j.value("caption", std::string()));
     label->autoSize = j.value("autoSize", false);
     label->backStyle = j.value("transparent", false) ? BackStyle::Transparent : BackStyle::Opaque;
@@ -72,21 +71,13 @@ std::unique_ptr<Control> MakeLabel(const json& j) {
     return label;
 }
 
-// Kinds of controls the runtime cannot create yet stand in as plain buttons.
-std::unique_ptr<Control> MakeStandIn(const json& j, const std::string& kind) {
-    auto button = std::make_unique<ButtonStandIn>();
-    button->kindName = kind;
-    button->settings = j.value("settings", json::object());
-    return button;
-}
-
 std::unique_ptr<Control> MakeControl(const json& j) {
     const auto kind = j.at("kind").get<std::string>();
     if (kind == "TextBox") return MakeTextBox(j);
     if (kind == "Label") return MakeLabel(j);
     if (FindUserControlKind(kind))
-        return MakeUserControl(kind, ReadSite(j), j.value("settings", json::object()));
-    if (kind == "raReruri") return MakeStandIn(j, kind);
+        return MakeUserControl(kind, ReadSite(j),
+                               PropertyBagFromJson(j.value("settings", json::object()), FormPictureLoader()));
     throw std::runtime_error("unknown control kind \"" + kind + "\"");
 }
 

@@ -1,6 +1,6 @@
 #include "host/Picture.h"
 
-#include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiScoped.h"
 #include "platform/gdi/Icons.h"
 
 namespace host {
@@ -28,11 +28,10 @@ PicturePtr Picture::FromBitmap(win32::HBITMAP bitmap) {
 PicturePtr Picture::FromIcon(win32::HICON icon) {
     win32::ICONINFO info;
     if (!icon || !win32::GetIconInfo(icon, &info)) return Empty();
+    const win32::ScopedBitmap mask(info.hbmMask), colour(info.hbmColor);
     win32::BITMAP size;
-    win32::GetObjectA(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof size, &size);
-    if (!info.hbmColor) size.bmHeight /= 2;
-    win32::DeleteObject(info.hbmMask);
-    if (info.hbmColor) win32::DeleteObject(info.hbmColor);
+    win32::GetObjectA(colour ? colour.Get() : mask.Get(), sizeof size, &size);
+    if (!colour) size.bmHeight /= 2;
     return PicturePtr(new Picture(icon, PictureType::Icon, size.bmWidth, size.bmHeight));
 }
 

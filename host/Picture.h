@@ -3,6 +3,7 @@
 // are: whoever holds it keeps the handle alive.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <span>
@@ -16,6 +17,10 @@ enum class PictureType { None = 0, Bitmap = 1, Icon = 3 };
 
 class Picture;
 using PicturePtr = std::shared_ptr<Picture>;  // nullptr stands for "no object"
+
+// Makes the picture a form description names (a resource or file); nullptr
+// when it cannot.
+using PictureLoader = std::function<PicturePtr(const std::string& name)>;
 
 class Picture {
 public:

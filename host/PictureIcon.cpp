@@ -3,6 +3,8 @@
 #include <vector>
 
 #include "host/Picture.h"
+#include "platform/gdi/GdiExtensions.h"
+#include "platform/gdi/GdiScoped.h"
 #include "platform/gdi/Icons.h"
 
 namespace host {

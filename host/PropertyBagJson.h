@@ -1,4 +1,5 @@
-// A property bag in a form description (JSON). Each key holds one typed value:
+// A property bag in a form description (JSON); used inside the form runtime
+// only, so no public header carries the JSON library. Each key holds one typed value:
 //
 //   a JSON integer           Long               "Style": 5
 //   true / false             Boolean            "Enabled": false
@@ -21,10 +22,6 @@
 #include "host/PropertyBag.h"
 
 namespace host {
-
-// Makes the picture a description names (a resource or file); nullptr when
-// it cannot.
-using PictureLoader = std::function<PicturePtr(const std::string& name)>;
 
 // A font written as {name, size, bold, italic, underline, strikethrough,
 // charset}; keys left out keep the values of `base`.

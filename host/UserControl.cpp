@@ -8,6 +8,7 @@
 #include "host/UserControlWindow.h"
 #include "platform/gdi/Font.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
 #include "platform/user/User32.h"
 
 namespace host {
@@ -29,22 +30,21 @@ UserControl::UserControl(const ControlSite& site, Font surfaceFont)
     : extender_(*this, site.name), ambient_(site.ambient), font_(std::move(surfaceFont)) {
     extender_.SetTabIndex(site.tabIndex);
     extender_.SetToolTipText(site.toolTipText);
-    dc_ = win32::CreateCompatibleDC(nullptr);
     SetFont(font_);
-    win32::SetBkMode(dc_, win32::TRANSPARENT);
-    win32::SetTextColor(dc_, Resolve(foreColor_));
+    win32::SetBkMode(hDC(), win32::TRANSPARENT);
+    win32::SetTextColor(hDC(), Resolve(foreColor_));
     Live().push_back(this);
-    hwnd_ = UserControlWindow::Create(*this, site);
+    // The window procedure takes the handle at WM_NCCREATE; a window that
+    // failed to be made is already gone.
+    if (!UserControlWindow::Create(*this, site)) hwnd_.Release();
 }
 
 UserControl::~UserControl() {
-    if (hwnd_) win32::DestroyWindow(std::exchange(hwnd_, nullptr));
+    hwnd_.Reset();
     std::erase(Live(), this);
-    if (originalBitmap_) win32::SelectObject(dc_, originalBitmap_);
-    if (originalFont_) win32::SelectObject(dc_, originalFont_);
-    if (bitmap_) win32::DeleteObject(bitmap_);
-    if (hfont_) win32::DeleteObject(hfont_);
-    win32::DeleteDC(dc_);
+    // The surface's own objects go back in, so the members can delete theirs.
+    if (originalBitmap_) win32::SelectObject(hDC(), originalBitmap_);
+    if (originalFont_) win32::SelectObject(hDC(), originalFont_);
 }
 
 void UserControl::RaiseEvent(const std::function<void(UserControlEvents&)>& handler) {
@@ -81,7 +81,7 @@ void UserControl::Terminate() {
     if (terminated_) return;
     RaiseEvent([](UserControlEvents& e) { e.UserControl_Terminate(); });
     terminated_ = true;
-    if (hwnd_) win32::DestroyWindow(std::exchange(hwnd_, nullptr));
+    hwnd_.Reset();
 }
 
 void UserControl::ResizeSurface(int width, int height) {
@@ -91,19 +91,17 @@ void UserControl::ResizeSurface(int width, int height) {
     width_ = width;
     height_ = height;
     // A bitmap has at least one pixel; the scale size still reports zero.
-    const win32::HBITMAP bitmap = win32::CreateCompatibleBitmap(dc_, std::max(width, 1), std::max(height, 1));
-    const win32::HGDIOBJ previous = win32::SelectObject(dc_, bitmap);
+    win32::ScopedBitmap bitmap(win32::CreateCompatibleBitmap(hDC(), std::max(width, 1), std::max(height, 1)));
+    const win32::HGDIOBJ previous = win32::SelectObject(hDC(), bitmap.Get());
     if (!originalBitmap_) originalBitmap_ = previous;
-    if (bitmap_) win32::DeleteObject(bitmap_);
-    bitmap_ = bitmap;
+    bitmap_ = std::move(bitmap);
     FillSurface();
 }
 
 void UserControl::FillSurface() {
     const win32::RECT all{0, 0, std::max(width_, 1), std::max(height_, 1)};
-    const win32::HBRUSH brush = win32::CreateSolidBrush(Resolve(backColor_));
-    win32::FillRect(dc_, &all, brush);
-    win32::DeleteObject(brush);
+    const win32::ScopedBrush brush(Resolve(backColor_));
+    win32::FillRect(hDC(), &all, brush.Get());
 }
 
 void UserControl::SetBackColor(OLE_COLOR color) {
@@ -113,31 +111,30 @@ void UserControl::SetBackColor(OLE_COLOR color) {
 
 void UserControl::SetForeColor(OLE_COLOR color) {
     foreColor_ = color;
-    win32::SetTextColor(dc_, Resolve(color));
+    win32::SetTextColor(hDC(), Resolve(color));
 }
 
 void UserControl::Cls() {
     FillSurface();
-    win32::MoveToEx(dc_, 0, 0, nullptr);
+    win32::MoveToEx(hDC(), 0, 0, nullptr);
 }
 
 void UserControl::SetFont(const Font& font) {
     font_ = font;
-    const win32::HFONT created = win32::CreateFontA(
+    win32::ScopedFont created(win32::CreateFontA(
         win32::FontHeightFromPoints(font.size), 0, 0, 0, font.bold ? win32::FW_BOLD : win32::FW_NORMAL,
         font.italic, font.underline, font.strikethrough, static_cast<win32::DWORD>(font.charset), 0, 0, 0, 0,
-        font.name.c_str());
+        font.name.c_str()));
     if (!created) return;
-    const win32::HGDIOBJ previous = win32::SelectObject(dc_, created);
+    const win32::HGDIOBJ previous = win32::SelectObject(hDC(), created.Get());
     if (!originalFont_) originalFont_ = previous;
-    if (hfont_) win32::DeleteObject(hfont_);
-    hfont_ = created;
+    hfont_ = std::move(created);
 }
 
-bool UserControl::Enabled() const { return hwnd_ && win32::IsWindowEnabled(hwnd_); }
+bool UserControl::Enabled() const { return hwnd_ && win32::IsWindowEnabled(hWnd()); }
 
 void UserControl::SetEnabled(bool enabled) {
-    if (hwnd_) win32::EnableWindow(hwnd_, enabled);
+    if (hwnd_) win32::EnableWindow(hWnd(), enabled);
 }
 
 void UserControl::SetAmbientUserMode(bool userMode) {
@@ -158,14 +155,14 @@ void UserControl::PropertyChanged(std::string_view propertyName) {
 UserControl* UserControl::FromHwnd(win32::HWND hwnd) {
     if (!hwnd) return nullptr;
     for (UserControl* control : Live())
-        if (control->hwnd_ == hwnd) return control;
+        if (control->hWnd() == hwnd) return control;
     return nullptr;
 }
 
 std::vector<win32::HWND> UserControl::Windows() {
     std::vector<win32::HWND> windows;
     for (UserControl* control : Live())
-        if (control->hwnd_) windows.push_back(control->hwnd_);
+        if (control->hwnd_) windows.push_back(control->hWnd());
     return windows;
 }
 

@@ -24,6 +24,8 @@
 #include "host/Picture.h"
 #include "host/UserControlEvents.h"
 #include "platform/Win32Types.h"
+#include "platform/gdi/GdiScoped.h"
+#include "platform/user/ScopedWindow.h"
 
 namespace host {
 
@@ -62,8 +64,8 @@ public:
     bool Terminated() const { return terminated_; }
 
     // ---- The drawing surface ----
-    win32::HWND hWnd() const { return hwnd_; }
-    win32::HDC hDC() const { return dc_; }
+    win32::HWND hWnd() const { return hwnd_.Get(); }
+    win32::HDC hDC() const { return dc_.Get(); }
     float ScaleWidth() const { return static_cast<float>(width_); }
     float ScaleHeight() const { return static_cast<float>(height_); }
     OLE_COLOR BackColor() const { return backColor_; }
@@ -117,16 +119,17 @@ private:
     std::weak_ptr<UserControlEvents> events_;
     host::Extender extender_;
     AmbientProperties ambient_;
-    win32::HWND hwnd_ = nullptr;
-    win32::HDC dc_ = nullptr;
-    win32::HBITMAP bitmap_ = nullptr;
+    // Declared before the objects selected into it, so it is deleted last.
+    win32::ScopedMemoryDC dc_;
+    win32::ScopedBitmap bitmap_;
     win32::HGDIOBJ originalBitmap_ = nullptr;
-    win32::HFONT hfont_ = nullptr;
+    win32::ScopedFont hfont_;
     win32::HGDIOBJ originalFont_ = nullptr;
+    win32::ScopedWindow hwnd_;
     int width_ = 0;
     int height_ = 0;
-    OLE_COLOR backColor_ = kSystemColorFlag | 15;
-    OLE_COLOR foreColor_ = kSystemColorFlag | 18;
+    OLE_COLOR backColor_ = SystemColor(win32::COLOR_BTNFACE);
+    OLE_COLOR foreColor_ = SystemColor(win32::COLOR_BTNTEXT);
     Font font_;
     std::int16_t mousePointer_ = 0;
     std::string accessKeys_;

@@ -46,11 +46,10 @@ const PictureLoader& FormPictureLoader() {
 }
 
 std::unique_ptr<Control> MakeUserControl(const std::string& kind, const ControlSite& site,
-                                         const nlohmann::json& settings) {
+                                         const PropertyBag& settings) {
     const UserControlFactory* factory = FindUserControlKind(kind);
     if (!factory) return nullptr;
-    const PropertyBag bag = PropertyBagFromJson(settings, FormPictureLoader());
-    return std::make_unique<UserControlHost>(kind, (*factory)(site, bag));
+    return std::make_unique<UserControlHost>(kind, (*factory)(site, settings));
 }
 
 UserControlHost::UserControlHost(std::string kind, UserControlInstance instance)

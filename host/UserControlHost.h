@@ -8,7 +8,7 @@
 #include <string>
 
 #include "host/Control.h"
-#include "host/PropertyBagJson.h"
+#include "host/PropertyBag.h"
 #include "host/UserControl.h"
 
 namespace host {
@@ -30,10 +30,10 @@ const UserControlFactory* FindUserControlKind(const std::string& kind);
 void SetFormPictureLoader(PictureLoader loader);
 const PictureLoader& FormPictureLoader();
 
-// A control of a registered kind at its site, created and loaded from a form
-// description's "settings"; nullptr when the kind is not registered.
+// A control of a registered kind at its site, created and loaded from its
+// saved settings; nullptr when the kind is not registered.
 std::unique_ptr<Control> MakeUserControl(const std::string& kind, const ControlSite& site,
-                                         const nlohmann::json& settings);
+                                         const PropertyBag& settings);
 
 class UserControlHost : public Control {
 public:

@@ -45,8 +45,8 @@ void UserControl::PaintPicture(const Picture& picture, float x, float y, float w
     if (w <= 0 || h <= 0 || sw <= 0 || sh <= 0) return;
     const int left = Round(x), top = Round(y);
     if (picture.Type() == PictureType::Icon) {
-        win32::DrawIconEx(dc_, left, top, reinterpret_cast<win32::HICON>(picture.Handle()), w, h, 0, nullptr,
-                          win32::DI_NORMAL);
+        win32::DrawIconEx(hDC(), left, top, reinterpret_cast<win32::HICON>(picture.Handle()), w, h, 0,
+                          nullptr, win32::DI_NORMAL);
         return;
     }
     const int x0 = std::max(0, -left), y0 = std::max(0, -top);
@@ -54,7 +54,7 @@ void UserControl::PaintPicture(const Picture& picture, float x, float y, float w
     const int y1 = static_cast<int>(std::min<long long>(h, static_cast<long long>(height_) - top));
     if (x0 >= x1 || y0 >= y1) return;
     const std::vector<std::uint32_t> source =
-        ReadPixels(dc_, reinterpret_cast<win32::HBITMAP>(picture.Handle()), sw, sh);
+        ReadPixels(hDC(), reinterpret_cast<win32::HBITMAP>(picture.Handle()), sw, sh);
     if (source.empty()) return;
     const int vw = x1 - x0, vh = y1 - y0;
     std::vector<std::uint32_t> scaled(static_cast<std::size_t>(vw) * static_cast<std::size_t>(vh));
@@ -67,7 +67,7 @@ void UserControl::PaintPicture(const Picture& picture, float x, float y, float w
         }
     }
     const win32::BITMAPINFO info = TopDown32(vw, vh);
-    win32::SetDIBitsToDevice(dc_, left + x0, top + y0, static_cast<win32::DWORD>(vw),
+    win32::SetDIBitsToDevice(hDC(), left + x0, top + y0, static_cast<win32::DWORD>(vw),
                              static_cast<win32::DWORD>(vh), 0, 0, 0, static_cast<win32::UINT>(vh),
                              scaled.data(), &info, win32::DIB_RGB_COLORS);
 }

@@ -11,12 +11,10 @@ namespace {
 
 using namespace win32;
 
-constexpr UINT kClassDoubleClicks = 0x0008;  // CS_DBLCLKS: the control has a double-click event
-
 void RegisterOnce() {
     static const bool registered = [] {
         WNDCLASSA wc;
-        wc.style = kClassDoubleClicks;
+        wc.style = CS_DBLCLKS;  // the control has a double-click event
         wc.lpfnWndProc = &UserControlWindow::Procedure;
         wc.lpszClassName = UserControl::kWindowClass;
         return RegisterClassA(&wc) != 0;
@@ -56,7 +54,7 @@ LRESULT UserControlWindow::Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
     if (msg == WM_NCCREATE) {
         const auto* cs = reinterpret_cast<const CREATESTRUCTA*>(lParam);
         auto* control = static_cast<UserControl*>(cs->lpCreateParams);
-        control->hwnd_ = hwnd;  // messages sent during creation find their control
+        control->hwnd_.Reset(hwnd);  // messages sent during creation find their control
     }
     UserControl* control = UserControl::FromHwnd(hwnd);
     if (!control) return DefWindowProcA(hwnd, msg, wParam, lParam);
@@ -132,7 +130,7 @@ void UserControlWindow::MouseButton(UserControl& control, UINT msg, WPARAM wPara
     const float x = X(lParam), y = Y(lParam);
     if (msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_MBUTTONDOWN) {
         // A press takes the focus, as a button's does, before MouseDown.
-        if (GetFocus() != control.hwnd_) SetFocus(control.hwnd_);
+        if (GetFocus() != control.hWnd()) SetFocus(control.hWnd());
         if (button == vbLeftButton) control.clickArmed_ = true;
         control.RaiseEvent([&](UserControlEvents& e) { e.UserControl_MouseDown(button, shift, x, y); });
         return;

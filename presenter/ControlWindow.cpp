@@ -14,8 +14,10 @@
 
 #include "host/Twips.h"
 #include "host/UserControlSendKeys.h"
-#include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
+#include "platform/gdi/GdiScoped.h"
 #include "platform/user/User32.h"
+#include "platform/user/UserExtensions.h"
 #include "presenter/FormWindow.h"
 
 namespace presenter {
@@ -39,15 +41,15 @@ WPARAM VirtualKey(int key) {
     if (key >= Qt::Key_0 && key <= Qt::Key_9) return static_cast<WPARAM>(key);
     switch (key) {
         case Qt::Key_Tab:
-        case Qt::Key_Backtab: return 9;
+        case Qt::Key_Backtab: return VK_TAB;
         case Qt::Key_Return:
-        case Qt::Key_Enter: return 13;
-        case Qt::Key_Escape: return 27;
-        case Qt::Key_Space: return 32;
-        case Qt::Key_Left: return 37;
-        case Qt::Key_Up: return 38;
-        case Qt::Key_Right: return 39;
-        case Qt::Key_Down: return 40;
+        case Qt::Key_Enter: return VK_RETURN;
+        case Qt::Key_Escape: return VK_ESCAPE;
+        case Qt::Key_Space: return VK_SPACE;
+        case Qt::Key_Left: return VK_LEFT;
+        case Qt::Key_Up: return VK_UP;
+        case Qt::Key_Right: return VK_RIGHT;
+        case Qt::Key_Down: return VK_DOWN;
         default: return 0;
     }
 }
@@ -113,22 +115,19 @@ void ControlWidget::paintEvent(QPaintEvent*) {
     const QImage image(reinterpret_cast<const uchar*>(surface.data), surface.width, surface.height,
                        surface.width * 4, QImage::Format_RGB32);
     QPainter painter(this);
-    const HRGN region = CreateRectRgn(0, 0, 0, 0);
-    if (GetWindowRgn(hWnd(), region) != ERROR) {
+    const win32::ScopedRegion region(CreateRectRgn(0, 0, 0, 0));
+    if (GetWindowRgn(hWnd(), region.Get()) != ERROR) {
         QRegion clip;
-        for (const RECT& r : GetRegionRects(region))
+        for (const RECT& r : GetRegionRects(region.Get()))
             clip += QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
         painter.setClipRegion(clip);
     }
-    DeleteObject(region);
     painter.drawImage(0, 0, image);
 }
 
 bool ControlWidget::InsideWindowRegion(QPoint at) const {
-    const HRGN region = CreateRectRgn(0, 0, 0, 0);
-    const bool inside = GetWindowRgn(hWnd(), region) == ERROR || PtInRegion(region, at.x(), at.y());
-    DeleteObject(region);
-    return inside;
+    const win32::ScopedRegion region(CreateRectRgn(0, 0, 0, 0));
+    return GetWindowRgn(hWnd(), region.Get()) == ERROR || PtInRegion(region.Get(), at.x(), at.y());
 }
 
 void ControlWidget::FeedPointer(QPoint global) {

@@ -5,12 +5,10 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "host/ButtonStandIn.h"
 #include "host/Label.h"
 #include "host/TextBox.h"
 #include "host/Twips.h"
 #include "platform/user/Window.h"
-#include "presenter/ButtonStandInView.h"
 #include "presenter/ControlWindow.h"
 #include "presenter/FileDrop.h"
 #include "presenter/LabelView.h"
@@ -31,8 +29,6 @@ std::unique_ptr<host::ControlView> MakeView(host::Control& control, QWidget* par
     switch (control.Kind()) {
         case host::ControlKind::TextBox: return Make<TextBoxView, host::TextBox>(control, parent, widget);
         case host::ControlKind::Label: return Make<LabelView, host::Label>(control, parent, widget);
-        case host::ControlKind::Button:
-            return Make<ButtonStandInView, host::ButtonStandIn>(control, parent, widget);
         case host::ControlKind::UserControl:
             return Make<ControlWindow, host::UserControlHost>(control, parent, widget);
     }

@@ -9,6 +9,7 @@
 #include "platform/comdlg/FileDialogProvider.h"
 #include "platform/user/SystemParameters.h"
 #include "platform/user/Timers.h"
+#include "platform/user/UserExtensions.h"
 #include "platform/user/Window.h"
 #include "presenter/FormWindow.h"
 

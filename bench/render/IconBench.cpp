@@ -10,6 +10,7 @@
 #include "host/PropertyBag.h"
 #include "host/Resources.h"
 #include "platform/user/User32.h"
+#include "platform/user/UserExtensions.h"
 #include "resources/Resources.h"
 
 namespace {

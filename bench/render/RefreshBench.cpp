@@ -11,6 +11,7 @@
 #include "control/raReruri.h"
 #include "host/PropertyBag.h"
 #include "platform/user/User32.h"
+#include "platform/user/UserExtensions.h"
 
 namespace {
 

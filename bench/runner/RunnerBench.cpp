@@ -9,6 +9,7 @@
 #include "app/DOSOutputs.h"
 #include "platform/kernel/ChildReaper.h"
 #include "platform/kernel/CurrentProcess.h"
+#include "platform/kernel/KernelExtensions.h"
 #include "platform/kernel/ProgramSearch.h"
 
 namespace {

@@ -6,6 +6,7 @@
 
 #include "platform/gdi/Font.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
 
 namespace {
 

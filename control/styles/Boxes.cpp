@@ -2,14 +2,14 @@
 
 #include "control/styles/CheckedMath.h"
 #include "control/styles/Colors.h"
-#include "control/styles/GdiScoped.h"
 #include "control/styles/Rounding.h"
+#include "platform/gdi/GdiScoped.h"
 
 namespace control::styles {
 
 void FillRectSolid(win32::HDC hdc, const win32::RECT& rect, Color color) {
     try {
-        ScopedBrush brush(ToColorRef(color));
+        win32::ScopedBrush brush(ToColorRef(color));
         win32::FillRect(hdc, &rect, brush.Get());
     } catch (...) {
     }
@@ -27,8 +27,8 @@ void FillBox(win32::HDC hdc, std::int32_t x, std::int32_t y, std::int32_t width,
 void DrawBox(win32::HDC hdc, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
              Color color) {
     try {
-        ScopedPen pen(ToColorRef(color));
-        ScopedSelect select(hdc, pen.Get());
+        win32::ScopedPen pen(ToColorRef(color));
+        win32::ScopedSelect select(hdc, pen.Get());
         win32::MoveToEx(hdc, x, y, nullptr);
         // Each corner is computed just before its segment, so an overflowing
         // bottom still leaves the top side drawn.

@@ -4,9 +4,9 @@
 #include <memory>
 #include <vector>
 
-#include "control/styles/GdiScoped.h"
 #include "control/styles/Rounding.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiScoped.h"
 #include "platform/gdi/Icons.h"
 
 namespace control::styles {
@@ -18,23 +18,6 @@ bool IsGreyLevel(win32::COLORREF color) {
     const win32::COLORREF v = color & 0xFF;
     return color == (v | v << 8 | v << 16) && (v == 0xFF || (v % 0x10 == 0 && v != 0x90));
 }
-
-struct IconDestroyer {
-    void operator()(win32::HICON__* icon) const { win32::DestroyIcon(icon); }
-};
-using ScopedIcon = std::unique_ptr<win32::HICON__, IconDestroyer>;
-
-class ScreenDC {
-public:
-    ScreenDC() : dc_(win32::GetDC(nullptr)) {}
-    ~ScreenDC() { win32::ReleaseDC(nullptr, dc_); }
-    ScreenDC(const ScreenDC&) = delete;
-    ScreenDC& operator=(const ScreenDC&) = delete;
-    win32::HDC Get() const { return dc_; }
-
-private:
-    win32::HDC dc_;
-};
 
 // Every pixel of the bitmap (not selected into a DC) becomes its GrayLevel.
 void TurnGrey(win32::HDC dc, win32::HBITMAP bitmap, int width, int height) {
@@ -96,13 +79,13 @@ win32::HICON CreateIconFromBitmaps(win32::HBITMAP maskBitmap, win32::HBITMAP col
 bool GrayscaleBitmap(win32::HDC hdc, win32::HBITMAP hBitmap, std::int32_t x, std::int32_t y,
                      std::int32_t srcX, std::int32_t srcY) {
     if (!hdc || !hBitmap) return false;
-    ScreenDC screen;
-    ScopedMemoryDC memory(screen.Get());
+    win32::ScopedWindowDC screen;
+    win32::ScopedMemoryDC memory(screen.Get());
     win32::BITMAP size;
     if (!win32::GetObjectA(hBitmap, sizeof size, &size) || size.bmWidth <= 0 || size.bmHeight <= 0)
         return false;
     TurnGrey(memory.Get(), hBitmap, size.bmWidth, size.bmHeight);
-    ScopedSelect select(memory.Get(), hBitmap);
+    win32::ScopedSelect select(memory.Get(), hBitmap);
     win32::BitBlt(hdc, x, y, size.bmWidth, size.bmHeight, memory.Get(), srcX, srcY, win32::SRCCOPY);
     return true;
 }
@@ -114,11 +97,11 @@ bool PaintIconGrayscale(win32::HDC Dest_hDC, win32::HICON hIcon, std::int32_t De
     if (!GetIconBitmaps(hIcon, mask, colour)) return false;
     // Declared so that they go in this order: the grey icon, the scratch
     // DC, then both bitmaps.
-    const ScopedBitmap ownedMask(mask), ownedColour(colour);
-    const ScopedMemoryDC scratch;
+    const win32::ScopedBitmap ownedMask(mask), ownedColour(colour);
+    const win32::ScopedMemoryDC scratch;
     if (!scratch || !GrayscaleBitmap(scratch.Get(), colour, 0, 0, 0, 0)) return false;
-    const ScopedIcon grey(CreateIconFromBitmaps(mask, colour));
-    return grey && win32::DrawIconEx(Dest_hDC, Dest_X, Dest_Y, grey.get(), Dest_Width, Dest_Height, 0,
+    const win32::ScopedIcon grey(CreateIconFromBitmaps(mask, colour));
+    return grey && win32::DrawIconEx(Dest_hDC, Dest_X, Dest_Y, grey.Get(), Dest_Width, Dest_Height, 0,
                                      nullptr, win32::DI_NORMAL);
 }
 

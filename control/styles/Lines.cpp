@@ -1,14 +1,14 @@
 #include "control/styles/Lines.h"
 
-#include "control/styles/GdiScoped.h"
+#include "platform/gdi/GdiScoped.h"
 
 namespace control::styles {
 
 void DrawLineDC(win32::HDC hdc, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
                 Color color) {
     try {
-        ScopedPen pen(ToColorRef(color));
-        ScopedSelect select(hdc, pen.Get());
+        win32::ScopedPen pen(ToColorRef(color));
+        win32::ScopedSelect select(hdc, pen.Get());
         win32::MoveToEx(hdc, x1, y1, nullptr);
         win32::LineTo(hdc, x2, y2);
     } catch (...) {

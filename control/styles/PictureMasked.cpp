@@ -6,9 +6,10 @@
 #include <algorithm>
 #include <vector>
 
-#include "control/styles/GdiScoped.h"
 #include "control/styles/Rounding.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
+#include "platform/gdi/GdiScoped.h"
 #include "platform/gdi/Icons.h"
 
 namespace control::styles {
@@ -54,11 +55,11 @@ win32::BITMAPINFO Info24(std::int32_t width, std::int32_t height) {
 // A width x height copy of src from (srcX, srcY), read into a 24-bit buffer.
 std::vector<BYTE> ReadBuffer(HDC compatible, std::int32_t width, std::int32_t height, HDC src,
                              std::int32_t srcX, std::int32_t srcY) {
-    ScopedMemoryDC dc(compatible);
-    ScopedBitmap bitmap(win32::CreateCompatibleBitmap(compatible, width, height));
+    win32::ScopedMemoryDC dc(compatible);
+    win32::ScopedBitmap bitmap(win32::CreateCompatibleBitmap(compatible, width, height));
     std::vector<BYTE> buffer(std::size_t(win32::DibStride(width, 24)) * std::size_t(height));
     {
-        ScopedSelect select(dc.Get(), bitmap.Get());
+        win32::ScopedSelect select(dc.Get(), bitmap.Get());
         win32::BitBlt(dc.Get(), 0, 0, width, height, src, srcX, srcY, win32::SRCCOPY);
     }
     win32::BITMAPINFO info = Info24(width, height);
@@ -73,14 +74,14 @@ std::vector<BYTE> ReadBuffer(HDC compatible, std::int32_t width, std::int32_t he
 // stays transparent.
 std::vector<BYTE> PictureBuffer(const MaskSettings& control, HDC hdc, const MaskedPicture& picture,
                                 const Visible& part) {
-    ScopedMemoryDC source(control.surface);
+    win32::ScopedMemoryDC source(control.surface);
     if (picture.isBitmap) {
-        ScopedSelect select(source.Get(), reinterpret_cast<win32::HGDIOBJ>(picture.handle));
+        win32::ScopedSelect select(source.Get(), reinterpret_cast<win32::HGDIOBJ>(picture.handle));
         return ReadBuffer(hdc, part.width, part.height, source.Get(), part.fromX, part.fromY);
     }
-    ScopedBitmap scratch(win32::CreateCompatibleBitmap(hdc, part.width, part.height));
-    ScopedSelect select(source.Get(), scratch.Get());
-    ScopedBrush mask(ToColorRef(control.maskColor));
+    win32::ScopedBitmap scratch(win32::CreateCompatibleBitmap(hdc, part.width, part.height));
+    win32::ScopedSelect select(source.Get(), scratch.Get());
+    win32::ScopedBrush mask(ToColorRef(control.maskColor));
     const win32::RECT all{0, 0, part.width, part.height};
     win32::FillRect(source.Get(), &all, mask.Get());
     win32::DrawIconEx(source.Get(), -part.fromX, -part.fromY, reinterpret_cast<win32::HICON>(picture.handle),

@@ -7,7 +7,7 @@
 #include "control/styles/CheckedMath.h"
 #include "control/styles/Color.h"
 #include "control/styles/Colors.h"
-#include "control/styles/GdiScoped.h"
 #include "control/styles/Gradients.h"
 #include "control/styles/Lines.h"
 #include "control/styles/Rounding.h"
+#include "platform/gdi/GdiScoped.h"

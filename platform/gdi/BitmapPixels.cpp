@@ -1,5 +1,7 @@
 #include "platform/gdi/DrawTarget.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
+#include "platform/gdi/ObjectTable.h"
 
 namespace win32 {
 

@@ -2,6 +2,7 @@
 
 #include "platform/gdi/DrawTarget.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/ObjectTable.h"
 #include "platform/gdi/RegionBands.h"
 #include "platform/gdi/Regions.h"
 

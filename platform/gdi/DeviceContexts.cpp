@@ -3,6 +3,8 @@
 
 #include "platform/gdi/DrawTarget.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
+#include "platform/gdi/ObjectTable.h"
 #include "platform/gdi/Selection.h"
 #include "platform/gdi/StockObjects.h"
 

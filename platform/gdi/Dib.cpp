@@ -5,6 +5,8 @@
 
 #include "platform/gdi/DrawTarget.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
+#include "platform/gdi/ObjectTable.h"
 
 namespace win32 {
 namespace {

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstring>
 
+#include "platform/gdi/ObjectTable.h"
+
 namespace win32::gdi {
 
 namespace {

@@ -3,6 +3,7 @@
 
 #include "platform/gdi/DrawTarget.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/ObjectTable.h"
 #include "platform/gdi/PensBrushes.h"
 
 namespace win32 {

@@ -83,9 +83,6 @@ struct TEXTMETRICA {
     BYTE tmCharSet = 0;
 };
 
-// lfHeight for a size in points on our 96 dpi surfaces: 8.25 pt -> -11.
-LONG FontHeightFromPoints(double points);
-
 HFONT CreateFontIndirectA(const LOGFONTA* logFont);
 HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight, DWORD italic,
                   DWORD underline, DWORD strikeOut, DWORD charSet, DWORD outPrecision, DWORD clipPrecision,

@@ -3,6 +3,7 @@
 
 #include "platform/gdi/Font.h"
 #include "platform/gdi/GdiObjects.h"
+#include "platform/gdi/ObjectTable.h"
 
 namespace win32::gdi {
 

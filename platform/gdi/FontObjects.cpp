@@ -6,6 +6,8 @@
 #include "platform/gdi/FontFaces.h"
 #include "platform/gdi/FontObject.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
+#include "platform/gdi/ObjectTable.h"
 
 namespace win32 {
 

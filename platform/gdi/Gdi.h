@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "platform/Win32Types.h"
-#include "platform/gdi/ObjectTable.h"
 #include "platform/gdi/Rects.h"
 #include "platform/gdi/SysColors.h"
 
@@ -41,8 +40,6 @@ constexpr int DEFAULT_GUI_FONT = 17;
 // reachable through this (as on the platform). Font indices return whatever
 // the font code registered with RegisterStockObject, else nullptr.
 HGDIOBJ GetStockObject(int index);
-// Lets the font code publish its stock fonts; the object must be marked stock.
-void RegisterStockObject(int index, HGDIOBJ object);
 
 // ---- Object kinds for GetObjectType / GetCurrentObject -------------------
 constexpr DWORD OBJ_PEN = 1;
@@ -66,12 +63,6 @@ BOOL DeleteDC(HDC hdc);
 // window gets a screen DC too.
 HDC GetDC(HWND hwnd);
 int ReleaseDC(HWND hwnd, HDC hdc);
-
-struct WindowDCProvider {
-    std::function<HDC(HWND)> get;            // a DC drawing on the window, or nullptr to fall back
-    std::function<bool(HWND, HDC)> release;  // true when it owned hdc
-};
-void SetWindowDCProvider(WindowDCProvider provider);  // an empty provider removes it
 
 // Selects a pen, brush, bitmap or font (returns the previous one of that kind,
 // nullptr on failure) or a region (copies it as the clip region and returns
@@ -163,9 +154,6 @@ struct BITMAPINFO {
     BITMAPINFOHEADER bmiHeader;
     RGBQUAD bmiColors[1];
 };
-
-// Bytes per stored row of a DIB: width * bits rounded up to whole DWORDs.
-constexpr LONG DibStride(LONG width, int bitCount) { return ((width * bitCount + 31) / 32) * 4; }
 
 // Reads scan lines of hbm (which must not be selected into a DC other than
 // hdc, as on the platform we do not enforce it) into bits as 24 or 32 bpp
@@ -303,8 +291,6 @@ BOOL EqualRgn(HRGN a, HRGN b);
 // Fills buffer (if size allows) with the header and the banded rectangles;
 // returns the size needed (buffer nullptr) or written, 0 on failure.
 DWORD GetRegionData(HRGN hrgn, DWORD size, RGNDATA* buffer);
-// The region's rectangles, sorted in y-x bands; empty for a bad handle.
-std::vector<RECT> GetRegionRects(HRGN hrgn);
 
 BOOL FillRgn(HDC hdc, HRGN hrgn, HBRUSH hbr);
 BOOL PaintRgn(HDC hdc, HRGN hrgn);  // with the DC's brush
@@ -319,22 +305,5 @@ int GetClipBox(HDC hdc, RECT* box);
 int GetClipRgn(HDC hdc, HRGN hrgn);
 int IntersectClipRect(HDC hdc, int left, int top, int right, int bottom);
 int ExcludeClipRect(HDC hdc, int left, int top, int right, int bottom);
-
-// ---- Pixels for display --------------------------------------------------
-// A bitmap's pixels (or those of the bitmap selected into a DC) as the layer
-// keeps them: top-down rows of `width` 0x00RRGGBB values, Qt's RGB32, so a
-// presenter shows them without conversion. Valid until the bitmap is deleted
-// or resized; empty (data nullptr) for anything else.
-struct BitmapPixels {
-    const std::uint32_t* data = nullptr;
-    int width = 0;
-    int height = 0;
-};
-BitmapPixels GetBitmapPixels(HGDIOBJ bitmapOrDC);
-
-// ---- Debugging aid -------------------------------------------------------
-// Writes a bitmap (or the bitmap selected into a DC) to .png or .ppm
-// (binary P6), chosen by the extension; false on failure.
-bool WriteBitmapImage(HGDIOBJ bitmapOrDC, const std::string& path);
 
 }  // namespace win32

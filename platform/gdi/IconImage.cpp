@@ -8,6 +8,7 @@
 
 #include "platform/gdi/DrawTarget.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
 #include "platform/gdi/IconObject.h"
 #include "platform/gdi/Icons.h"
 

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "platform/gdi/GdiExtensions.h"
+
 namespace win32::gdi {
 namespace {
 

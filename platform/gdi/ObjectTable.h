@@ -26,16 +26,3 @@ T* LookupAs(HGDIOBJ handle, ObjectKind kind) {
 bool Erase(HGDIOBJ handle);
 
 }  // namespace win32::gdi
-
-namespace win32 {
-
-// Live GDI objects by kind, stock objects excluded; tests compare these
-// before and after a run to prove nothing leaked.
-struct GdiLiveCounts {
-    int dcs = 0, pens = 0, brushes = 0, bitmaps = 0, regions = 0, fonts = 0, icons = 0;
-    int Total() const { return dcs + pens + brushes + bitmaps + regions + fonts + icons; }
-    friend bool operator==(const GdiLiveCounts&, const GdiLiveCounts&) = default;
-};
-GdiLiveCounts GetGdiLiveCounts();
-
-}  // namespace win32

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "platform/gdi/GdiObjects.h"
+#include "platform/gdi/ObjectTable.h"
 
 namespace win32::gdi {
 

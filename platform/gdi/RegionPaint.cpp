@@ -1,5 +1,6 @@
 #include "platform/gdi/DrawTarget.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/ObjectTable.h"
 #include "platform/gdi/PensBrushes.h"
 #include "platform/gdi/RegionBands.h"
 

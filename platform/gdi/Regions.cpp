@@ -7,6 +7,8 @@
 
 #include "platform/gdi/DrawTarget.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
+#include "platform/gdi/ObjectTable.h"
 #include "platform/gdi/RegionBands.h"
 
 namespace win32 {

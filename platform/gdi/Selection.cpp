@@ -2,6 +2,7 @@
 
 #include "platform/gdi/DrawTarget.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/ObjectTable.h"
 
 namespace win32 {
 namespace {

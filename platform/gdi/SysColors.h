@@ -48,14 +48,7 @@ constexpr int kSysColorCount = 31;  // valid indices are 0 .. kSysColorCount - 1
 DWORD GetSysColor(int index);  // 0 for an index out of range
 // Changes entries (invalid indices are skipped) and tells every listener.
 BOOL SetSysColors(int count, const INT* indices, const COLORREF* colors);
-// Back to the classic scheme, telling the listeners if anything changed.
-void ResetSysColors();
 // A stock brush that always paints the current colour; nullptr out of range.
 HBRUSH GetSysColorBrush(int index);
-
-// The window layer broadcasts WM_SYSCOLORCHANGE from here.
-using SysColorListenerId = int;
-SysColorListenerId AddSysColorChangeListener(std::function<void()> listener);
-void RemoveSysColorChangeListener(SysColorListenerId id);
 
 }  // namespace win32

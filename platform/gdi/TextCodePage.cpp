@@ -1,14 +1,28 @@
 #include "platform/gdi/TextCodePage.h"
 
-namespace win32::gdi {
+#include <array>
+
+namespace win32 {
+namespace {
+
+// Bytes 0x80-0x9F; the five the code page leaves undefined map to themselves.
+constexpr std::array<char32_t, 32> kHigh = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                            0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                            0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                            0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+}  // namespace
 
 char32_t AnsiToCodePoint(unsigned char byte) {
-    static constexpr char32_t kHigh[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                           0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-                                           0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                           0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
     if (byte >= 0x80 && byte < 0xA0) return kHigh[byte - 0x80];
     return byte;
 }
 
-}  // namespace win32::gdi
+char CodePointToAnsi(char32_t codePoint) {
+    if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF)) return static_cast<char>(codePoint);
+    for (std::size_t i = 0; i < kHigh.size(); ++i)
+        if (kHigh[i] == codePoint) return static_cast<char>(0x80 + i);
+    return '?';
+}
+
+}  // namespace win32

@@ -7,6 +7,7 @@
 #include "platform/gdi/FontObject.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/GlyphCache.h"
+#include "platform/gdi/ObjectTable.h"
 
 namespace win32::gdi {
 namespace {

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "platform/gdi/GdiObjects.h"
+#include "platform/gdi/ObjectTable.h"
 
 namespace win32::gdi {
 

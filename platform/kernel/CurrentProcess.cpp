@@ -4,6 +4,8 @@
 
 #include <filesystem>
 
+#include "platform/kernel/KernelExtensions.h"
+
 namespace win32 {
 
 DWORD GetCurrentProcessId() { return static_cast<DWORD>(::getpid()); }

@@ -9,8 +9,4 @@ namespace win32 {
 
 DWORD GetCurrentProcessId();
 
-// Folder of the running executable, without a trailing separator; the first
-// place CreateProcessA looks for a program.
-const std::string& ApplicationFolder();
-
 }  // namespace win32

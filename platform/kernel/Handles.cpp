@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include "platform/kernel/ChildReaper.h"
+#include "platform/kernel/KernelExtensions.h"
 #include "platform/kernel/KernelObjects.h"
 #include "platform/kernel/LastError.h"
 

@@ -11,7 +11,4 @@ namespace win32 {
 // already closed handles: FALSE with ERROR_INVALID_HANDLE.
 BOOL CloseHandle(HANDLE object);
 
-// Open kernel handles of this process, for leak checks in tests.
-std::size_t OpenKernelHandleCount();
-
 }  // namespace win32

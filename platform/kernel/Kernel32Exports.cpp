@@ -2,6 +2,7 @@
 
 #include "platform/kernel/CurrentProcess.h"
 #include "platform/kernel/Handles.h"
+#include "platform/kernel/KernelExtensions.h"
 #include "platform/kernel/LastError.h"
 #include "platform/kernel/Modules.h"
 #include "platform/kernel/Pipes.h"

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "platform/kernel/Kernel32Exports.h"
+#include "platform/kernel/KernelExtensions.h"
 #include "platform/kernel/LastError.h"
 
 namespace win32 {

@@ -19,29 +19,4 @@ BOOL FreeLibrary(HMODULE module);
 // Missing export (or an ordinal): nullptr with ERROR_PROC_NOT_FOUND.
 FARPROC GetProcAddress(HMODULE module, LPCSTR procName);
 
-// Adds or replaces an export; false when the module is not one of ours.
-bool RegisterModuleExport(LPCSTR moduleName, LPCSTR procName, FARPROC address);
-
-// Function pointers of any type to and from FARPROC. The detour through
-// void(*)() is the cast compilers accept between unrelated function types.
-template <class Function>
-FARPROC ToFarProc(Function* function) {
-    return reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(function));
-}
-template <class Function>
-Function* FromFarProc(FARPROC proc) {
-    return reinterpret_cast<Function*>(reinterpret_cast<void (*)()>(proc));
-}
-
-template <class Function>
-bool RegisterModuleExport(LPCSTR moduleName, LPCSTR procName, Function* function) {
-    return RegisterModuleExport(moduleName, procName, ToFarProc(function));
-}
-// Takes an export away and returns what it was (nullptr when it had none), so
-// a test can restore it with RegisterModuleExport.
-FARPROC RemoveModuleExport(LPCSTR moduleName, LPCSTR procName);
-
-// References LoadLibraryA holds on a module (0 for an unknown handle).
-int ModuleLoadCount(HMODULE module);
-
 }  // namespace win32

@@ -12,6 +12,7 @@
 
 #include "platform/kernel/CommandLine.h"
 #include "platform/kernel/CurrentProcess.h"
+#include "platform/kernel/KernelExtensions.h"
 #include "platform/kernel/KernelObjects.h"
 #include "platform/kernel/LastError.h"
 #include "platform/kernel/ProgramSearch.h"

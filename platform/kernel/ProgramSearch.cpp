@@ -7,6 +7,7 @@
 #include <mutex>
 
 #include "platform/kernel/CurrentProcess.h"
+#include "platform/kernel/KernelExtensions.h"
 
 namespace win32 {
 

@@ -9,9 +9,6 @@ BOOL GetCursorPos(POINT* point);
 // Moves the pointer as a real move would (leave tracking is checked) and
 // asks the presenter to move the real pointer too.
 BOOL SetCursorPos(int x, int y);
-// The presenter reports where the real pointer is, in screen coordinates.
-// A tracked window no longer under the pointer gets WM_MOUSELEAVE posted.
-void NotifyPointerMoved(POINT screen);
 
 // The deepest visible window under the point, honouring window regions.
 // Disabled windows are found too (where their input goes is the

@@ -1,5 +1,6 @@
 #include "platform/kernel/LastError.h"
 #include "platform/user/Input.h"
+#include "platform/user/UserExtensions.h"
 #include "platform/user/Window.h"
 #include "platform/user/WindowInternals.h"
 

@@ -1,3 +1,4 @@
+#include "platform/gdi/GdiExtensions.h"
 #include "platform/gdi/SysColors.h"
 #include "platform/user/Window.h"
 #include "platform/user/WindowInternals.h"

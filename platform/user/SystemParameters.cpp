@@ -1,5 +1,7 @@
 #include "platform/user/SystemParameters.h"
 
+#include "platform/user/UserExtensions.h"
+
 namespace win32 {
 namespace {
 

@@ -11,10 +11,4 @@ namespace win32 {
 UINT_PTR SetTimer(HWND hwnd, UINT_PTR idEvent, UINT elapse, TIMERPROC timerFunc);
 BOOL KillTimer(HWND hwnd, UINT_PTR idEvent);
 
-// The message clock in milliseconds; starts at 0.
-DWORD GetMessageClock();
-void AdvanceMessageClock(DWORD milliseconds);
-// INFINITE when no timer is set.
-DWORD MillisecondsUntilNextTimer();
-
 }  // namespace win32

@@ -1,5 +1,6 @@
 #include "platform/user/UserExports.h"
 
+#include "platform/kernel/KernelExtensions.h"
 #include "platform/kernel/Modules.h"
 #include "platform/user/User32.h"
 

@@ -27,9 +27,6 @@ BOOL IsWindow(HWND hwnd);
 BOOL IsChild(HWND parent, HWND hwnd);
 DWORD GetWindowThreadProcessId(HWND hwnd, DWORD* processId);
 
-// Windows alive now; tests compare it before and after a run.
-int GetLiveWindowCount();
-
 // ---- Window procedures and messages --------------------------------------
 LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 LRESULT CallWindowProcA(WNDPROC prevWndFunc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -47,14 +44,6 @@ BOOL TranslateMessage(const MSG* msg);
 LRESULT DispatchMessageA(const MSG* msg);
 DWORD GetMessageTime();
 DWORD GetMessagePos();
-
-// "Yield to the message loop once": dispatches what is pending now (messages
-// posted meanwhile wait for the next call), one WM_PAINT per invalidated
-// window and the timers due now, and returns how many it dispatched. A
-// pending WM_QUIT is left for the loop.
-int PumpPendingMessages();
-// Drops every queued message and a pending quit (tests start clean).
-void ClearMessageQueue();
 
 // ---- Window data ---------------------------------------------------------
 // GWL_WNDPROC values are procedure handles: see WindowProcThunk.h.

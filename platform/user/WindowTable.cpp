@@ -3,6 +3,7 @@
 #include <map>
 
 #include "platform/user/UserExports.h"
+#include "platform/user/UserExtensions.h"
 #include "platform/user/Window.h"
 
 namespace win32::user {

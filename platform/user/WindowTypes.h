@@ -99,6 +99,19 @@ constexpr int GWL_USERDATA = -21;
 constexpr int GWLP_WNDPROC = GWL_WNDPROC;
 constexpr int GWLP_USERDATA = GWL_USERDATA;
 
+// Class styles.
+constexpr UINT CS_DBLCLKS = 0x0008;
+
+// Virtual-key codes.
+constexpr int VK_TAB = 0x09;
+constexpr int VK_RETURN = 0x0D;
+constexpr int VK_ESCAPE = 0x1B;
+constexpr int VK_SPACE = 0x20;
+constexpr int VK_LEFT = 0x25;
+constexpr int VK_UP = 0x26;
+constexpr int VK_RIGHT = 0x27;
+constexpr int VK_DOWN = 0x28;
+
 // ShowWindow commands.
 constexpr int SW_HIDE = 0;
 constexpr int SW_SHOWNORMAL = 1;

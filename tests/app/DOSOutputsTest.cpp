@@ -6,6 +6,7 @@
 #include "host/MsgBox.h"
 #include "platform/kernel/ChildReaper.h"
 #include "platform/kernel/Handles.h"
+#include "platform/kernel/KernelExtensions.h"
 #include "tests/platform/kernel/ProcessProbes.h"
 
 namespace app {

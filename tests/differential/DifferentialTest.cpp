@@ -8,6 +8,7 @@
 #include <iostream>
 
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
 #include "tests/differential/Compare.h"
 #include "tests/differential/KnownDifferences.h"
 #include "tests/differential/Scenarios.h"

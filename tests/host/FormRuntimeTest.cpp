@@ -1,14 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "host/ButtonStandIn.h"
 #include "host/Form.h"
 #include "host/FormDescription.h"
 #include "host/Label.h"
 #include "host/Resources.h"
 #include "host/TextBox.h"
+#include "host/UserControlHost.h"
 #include "resources/Resources.h"
 
 namespace {
@@ -61,7 +63,21 @@ TEST(Form, LoadsOnceAndQueryUnloadCanKeepItOpen) {
     EXPECT_EQ(events, (std::vector<std::string>{"load", "query:0", "query:1", "unloaded"}));
 }
 
+// Stands in for the button kind, which lives above the form runtime: keeps
+// the saved settings the description hands it.
+struct PlacedControl : host::UserControlEvents {
+    explicit PlacedControl(const host::ControlSite& site) : surface(site, host::Font{}) {}
+    host::UserControl surface;
+};
+
 TEST(FormDescription, MainWindowDescriptionGivesItsControls) {
+    std::map<std::string, host::PropertyBag> settings;
+    host::RegisterUserControlKind("raReruri",
+                                  [&](const host::ControlSite& site, const host::PropertyBag& bag) {
+                                      settings[site.name] = bag;
+                                      auto placed = std::make_shared<PlacedControl>(site);
+                                      return host::UserControlInstance{placed, &placed->surface};
+                                  });
     host::AddResources(corvalmire::EmbeddedResources());
     const auto bytes = host::LoadResData(corvalmire::kResMainForm, "form");
     host::Form form;
@@ -94,12 +110,13 @@ TEST(FormDescription, MainWindowDescriptionGivesItsControls) {
     EXPECT_EQ(link.toolTipText, "scrivi una mail");
     EXPECT_EQ(link.mouseIcon, corvalmire::kResLinkCursor);
 
-    const auto& execute = form.ButtonNamed("cmdExecute");
-    EXPECT_EQ(execute.kindName, "raReruri");
-    EXPECT_EQ(execute.Caption(), "Converti");
+    const auto& execute = dynamic_cast<const host::UserControlHost&>(*form.Find("cmdExecute"));
+    const host::PropertyBag& saved = settings.at("cmdExecute");
+    EXPECT_EQ(execute.KindName(), "raReruri");
+    EXPECT_EQ(saved.ReadProperty("Caption").AsString(), "Converti");
     EXPECT_TRUE(execute.font.bold);
-    EXPECT_EQ(execute.settings.at("ToolTipIcon"), 2);
-    EXPECT_EQ(execute.settings.at("Style"), 5);
+    EXPECT_EQ(saved.ReadProperty("ToolTipIcon").AsLong(), 2);
+    EXPECT_EQ(saved.ReadProperty("Style").AsLong(), 5);
     EXPECT_EQ(execute.toolTipText, "Avvia la Conversione");
 }
 

@@ -1,6 +1,7 @@
 #include "tools/render/ButtonShot.h"
 
 #include "platform/user/User32.h"
+#include "platform/user/UserExtensions.h"
 
 namespace render_tool {
 namespace {

@@ -4,21 +4,16 @@
 #include <string>
 #include <vector>
 
-#include "control/styles/GdiScoped.h"
 #include "platform/gdi/Font.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
+#include "platform/gdi/GdiScoped.h"
 #include "platform/user/User32.h"
 #include "tools/render/ButtonShot.h"
 #include "tools/render/GalleryPictures.h"
 
 namespace render_tool {
 namespace {
-
-using control::styles::ScopedBitmap;
-using control::styles::ScopedFont;
-using control::styles::ScopedMemoryDC;
-using control::styles::ScopedRegion;
-using control::styles::ScopedSelect;
 
 constexpr int kButtonW = 107, kButtonH = 27;
 constexpr int kLabelW = 170, kHeaderH = 28, kCellW = kButtonW + 16, kCellH = kButtonH + 12;
@@ -73,7 +68,7 @@ std::vector<Row> Rows() {
 
 // Copies the button's surface to the sheet through its window region.
 void PasteButton(win32::HDC sheet, ButtonShot& shot, int x, int y) {
-    ScopedRegion region(win32::CreateRectRgn(0, 0, 0, 0));
+    win32::ScopedRegion region(win32::CreateRectRgn(0, 0, 0, 0));
     const bool shaped = win32::GetWindowRgn(shot.Window(), region.Get()) != 0;
     if (shaped) {
         win32::OffsetRgn(region.Get(), x, y);
@@ -103,16 +98,16 @@ bool WriteGallery(const std::string& path) {
     const std::vector<Row> rows = Rows();
     const int width = kLabelW + kCellW * static_cast<int>(kColumns.size());
     const int height = kHeaderH + kCellH * static_cast<int>(rows.size());
-    ScopedMemoryDC sheet;
-    ScopedBitmap bitmap(win32::CreateCompatibleBitmap(sheet.Get(), width, height));
-    ScopedSelect selectBitmap(sheet.Get(), bitmap.Get());
-    control::styles::ScopedBrush paper(kSheet);
+    win32::ScopedMemoryDC sheet;
+    win32::ScopedBitmap bitmap(win32::CreateCompatibleBitmap(sheet.Get(), width, height));
+    win32::ScopedSelect selectBitmap(sheet.Get(), bitmap.Get());
+    win32::ScopedBrush paper(kSheet);
     const win32::RECT all{0, 0, width, height};
     win32::FillRect(sheet.Get(), &all, paper.Get());
 
-    ScopedFont font(win32::CreateFontA(win32::FontHeightFromPoints(8.25), 0, 0, 0, win32::FW_NORMAL, 0, 0, 0,
-                                       0, 0, 0, 0, 0, "Verdana"));
-    ScopedSelect selectFont(sheet.Get(), font.Get());
+    win32::ScopedFont font(win32::CreateFontA(win32::FontHeightFromPoints(8.25), 0, 0, 0, win32::FW_NORMAL, 0,
+                                              0, 0, 0, 0, 0, 0, 0, "Verdana"));
+    win32::ScopedSelect selectFont(sheet.Get(), font.Get());
     win32::SetBkMode(sheet.Get(), win32::TRANSPARENT);
     win32::SetTextColor(sheet.Get(), kInk);
     for (size_t c = 0; c < kColumns.size(); ++c) {

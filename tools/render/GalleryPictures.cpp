@@ -5,9 +5,9 @@
 #include <cstring>
 #include <vector>
 
-#include "control/styles/GdiScoped.h"
 #include "host/Resources.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiScoped.h"
 #include "platform/gdi/Icons.h"
 #include "resources/Resources.h"
 
@@ -38,18 +38,18 @@ host::PicturePtr ConvertIcon() {
 
 host::PicturePtr ConvertBitmapOnSilver() {
     const host::PicturePtr icon = ConvertIcon();
-    control::styles::ScopedMemoryDC dc;
-    const win32::HBITMAP bitmap = win32::CreateCompatibleBitmap(dc.Get(), kSize, kSize);
+    win32::ScopedMemoryDC dc;
+    win32::ScopedBitmap bitmap(win32::CreateCompatibleBitmap(dc.Get(), kSize, kSize));
     {
-        control::styles::ScopedSelect select(dc.Get(), bitmap);
-        control::styles::ScopedBrush silver(kSilver);
+        win32::ScopedSelect select(dc.Get(), bitmap.Get());
+        win32::ScopedBrush silver(kSilver);
         const win32::RECT all{0, 0, kSize, kSize};
         win32::FillRect(dc.Get(), &all, silver.Get());
         if (icon)
             win32::DrawIconEx(dc.Get(), 0, 0, reinterpret_cast<win32::HICON>(icon->Handle()), kSize, kSize, 0,
                               nullptr, win32::DI_NORMAL);
     }
-    return host::Picture::FromBitmap(bitmap);
+    return host::Picture::FromBitmap(bitmap.Release());
 }
 
 // The icon image as an .ico entry holds it: header, bottom-up BGRA rows and

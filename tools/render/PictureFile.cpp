@@ -9,7 +9,8 @@
 #include <iterator>
 #include <vector>
 
-#include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
+#include "platform/gdi/GdiScoped.h"
 
 namespace render_tool {
 namespace {
@@ -44,15 +45,12 @@ win32::HBITMAP BitmapFromDib(std::span<const std::uint8_t> dib, int height) {
     auto* bmi = reinterpret_cast<win32::BITMAPINFO*>(info.data());
     bmi->bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
     bmi->bmiHeader.biHeight = header.biHeight < 0 ? -height : height;
-    const win32::HDC screen = win32::GetDC(nullptr);
-    const win32::HBITMAP bitmap = win32::CreateCompatibleBitmap(screen, header.biWidth, height);
-    win32::ReleaseDC(nullptr, screen);
-    if (bitmap && win32::SetDIBits(nullptr, bitmap, 0, static_cast<win32::UINT>(height),
-                                   dib.data() + tableEnd, bmi, win32::DIB_RGB_COLORS) == 0) {
-        win32::DeleteObject(bitmap);
+    win32::ScopedBitmap bitmap(
+        win32::CreateCompatibleBitmap(win32::ScopedWindowDC().Get(), header.biWidth, height));
+    if (bitmap && win32::SetDIBits(nullptr, bitmap.Get(), 0, static_cast<win32::UINT>(height),
+                                   dib.data() + tableEnd, bmi, win32::DIB_RGB_COLORS) == 0)
         return nullptr;
-    }
-    return bitmap;
+    return bitmap.Release();
 }
 
 }  // namespace

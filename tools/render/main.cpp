@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
 #include "tools/render/ButtonShot.h"
 #include "tools/render/Gallery.h"
 #include "tools/render/RenderOptions.h"

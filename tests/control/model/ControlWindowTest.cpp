@@ -13,6 +13,7 @@
 #include "host/UserControlHost.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/user/User32.h"
+#include "platform/user/UserExtensions.h"
 #include "presenter/ControlWindow.h"
 
 namespace control {

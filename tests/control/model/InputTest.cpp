@@ -10,9 +10,12 @@
 
 #include "control/raReruri.h"
 #include "host/PropertyBag.h"
+#include "platform/gdi/GdiExtensions.h"
 #include "platform/gdi/ObjectTable.h"
+#include "platform/kernel/KernelExtensions.h"
 #include "platform/kernel/Modules.h"
 #include "platform/user/User32.h"
+#include "platform/user/UserExtensions.h"
 
 namespace control {
 namespace {

@@ -7,6 +7,7 @@
 #include "control/raReruri.h"
 #include "control/raReruriPersistence.h"
 #include "host/PropertyBag.h"
+#include "platform/gdi/GdiExtensions.h"
 #include "platform/gdi/SysColors.h"
 
 namespace control {

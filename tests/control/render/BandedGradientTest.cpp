@@ -5,15 +5,17 @@
 
 #include "control/styles/BandedGradient.h"
 #include "platform/gdi/Gdi.h"
-#include "tests/control/render/TestSurface.h"
+#include "tests/control/render/FaceOn.h"
 
 using control::ButtonState;
 using control::styles::FaceState;
 using control::styles::PaintBandedGradient;
 using render_test::ColumnIs;
+using render_test::FaceOn;
 using render_test::Hex;
+using render_test::kMagenta;
 using render_test::RowIs;
-using render_test::TestSurface;
+using render_test::Surface;
 using win32::COLORREF;
 
 namespace {
@@ -24,8 +26,8 @@ constexpr COLORREF kHigh = 0x2060C0;   // HighlightColor 192,96,32
 constexpr int W = 40, H = 20;
 
 // B: face 212,208,200, or BackColor. A: system highlight 10,36,106, or HighlightColor.
-FaceState Snapshot(TestSurface& s, ButtonState state, bool custom, bool focus, int w = W, int h = H) {
-    FaceState face = s.Face(state, w, h);
+FaceState Snapshot(Surface& s, ButtonState state, bool custom, bool focus, int w = W, int h = H) {
+    FaceState face = FaceOn(s, state, w, h);
     face.useCustomColors = custom;
     face.hasFocus = focus;
     face.backColor = static_cast<std::int32_t>(kBack);
@@ -38,7 +40,7 @@ struct Frame {
 };
 
 // The pixels whose places do not depend on the size, and the guard strip.
-void ExpectFrame(const TestSurface& s, int w, int h, const Frame& f) {
+void ExpectFrame(const Surface& s, int w, int h, const Frame& f) {
     for (auto [x, y] : {std::pair{0, 0}, {w - 1, 0}, {0, h - 1}, {w - 1, h - 1}})
         EXPECT_EQ(s.At(x, y), f.corner) << "outer corner (" << x << ", " << y << ") " << Hex(s.At(x, y));
     EXPECT_TRUE(RowIs(s, 0, 2, w - 3, f.rim));
@@ -58,8 +60,8 @@ void ExpectFrame(const TestSurface& s, int w, int h, const Frame& f) {
         EXPECT_EQ(s.At(x, y), f.soft) << "softening (" << x << ", " << y << ") " << Hex(s.At(x, y));
     EXPECT_TRUE(RowIs(s, 1, 2, w - 3, f.top));
     EXPECT_TRUE(RowIs(s, h - 2, 2, w - 3, f.bottom));
-    EXPECT_TRUE(ColumnIs(s, w, 0, s.Height() - 1, kGuard));
-    EXPECT_TRUE(RowIs(s, h, 0, s.Width() - 1, kGuard));
+    EXPECT_TRUE(ColumnIs(s, w, 0, s.height() - 1, kGuard));
+    EXPECT_TRUE(RowIs(s, h, 0, s.width() - 1, kGuard));
 }
 
 }  // namespace
@@ -103,7 +105,7 @@ TEST(BandedGradient, FrameLinesAndFaceInEveryState) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.why);
-        TestSurface s(W + 2, H + 2);
+        Surface s(W + 2, H + 2, kMagenta);
         PaintBandedGradient(Snapshot(s, row.state, row.custom, row.focus));
         ExpectFrame(s, W, H, row.frame);
         EXPECT_EQ(s.At(20, 3), row.upper) << Hex(s.At(20, 3));
@@ -134,7 +136,7 @@ TEST(BandedGradient, ShadingColumnsAndAccentBands) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.why);
-        TestSurface s(W, H);
+        Surface s(W, H, kMagenta);
         PaintBandedGradient(Snapshot(s, row.state, row.custom, row.focus));
         EXPECT_EQ(s.At(1, 2), row.leftTop) << Hex(s.At(1, 2));
         EXPECT_EQ(s.At(1, H - 3), row.leftBottom) << Hex(s.At(1, H - 3));
@@ -148,16 +150,16 @@ TEST(BandedGradient, SmallAndLargeFacesKeepTheirFrame) {
     const Frame pressed{kGuard, 0x5F676B, 0xB3BBBF, 0xB3BBBF, 0xD0D8DC};
     for (auto [w, h] : {std::pair{20, 20}, {60, 13}, {400, 120}, {40, 5}}) {
         SCOPED_TRACE(testing::Message() << w << "x" << h);
-        TestSurface s(w + 2, h + 2);
+        Surface s(w + 2, h + 2, kMagenta);
         PaintBandedGradient(Snapshot(s, ButtonState::Normal, false, false, w, h));
         ExpectFrame(s, w, h, normal);
-        TestSurface p(w + 2, h + 2);
+        Surface p(w + 2, h + 2, kMagenta);
         PaintBandedGradient(Snapshot(p, ButtonState::Pressed, false, false, w, h));
         ExpectFrame(p, w, h, pressed);
     }
     // Five rows leave the shading columns no steps: column 1 keeps the face
     // ramp's middle row, F+15 - 15 = F.
-    TestSurface s(40, 5);
+    Surface s(40, 5, kMagenta);
     PaintBandedGradient(Snapshot(s, ButtonState::Normal, false, false, 40, 5));
     EXPECT_EQ(s.At(1, 2), 0xD0D8DCu);
     EXPECT_EQ(s.At(38, 2), 0xD0D8DCu);

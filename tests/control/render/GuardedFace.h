@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/control/render/TestSurface.h"
+#include "tests/control/render/FaceOn.h"
 
 namespace render_test {
 
@@ -18,7 +18,7 @@ struct GuardedFace {
         surface.Fill(back, w, h);
     }
 
-    control::styles::FaceState Face(control::ButtonState state) { return surface.Face(state, w, h); }
+    control::styles::FaceState Face(control::ButtonState state) { return FaceOn(surface, state, w, h); }
     win32::COLORREF At(int x, int y) const { return surface.At(x, y); }
     win32::COLORREF Back() const { return surface.BackColor(); }
 
@@ -33,7 +33,7 @@ struct GuardedFace {
     }
 
     int w, h;
-    TestSurface surface;
+    Surface surface;
 };
 
 }  // namespace render_test

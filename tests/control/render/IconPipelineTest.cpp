@@ -7,8 +7,9 @@
 #include <functional>
 
 #include "host/Picture.h"
+#include "platform/gdi/GdiExtensions.h"
+#include "tests/control/render/FaceOn.h"
 #include "tests/control/render/RenderButton.h"
-#include "tests/control/render/TestSurface.h"
 #include "tests/platform/gdi/IcoFixture.h"
 
 using host::PropertyValue;
@@ -154,8 +155,8 @@ TEST(IconPipeline, PublicGreyMethodAndRepaintsThatLeakNothing) {
     EXPECT_EQ(win32::GetGdiLiveCounts(), before);
 
     const auto hIcon = reinterpret_cast<win32::HICON>(icon->Handle());
-    EXPECT_FALSE(b->control->PaintIconGrayscale(b->Dc(), nullptr, 60, 5, 16, 16));
-    EXPECT_TRUE(b->control->PaintIconGrayscale(b->Dc(), hIcon, 60, 5, 16, 16));
+    EXPECT_FALSE(b->control->PaintIconGrayscale(b->dc(), nullptr, 60, 5, 16, 16));
+    EXPECT_TRUE(b->control->PaintIconGrayscale(b->dc(), hIcon, 60, 5, 16, 16));
     EXPECT_EQ(b->At(60, 5), 0x545454u);
     EXPECT_EQ(b->At(75, 5), kSilver);
 }

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <string>
 
-#include "control/RenderIcon.h"
+#include "control/raReruriIcon.h"
 #include "control/styles/RoundedGradient.h"
 #include "host/Picture.h"
 #include "platform/gdi/Font.h"
@@ -98,8 +98,8 @@ TEST(RenderPipeline, Style5SurfaceInEveryState) {
         if (row.hot) b.Enter();
         if (row.pressed) b.Press();
         EXPECT_EQ(b.control->CurrentState(), row.state);
-        TestSurface expected(107, 27);
-        auto face = expected.Face(row.state);
+        Surface expected(107, 27, kMagenta);
+        auto face = FaceOn(expected, row.state);
         face.hasFocus = row.focus;
         face.showFocus = true;
         face.backColor = 0x9A7B5C;
@@ -108,7 +108,7 @@ TEST(RenderPipeline, Style5SurfaceInEveryState) {
             control::styles::PaintRoundedGradientCustom(face);
         else
             control::styles::PaintRoundedGradient(face);
-        EXPECT_TRUE(SameSurface(b.Dc(), expected, row.name));
+        EXPECT_TRUE(SameSurface(b.dc(), expected, row.name));
     }
 }
 
@@ -200,7 +200,7 @@ TEST(RenderPipeline, CaptionRectangleForEveryAlignment) {
         RenderButton b(Bag({{"Style", PropertyValue::Long(5)},
                             {"Caption", PropertyValue::String(caption)},
                             {"CaptionAlign", PropertyValue::Long(align)}}));
-        const RECT c = Measure(b.Dc(), caption, 107, 27);
+        const RECT c = Measure(b.dc(), caption, 107, 27);
         const double sw = 107, sh = 27, m = 3, w = c.right - c.left, h = c.bottom - c.top;
         auto r = [](double v) { return static_cast<LONG>(std::nearbyint(v)); };
         const LONG centredLeft = r((sw - c.right - c.left) / 2),
@@ -234,7 +234,7 @@ TEST(RenderPipeline, CentredCaptionExample) {
     for (int n = 0; n <= 12 && caption.empty(); ++n)
         for (int i = 0; i <= 12 && caption.empty(); ++i) {
             const std::string text = std::string(size_t(n), 'n') + std::string(size_t(i), 'i');
-            if (Measure(b.Dc(), text, 100, 27).right == 44) caption = text;
+            if (Measure(b.dc(), text, 100, 27).right == 44) caption = text;
         }
     ASSERT_FALSE(caption.empty()) << "no caption 40 pixels wide in this font";
     b.control->SetCaption(caption);

@@ -7,13 +7,16 @@
 
 #include "control/styles/PlainStyles.h"
 #include "platform/gdi/Gdi.h"
-#include "tests/control/render/TestSurface.h"
+#include "platform/gdi/GdiExtensions.h"
+#include "tests/control/render/FaceOn.h"
 
 using control::ButtonState;
 using control::styles::FacePainter;
 using control::styles::FaceState;
+using render_test::FaceOn;
+using render_test::kMagenta;
 using render_test::PixelsAre;
-using render_test::TestSurface;
+using render_test::Surface;
 using win32::COLORREF;
 
 namespace {
@@ -48,8 +51,8 @@ protected:
     void TearDown() override { win32::ResetSysColors(); }
 };
 
-FaceState Snapshot(TestSurface& s, ButtonState state, int flags, Size size) {
-    FaceState face = s.Face(state, size.w, size.h);
+FaceState Snapshot(Surface& s, ButtonState state, int flags, Size size) {
+    FaceState face = FaceOn(s, state, size.w, size.h);
     face.useCustomColors = flags & kCustom;
     face.hasFocus = flags & kFocus;
     face.showFocus = flags & kShowFocus;
@@ -60,7 +63,7 @@ FaceState Snapshot(TestSurface& s, ButtonState state, int flags, Size size) {
 }
 
 // Paints a face two pixels narrower and lower than its surface.
-TestSurface& Paint(TestSurface& s, FacePainter paint, ButtonState state, int flags, Size size) {
+Surface& Paint(Surface& s, FacePainter paint, ButtonState state, int flags, Size size) {
     paint(Snapshot(s, state, flags, size));
     return s;
 }
@@ -142,7 +145,7 @@ TEST_F(PlainStyles, EdgeStylesInEveryStateAndPalette) {
     for (const Size size : kSizes)
         for (const auto& row : rows) {
             SCOPED_TRACE(testing::Message() << row.why << " at " << size.w << "x" << size.h);
-            TestSurface s(size.w + 2, size.h + 2);
+            Surface s(size.w + 2, size.h + 2, kMagenta);
             Paint(s, row.paint, row.state, row.flags, size);
             EXPECT_TRUE(
                 PixelsAre(s, [&](int x, int y) { return EdgePixel(row.rings, row.centre, size, x, y); }));
@@ -172,7 +175,7 @@ TEST_F(PlainStyles, EtchedFrameFaceFollowsTheState) {
     for (const Size size : kSizes)
         for (const auto& row : rows) {
             SCOPED_TRACE(testing::Message() << row.why << " at " << size.w << "x" << size.h);
-            TestSurface s(size.w + 2, size.h + 2);
+            Surface s(size.w + 2, size.h + 2, kMagenta);
             Paint(s, control::styles::PaintEtchedFrame, row.state, row.flags, size);
             const int w = size.w, h = size.h;
             EXPECT_TRUE(PixelsAre(s, [&](int x, int y) -> COLORREF {
@@ -207,7 +210,7 @@ TEST_F(PlainStyles, TintedFlatFillsAndRings) {
     for (const Size size : kSizes)
         for (const auto& row : rows) {
             SCOPED_TRACE(testing::Message() << row.why << " at " << size.w << "x" << size.h);
-            TestSurface s(size.w + 2, size.h + 2);
+            Surface s(size.w + 2, size.h + 2, kMagenta);
             Paint(s, control::styles::PaintTintedFlat, row.state, row.flags, size);
             const int w = size.w, h = size.h;
             EXPECT_TRUE(PixelsAre(s, [&](int x, int y) -> COLORREF {
@@ -219,7 +222,7 @@ TEST_F(PlainStyles, TintedFlatFillsAndRings) {
 }
 
 TEST_F(PlainStyles, TintedFlatOfPureBlueAndOnePixelWide) {
-    TestSurface s(40, 20);
+    Surface s(40, 20, kMagenta);
     FaceState face = Snapshot(s, ButtonState::Hot, kCustom, {40, 20});
     face.highlightColor = 0xFF0000;
     control::styles::PaintTintedFlat(face);
@@ -230,7 +233,7 @@ TEST_F(PlainStyles, TintedFlatOfPureBlueAndOnePixelWide) {
     EXPECT_EQ(s.At(20, 10), 0xFF8080u);
 
     // One column: the tint's rectangle is empty, only the ring shows.
-    TestSurface thin(3, 20);
+    Surface thin(3, 20, kMagenta);
     control::styles::PaintTintedFlat(Snapshot(thin, ButtonState::Hot, 0, {1, 20}));
     EXPECT_TRUE(render_test::ColumnIs(thin, 0, 0, 19, kSelection));
     EXPECT_TRUE(render_test::ColumnIs(thin, 1, 0, 19, kGuard));

@@ -10,6 +10,7 @@
 #include "host/PropertyBag.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/user/User32.h"
+#include "platform/user/UserExtensions.h"
 
 namespace render_test {
 
@@ -42,8 +43,8 @@ struct RenderButton {
     RenderButton& operator=(const RenderButton&) = delete;
 
     win32::HWND Hwnd() const { return control->UserControl().hWnd(); }
-    win32::HDC Dc() const { return control->UserControl().hDC(); }
-    win32::COLORREF At(int x, int y) const { return win32::GetPixel(Dc(), x, y); }
+    win32::HDC dc() const { return control->UserControl().hDC(); }
+    win32::COLORREF At(int x, int y) const { return win32::GetPixel(dc(), x, y); }
 
     void Enter() {
         win32::NotifyPointerMoved(kInside);

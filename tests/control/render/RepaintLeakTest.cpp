@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
 #include "platform/user/User32.h"
+#include "platform/user/UserExtensions.h"
 #include "platform/uxtheme/UxTheme.h"
 #include "tests/control/render/RenderButton.h"
 

@@ -4,14 +4,16 @@
 #include <utility>
 
 #include "control/styles/RoundedGradient.h"
-#include "tests/control/render/TestSurface.h"
+#include "tests/control/render/FaceOn.h"
 
 using control::ButtonState;
 using control::styles::PaintRoundedGradient;
 using control::styles::PaintRoundedGradientCustom;
+using render_test::FaceOn;
 using render_test::Hex;
+using render_test::kMagenta;
 using render_test::RowIs;
-using render_test::TestSurface;
+using render_test::Surface;
 
 namespace {
 
@@ -19,8 +21,8 @@ constexpr win32::COLORREF kButtonFace = 0xC8D0D4;  // classic 212,208,200
 constexpr int W = 40;
 constexpr int H = 20;
 
-void ExpectCorners(const TestSurface& s, win32::COLORREF expected) {
-    const int w = s.Width(), h = s.Height();
+void ExpectCorners(const Surface& s, win32::COLORREF expected) {
+    const int w = s.width(), h = s.height();
     for (auto [x, y] : {std::pair{0, 0}, {w - 1, 0}, {0, h - 1}, {w - 1, h - 1}})
         EXPECT_EQ(s.At(x, y), expected) << "corner (" << x << ", " << y << ") is " << Hex(s.At(x, y));
 }
@@ -28,8 +30,8 @@ void ExpectCorners(const TestSurface& s, win32::COLORREF expected) {
 }  // namespace
 
 TEST(RoundedGradientFixed, NormalWithoutFocusHasNoRing) {
-    TestSurface s(W, H);
-    PaintRoundedGradient(s.Face(ButtonState::Normal));
+    Surface s(W, H, kMagenta);
+    PaintRoundedGradient(FaceOn(s, ButtonState::Normal));
     // Row 1 is the top of the face ramp; rows 1 and 2 meet the soft corner pixels.
     EXPECT_TRUE(RowIs(s, 1, 3, W - 4, 0xFBFCFC));
     EXPECT_EQ(s.At(2, 1), 0xCAC7BFu);
@@ -43,8 +45,8 @@ TEST(RoundedGradientFixed, NormalWithoutFocusHasNoRing) {
 
 TEST(RoundedGradientFixed, FocusRingIgnoresShowFocusAndFollowsDefault) {
     for (bool byDefault : {false, true}) {
-        TestSurface s(W, H);
-        auto face = s.Face(ButtonState::Normal);
+        Surface s(W, H, kMagenta);
+        auto face = FaceOn(s, ButtonState::Normal);
         face.showFocus = false;
         face.hasFocus = !byDefault;
         face.displayAsDefault = byDefault;
@@ -60,8 +62,8 @@ TEST(RoundedGradientFixed, FocusRingIgnoresShowFocusAndFollowsDefault) {
 }
 
 TEST(RoundedGradientFixed, HotDrawsTheOrangeRing) {
-    TestSurface s(W, H);
-    auto face = s.Face(ButtonState::Hot);
+    Surface s(W, H, kMagenta);
+    auto face = FaceOn(s, ButtonState::Hot);
     face.hasFocus = true;  // hover wins over focus
     PaintRoundedGradient(face);
     EXPECT_TRUE(RowIs(s, 1, 2, W - 3, 0xCFF0FF));
@@ -84,23 +86,23 @@ TEST(RoundedGradientFixed, CornersKeepTheBackgroundExceptWhenDisabled) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(static_cast<int>(row.state));
-        TestSurface s(W, H);
-        PaintRoundedGradient(s.Face(row.state));
+        Surface s(W, H, kMagenta);
+        PaintRoundedGradient(FaceOn(s, row.state));
         ExpectCorners(s, row.corner);
     }
 }
 
 TEST(RoundedGradientFixed, PressedAndDisabledFaces) {
-    TestSurface pressed(W, H);
-    PaintRoundedGradient(pressed.Face(ButtonState::Pressed));
+    Surface pressed(W, H, kMagenta);
+    PaintRoundedGradient(FaceOn(pressed, ButtonState::Pressed));
     EXPECT_EQ(pressed.At(10, 1), 0xC1CCD1u);
     EXPECT_EQ(pressed.At(1, 3), 0xCED8DAu);  // left shade columns start
     EXPECT_EQ(pressed.At(2, 4), 0xCED8DAu);
     EXPECT_EQ(pressed.At(1, 1), 0x906E48u);
     EXPECT_TRUE(RowIs(pressed, 0, 2, W - 3, 0x743C00));
 
-    TestSurface disabled(W, H);
-    PaintRoundedGradient(disabled.Face(ButtonState::Disabled));
+    Surface disabled(W, H, kMagenta);
+    PaintRoundedGradient(FaceOn(disabled, ButtonState::Disabled));
     EXPECT_EQ(disabled.BackColor(), 0xEAF4F5u);
     EXPECT_EQ(disabled.At(10, 5), 0xEAF4F5u);
     EXPECT_TRUE(RowIs(disabled, 0, 2, W - 3, 0xBAC7C9));
@@ -109,8 +111,8 @@ TEST(RoundedGradientFixed, PressedAndDisabledFaces) {
 }
 
 TEST(RoundedGradientFixed, EightPixelsHighSkipsTheEmptyRampButNotWhatFollows) {
-    TestSurface s(W, 8);
-    PaintRoundedGradient(s.Face(ButtonState::Hot));
+    Surface s(W, 8, kMagenta);
+    PaintRoundedGradient(FaceOn(s, ButtonState::Hot));
     // The middle ramp has 0 steps and draws nothing: row 3 is the top ramp's
     // third row (blue 251 - 5.5 = 245.5 rounds to even 246).
     EXPECT_EQ(s.At(10, 3), 0xF6F6F6u);
@@ -121,8 +123,8 @@ TEST(RoundedGradientFixed, EightPixelsHighSkipsTheEmptyRampButNotWhatFollows) {
 }
 
 TEST(RoundedGradientCustom, GreyBackColor) {
-    TestSurface s(W, H);
-    auto face = s.Face(ButtonState::Normal);
+    Surface s(W, H, kMagenta);
+    auto face = FaceOn(s, ButtonState::Normal);
     face.backColor = 0x808080;
     PaintRoundedGradientCustom(face);
     EXPECT_EQ(s.At(W - 1, H - 1), 0x000000u);  // the right side runs the full height
@@ -138,8 +140,8 @@ TEST(RoundedGradientCustom, GreyBackColor) {
 }
 
 TEST(RoundedGradientCustom, WhiteBackColorClampsPositiveShifts) {
-    TestSurface s(W, H);
-    auto face = s.Face(ButtonState::Normal);
+    Surface s(W, H, kMagenta);
+    auto face = FaceOn(s, ButtonState::Normal);
     face.backColor = 0xFFFFFF;
     PaintRoundedGradientCustom(face);
     EXPECT_TRUE(RowIs(s, 1, 2, W - 3, 0xFFFFFF));  // S(5)
@@ -161,8 +163,8 @@ TEST(RoundedGradientCustom, AccentRingNeedsHoverOrFocusWithShowFocus) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.why);
-        TestSurface s(W, H);
-        auto face = s.Face(row.state);
+        Surface s(W, H, kMagenta);
+        auto face = FaceOn(s, row.state);
         face.backColor = 0x808080;
         face.highlightColor = 0x3090FF;
         face.hasFocus = row.hasFocus;
@@ -173,8 +175,8 @@ TEST(RoundedGradientCustom, AccentRingNeedsHoverOrFocusWithShowFocus) {
 }
 
 TEST(RoundedGradientCustom, PressedAndDisabled) {
-    TestSurface pressed(W, H, 0x123456);
-    auto face = pressed.Face(ButtonState::Pressed);
+    Surface pressed(W, H, 0x123456);
+    auto face = FaceOn(pressed, ButtonState::Pressed);
     face.backColor = 0x808080;
     PaintRoundedGradientCustom(face);
     EXPECT_EQ(pressed.At(0, 0), 0x808080u);          // starts from BackColor like the other states
@@ -184,8 +186,8 @@ TEST(RoundedGradientCustom, PressedAndDisabled) {
     EXPECT_EQ(pressed.At(10, 1), 0x5B5B5Bu);         // S(-37), top of the inverted ramp
     EXPECT_TRUE(RowIs(pressed, H - 1, 1, W - 2, 0x000000));
 
-    TestSurface disabled(W, H);
-    face = disabled.Face(ButtonState::Disabled);
+    Surface disabled(W, H, kMagenta);
+    face = FaceOn(disabled, ButtonState::Disabled);
     face.backColor = 0x808080;
     PaintRoundedGradientCustom(face);
     EXPECT_EQ(disabled.At(0, 0), 0x404040u);  // S(-64), corners included

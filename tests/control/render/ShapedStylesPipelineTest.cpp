@@ -52,13 +52,13 @@ TEST(ShapedStylesPipeline, SurfaceInEveryState) {
         if (row.pressed) b.Press();
         EXPECT_EQ(b.control->CurrentState(), row.state);
         EXPECT_EQ(b.control->ContentMargin(), row.margin);
-        TestSurface expected(107, 27, 0xC8D0D4);  // the surface's back colour, the button face
-        auto face = expected.Face(row.state);
+        Surface expected(107, 27, 0xC8D0D4);  // the surface's back colour, the button face
+        auto face = FaceOn(expected, row.state);
         face.hasFocus = row.focus;
         face.useCustomColors = row.custom;
         face.backColor = 0x9A7B5C;
         face.highlightColor = 0x2060C0;
         row.paint(face);
-        EXPECT_TRUE(SameSurface(b.Dc(), expected, row.name));
+        EXPECT_TRUE(SameSurface(b.dc(), expected, row.name));
     }
 }

@@ -4,8 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
+#include "tests/control/render/FaceOn.h"
 #include "tests/control/render/RenderButton.h"
-#include "tests/control/render/TestSurface.h"
 
 using host::PropertyValue;
 using render_test::Bag;

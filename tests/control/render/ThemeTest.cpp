@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/gdi/Gdi.h"
+#include "platform/user/UserExtensions.h"
 #include "platform/uxtheme/UxTheme.h"
 #include "tests/control/render/RenderButton.h"
 

@@ -4,8 +4,9 @@
 
 #include <vector>
 
-#include "control/WindowShape.h"
+#include "control/raReruriShape.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
 
 using namespace win32;
 

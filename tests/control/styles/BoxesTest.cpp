@@ -6,20 +6,23 @@
 #include "control/styles/Boxes.h"
 #include "control/styles/Colors.h"
 #include "control/styles/Lines.h"
-#include "tests/control/styles/Surface.h"
+#include "platform/gdi/GdiExtensions.h"
+#include "tests/support/Surface.h"
 
 using namespace control::styles;
+using corvalmire::test::kWhite;
+using corvalmire::test::Surface;
 using Rows = std::vector<std::string>;
 
 TEST(DrawLine, LeavesOutTheEndPoint) {
-    Surface s(6, 3);
+    Surface s(6, 3, kWhite);
     DrawLine(s.dc(), 1, 1, 4, 1, 0x0000FF);
     EXPECT_EQ(s.Mask(), (Rows{"......", ".XXX..", "......"}));
     EXPECT_EQ(s.At(1, 1), 0x0000FFu);
 }
 
 TEST(DrawLine, EqualEndsDrawNothing) {
-    Surface s(3, 3);
+    Surface s(3, 3, kWhite);
     DrawLineDC(s.dc(), 1, 1, 1, 1, 0);
     EXPECT_EQ(s.Mask(), (Rows{"...", "...", "..."}));
 }
@@ -35,33 +38,33 @@ TEST(DrawBox, CoversWidthPlusOneByHeightPlusOne) {
         {0, 0, 4, 6, {"XXXXX", "X...X", "X...X", "X...X", "X...X", "X...X", "XXXXX"}},  // W-1, H-1 of 5x7
     };
     for (const Case& c : cases) {
-        Surface s(5, 7);
+        Surface s(5, 7, kWhite);
         DrawBox(s.dc(), c.x, c.y, c.w, c.h, 0x00FF00);
         EXPECT_EQ(s.Mask(), c.expected) << c.x << "," << c.y << " " << c.w << "x" << c.h;
     }
 }
 
 TEST(DrawBox, OverflowingBottomKeepsTheTopSide) {
-    Surface s(5, 3);
+    Surface s(5, 3, kWhite);
     DrawBox(s.dc(), 0, 1, 3, INT_MAX, 0);
     EXPECT_EQ(s.Mask(), (Rows{".....", "XXX..", "....."}));
 }
 
 TEST(FillBox, ExcludesRightAndBottom) {
-    Surface s(5, 4);
+    Surface s(5, 4, kWhite);
     FillBox(s.dc(), 1, 1, 3, 2, 0x123456);
     EXPECT_EQ(s.Mask(), (Rows{".....", ".XXX.", ".XXX.", "....."}));
     EXPECT_EQ(s.At(3, 2), 0x123456u);
 }
 
 TEST(FillBox, OverflowingSizeDrawsNothing) {
-    Surface s(3, 3);
+    Surface s(3, 3, kWhite);
     FillBox(s.dc(), 1, 1, INT_MAX, 1, 0);
     EXPECT_EQ(s.Mask(), (Rows{"...", "...", "..."}));
 }
 
 TEST(FillRectSolid, FillsTheRect) {
-    Surface s(4, 3);
+    Surface s(4, 3, kWhite);
     FillRectSolid(s.dc(), win32::RECT{2, 0, 4, 2}, 0x0000FF);
     EXPECT_EQ(s.Mask(), (Rows{"..XX", "..XX", "...."}));
 }
@@ -71,7 +74,7 @@ TEST(DrawDoubleFrame, TwoOutlinesCornersAndMixedJoins) {
     // (drawn second, so it wins where they cross), corners 'c' at (0,4) and
     // (5,0), mixes 'm' at (1,3) and (4,1).
     const Color outer = 0x000080, inner = 0x008000, corner = 0x800000;
-    Surface s(7, 6);
+    Surface s(7, 6, kWhite);
     DrawDoubleFrame(s.dc(), 0, 0, 5, 4, outer, inner, corner);
     const Color mix = MixColors(inner, outer);
     ASSERT_EQ(mix, 0x004040);
@@ -90,7 +93,7 @@ TEST(DrawDoubleFrame, TwoOutlinesCornersAndMixedJoins) {
                                : k == 'i' ? inner
                                : k == 'c' ? corner
                                : k == 'm' ? mix
-                                          : Color(Surface::kBackground);
+                                          : Color(kWhite);
             EXPECT_EQ(s.At(x, y), win32::COLORREF(want)) << "(" << x << "," << y << ")";
         }
 }
@@ -105,7 +108,7 @@ TEST(DrawEdgeBox, RoundsTheRectangleHalfToEvenBeforeDrawing) {
         {0.0f, 0.0f, 10.5f, 6.5f, {0, 0, 10, 6}},  // 10.5 -> 10, 6.5 -> 6
     };
     for (const Case& c : cases) {
-        Surface actual(12, 8), expected(12, 8);
+        Surface actual(12, 8, kWhite), expected(12, 8, kWhite);
         DrawEdgeBox(actual.dc(), c.left, c.top, c.width, c.height, 5, 15);
         win32::RECT rect = c.rounded;
         win32::DrawEdge(expected.dc(), &rect, 5, 15);

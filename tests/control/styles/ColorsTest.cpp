@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "control/styles/Colors.h"
+#include "platform/gdi/GdiExtensions.h"
 #include "platform/gdi/SysColors.h"
 
 using namespace control::styles;

@@ -6,19 +6,22 @@
 
 #include "control/styles/IconGrayscale.h"
 #include "control/styles/PictureMasked.h"
+#include "platform/gdi/GdiExtensions.h"
 #include "platform/gdi/Icons.h"
-#include "tests/control/styles/Surface.h"
+#include "tests/support/Surface.h"
 
 namespace {
 
 using namespace control::styles;
+using corvalmire::test::kWhite;
+using corvalmire::test::Surface;
 using win32::COLORREF;
 
-constexpr COLORREF kWhite = 0xFFFFFF, kRed = 0x0000FF, kBlue = 0xFF0000, kSilver = 0xC0C0C0;
+constexpr COLORREF kRed = 0x0000FF, kBlue = 0xFF0000, kSilver = 0xC0C0C0;
 
 // A bitmap of the given rows of colours.
 win32::HBITMAP Bitmap(const std::vector<std::vector<COLORREF>>& rows) {
-    Surface s(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()));
+    Surface s(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()), kWhite);
     for (std::size_t y = 0; y < rows.size(); ++y)
         for (std::size_t x = 0; x < rows[y].size(); ++x) win32::SetPixelV(s.dc(), int(x), int(y), rows[y][x]);
     win32::HBITMAP copy = win32::CreateCompatibleBitmap(s.dc(), int(rows[0].size()), int(rows.size()));
@@ -73,8 +76,8 @@ TEST(PaintPictureMasked, EachModeOnOnePixel) {
         {kWhite, 0, false, kRed, Grayscale, kRed, "a fill colour wins over both"},
     };
     for (const Masked& row : rows) {
-        Surface s(3, 3);
-        s.Clear(row.background);
+        Surface s(3, 3, kWhite);
+        s.Fill(row.background);
         const win32::HBITMAP bitmap = Bitmap({{row.picture}});
         const MaskSettings settings{s.dc(), row.useMaskColor, static_cast<Color>(kSilver)};
         PaintPictureMasked(settings, s.dc(), 1, 1, 1, 1,
@@ -103,11 +106,11 @@ TEST(PaintPictureMasked, RectangleComesFromTheTopLeftUnscaled) {
         {-1, 1, 32767, 32767, {".....", "bckkk"}, "off the surface and huge: only what lands"},
     };
     for (const auto& row : cases) {
-        Surface s(5, 2);
+        Surface s(5, 2, kWhite);
         PaintPictureMasked({s.dc(), false, 0}, s.dc(), row.x, row.y, row.w, row.h, picture, 0, kNoFill,
                            MaskedLook::Plain);
-        const std::map<char, COLORREF> legend{
-            {'.', Surface::kBackground}, {'a', a}, {'b', b}, {'c', c}, {'d', d}, {'k', 0}};
+        const std::map<char, COLORREF> legend{{'.', kWhite}, {'a', a}, {'b', b},
+                                              {'c', c},      {'d', d}, {'k', 0}};
         for (int y = 0; y < 2; ++y)
             for (int x = 0; x < 5; ++x)
                 EXPECT_EQ(s.At(x, y), legend.at(row.rows[y][x])) << row.why << " at " << x << "," << y;
@@ -121,13 +124,13 @@ TEST(PaintPictureMasked, PaddedRowsComposeEveryPixel) {
     for (int y = 0; y < 2; ++y)
         for (int x = 0; x < 18; ++x) pixels[y][x] = win32::RGB(win32::BYTE(x * 13), win32::BYTE(y * 90), 7);
     const win32::HBITMAP bitmap = Bitmap(pixels);
-    Surface s(20, 4);
+    Surface s(20, 4, kWhite);
     PaintPictureMasked({s.dc(), false, 0}, s.dc(), 1, 1, 18, 2,
                        {reinterpret_cast<win32::LONG_PTR>(bitmap), true, 18, 2}, 0, kNoFill,
                        MaskedLook::Plain);
     for (int y = 0; y < 2; ++y)
         for (int x = 0; x < 18; ++x) EXPECT_EQ(s.At(x + 1, y + 1), pixels[y][x]) << x << "," << y;
-    EXPECT_EQ(s.At(19, 1), Surface::kBackground);
+    EXPECT_EQ(s.At(19, 1), kWhite);
     win32::DeleteObject(bitmap);
 }
 
@@ -148,9 +151,9 @@ TEST(GrayscaleBitmap, GreyLevelsStayOtherColoursTurnGrey) {
     for (const auto& row : rows) EXPECT_EQ(GrayLevel(row.in), row.out) << row.why;
 
     const win32::HBITMAP bitmap = Bitmap({{kRed, 0x909090}});
-    Surface s(3, 1);
+    Surface s(3, 1, kWhite);
     EXPECT_TRUE(GrayscaleBitmap(s.dc(), bitmap, 1, 0, 0, 0));
-    EXPECT_EQ(s.At(0, 0), Surface::kBackground);
+    EXPECT_EQ(s.At(0, 0), kWhite);
     EXPECT_EQ(s.At(1, 0), 0x545454u);
     EXPECT_EQ(s.At(2, 0), 0x949494u);
     EXPECT_FALSE(GrayscaleBitmap(s.dc(), nullptr, 0, 0, 0, 0));
@@ -161,14 +164,14 @@ TEST(PaintIconGrayscale, DrawsACopyInGreyAndFreesIt) {
     const win32::GdiLiveCounts before = win32::GetGdiLiveCounts();
     const win32::HICON icon = Icon(), monochrome = Icon(true);
     {
-        Surface s(5, 5);
+        Surface s(5, 5, kWhite);
         EXPECT_FALSE(PaintIconGrayscale(s.dc(), nullptr, 0, 0, 2, 2));
         EXPECT_FALSE(PaintIconGrayscale(nullptr, icon, 0, 0, 2, 2));
         EXPECT_FALSE(PaintIconGrayscale(s.dc(), monochrome, 0, 0, 2, 2));  // no colour bitmap to turn grey
         EXPECT_EQ(s.Mask(), (std::vector<std::string>(5, ".....")));
         EXPECT_TRUE(PaintIconGrayscale(s.dc(), icon, 1, 1, 4, 4));  // scaled to 4 x 4
         EXPECT_EQ(s.At(1, 1), 0x545454u);
-        EXPECT_EQ(s.At(3, 1), Surface::kBackground);  // transparent
+        EXPECT_EQ(s.At(3, 1), kWhite);  // transparent
         EXPECT_EQ(s.At(4, 4), 0x1C1C1Cu);
         win32::DrawIconEx(s.dc(), 0, 0, icon, 0, 0, 0, nullptr, win32::DI_NORMAL);
         EXPECT_EQ(s.At(0, 0), kRed);  // the icon itself keeps its colours

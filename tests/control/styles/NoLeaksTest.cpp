@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include "control/styles/Primitives.h"
-#include "tests/control/styles/Surface.h"
+#include "platform/gdi/GdiExtensions.h"
+#include "tests/support/Surface.h"
 
 using namespace control::styles;
+using corvalmire::test::kWhite;
+using corvalmire::test::Surface;
 
 TEST(Primitives, TenThousandCallsLeaveTheLiveCountsAsTheyWere) {
-    Surface s(40, 30);
+    Surface s(40, 30, kWhite);
     const win32::GdiLiveCounts before = win32::GetGdiLiveCounts();
     for (int i = 0; i < 10000; ++i) {
         const Color c = Color((i * 2654435761u) & 0xFFFFFF);

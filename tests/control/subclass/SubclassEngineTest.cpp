@@ -10,9 +10,13 @@
 
 #include "control/SubclassEngine.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
 #include "platform/kernel/EventLog.h"
+#include "platform/kernel/KernelExtensions.h"
 #include "platform/kernel/Modules.h"
 #include "platform/user/User32.h"
+#include "platform/user/UserExtensions.h"
+#include "tests/support/LinesAre.h"
 
 using namespace win32;
 using control::ALL_MESSAGES;
@@ -26,16 +30,7 @@ namespace {
 std::vector<std::string> seen;
 
 ::testing::AssertionResult SeenIs(const std::vector<std::string>& expected) {
-    if (seen == expected) return ::testing::AssertionSuccess();
-    std::ostringstream out;
-    out << "sequence differs\n   expected                    actual\n";
-    for (std::size_t i = 0; i < std::max(seen.size(), expected.size()); ++i) {
-        const std::string want = i < expected.size() ? expected[i] : "-";
-        const std::string got = i < seen.size() ? seen[i] : "-";
-        out << (want == got ? "  " : "* ") << want
-            << std::string(28 - std::min<std::size_t>(27, want.size()), ' ') << got << "\n";
-    }
-    return ::testing::AssertionFailure() << out.str();
+    return corvalmire::test::LinesAre(seen, expected);
 }
 
 std::string Name(UINT msg) {

@@ -11,6 +11,7 @@
 #include "host/UserControl.h"
 #include "host/UserControlHost.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
 
 namespace host {
 namespace {

@@ -9,7 +9,9 @@
 #include "host/PropertyBag.h"
 #include "host/UserControl.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
 #include "platform/user/User32.h"
+#include "platform/user/UserExtensions.h"
 
 namespace host {
 namespace {

@@ -6,6 +6,7 @@
 #include "platform/comdlg/CommDlg.h"
 #include "platform/comdlg/FileDialogProvider.h"
 #include "platform/user/User32.h"
+#include "platform/user/UserExtensions.h"
 
 namespace {
 

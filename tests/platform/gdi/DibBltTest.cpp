@@ -2,7 +2,8 @@
 
 #include <vector>
 
-#include "tests/platform/gdi/Canvas.h"
+#include "platform/gdi/GdiExtensions.h"
+#include "tests/support/Surface.h"
 
 namespace corvalmire::test {
 namespace {
@@ -11,7 +12,7 @@ using namespace win32;
 
 COLORREF Pattern(int x, int y) { return RGB(BYTE(10 + x * 40), BYTE(20 + y * 50), BYTE(x * 7 + y * 3)); }
 
-void Paint(Canvas& canvas) {
+void Paint(Surface& canvas) {
     for (int y = 0; y < canvas.height(); ++y) {
         for (int x = 0; x < canvas.width(); ++x) SetPixelV(canvas.dc(), x, y, Pattern(x, y));
     }
@@ -31,7 +32,7 @@ BITMAPINFO Header24(int width, int height) {
 TEST(Dib, BottomUp24BitRoundTripWithPaddedRows) {
     constexpr int kW = 5, kH = 3, kStride = 16;  // 15 bytes of pixels padded to 16
     ASSERT_EQ(DibStride(kW, 24), kStride);
-    Canvas source(kW, kH);
+    Surface source(kW, kH);
     Paint(source);
     BITMAPINFO info = Header24(kW, kH);
     std::vector<BYTE> bits(kStride * kH, 0xEE);
@@ -45,7 +46,7 @@ TEST(Dib, BottomUp24BitRoundTripWithPaddedRows) {
         EXPECT_EQ(bits[size_t(row * kStride + 15)], 0) << "padding is zeroed";
     }
 
-    Canvas copy(kW + 2, kH + 2);
+    Surface copy(kW + 2, kH + 2);
     EXPECT_EQ(SetDIBitsToDevice(copy.dc(), 1, 1, kW, kH, 0, 0, 0, kH, bits.data(), &info, DIB_RGB_COLORS),
               kH);
     for (int y = 0; y < kH + 2; ++y) {
@@ -58,13 +59,13 @@ TEST(Dib, BottomUp24BitRoundTripWithPaddedRows) {
 
 TEST(Dib, SourceOriginIsTheLowerLeftOfABottomUpDib) {
     constexpr int kW = 3, kH = 4;
-    Canvas source(kW, kH);
+    Surface source(kW, kH);
     Paint(source);
     BITMAPINFO info = Header24(kW, kH);
     std::vector<BYTE> bits(size_t(DibStride(kW, 24)) * kH);
     GetDIBits(source.dc(), source.bitmap(), 0, kH, bits.data(), &info, DIB_RGB_COLORS);
     // A 2 x 2 part from (1,1) up from the bottom: source rows 1 and 2 from the top.
-    Canvas copy(2, 2);
+    Surface copy(2, 2);
     EXPECT_EQ(SetDIBitsToDevice(copy.dc(), 0, 0, 2, 2, 1, 1, 0, kH, bits.data(), &info, DIB_RGB_COLORS), 2);
     EXPECT_EQ(copy.At(0, 0), Pattern(1, 1));
     EXPECT_EQ(copy.At(1, 1), Pattern(2, 2));
@@ -72,25 +73,25 @@ TEST(Dib, SourceOriginIsTheLowerLeftOfABottomUpDib) {
 
 TEST(Dib, SourceOriginIsTheLowerLeftOfATopDownDibToo) {
     constexpr int kW = 3, kH = 4;
-    Canvas source(kW, kH);
+    Surface source(kW, kH);
     Paint(source);
     BITMAPINFO info = Header24(kW, -kH);
     std::vector<BYTE> bits(size_t(DibStride(kW, 24)) * kH);
     GetDIBits(source.dc(), source.bitmap(), 0, kH, bits.data(), &info, DIB_RGB_COLORS);
     // The same 2 x 2 part as from the bottom-up DIB: rows 1 and 2 from the top.
-    Canvas copy(2, 2);
+    Surface copy(2, 2);
     EXPECT_EQ(SetDIBitsToDevice(copy.dc(), 0, 0, 2, 2, 1, 1, 0, kH, bits.data(), &info, DIB_RGB_COLORS), 2);
     EXPECT_EQ(copy.At(0, 0), Pattern(1, 1));
     EXPECT_EQ(copy.At(1, 1), Pattern(2, 2));
     // A band of one scan is the lowest one: it lands on the bottom row.
-    Canvas band(kW, 2);
+    Surface band(kW, 2);
     EXPECT_EQ(SetDIBitsToDevice(band.dc(), 0, 0, kW, 2, 0, 0, 0, 1, bits.data(), &info, DIB_RGB_COLORS), 1);
     EXPECT_EQ(band.At(0, 0), kUntouched);
     EXPECT_EQ(band.At(2, 1), Pattern(2, 0));
 }
 
 TEST(Dib, TopDownAndHeaderQuery) {
-    Canvas source(3, 2);
+    Surface source(3, 2);
     Paint(source);
     BITMAPINFO query{};
     query.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
@@ -102,7 +103,7 @@ TEST(Dib, TopDownAndHeaderQuery) {
     std::vector<BYTE> bits(12 * 2);
     ASSERT_EQ(GetDIBits(source.dc(), source.bitmap(), 0, 2, bits.data(), &info, DIB_RGB_COLORS), 2);
     EXPECT_EQ(RGB(bits[2], bits[1], bits[0]), Pattern(0, 0)) << "top-down: the first row is the top";
-    Canvas copy(3, 2);
+    Surface copy(3, 2);
     EXPECT_EQ(SetDIBitsToDevice(copy.dc(), 0, 0, 3, 2, 0, 0, 0, 2, bits.data(), &info, DIB_RGB_COLORS), 2);
     EXPECT_EQ(copy.At(2, 1), Pattern(2, 1));
 
@@ -111,9 +112,9 @@ TEST(Dib, TopDownAndHeaderQuery) {
 }
 
 TEST(BitBlt, ClipsToBothBitmaps) {
-    Canvas source(4, 3);
+    Surface source(4, 3);
     Paint(source);
-    Canvas dest(5, 4);
+    Surface dest(5, 4);
     // Source from (2,1): only 2 x 2 source pixels exist; the destination at
     // (3,-1) loses its top row and everything right of column 4.
     EXPECT_TRUE(BitBlt(dest.dc(), 3, -1, 4, 4, source.dc(), 2, 1, SRCCOPY));
@@ -128,15 +129,15 @@ TEST(BitBlt, ClipsToBothBitmaps) {
 }
 
 TEST(BitBlt, OverlappingCopyWithinOneBitmap) {
-    Canvas canvas(4, 1);
+    Surface canvas(4, 1);
     Paint(canvas);
     EXPECT_TRUE(BitBlt(canvas.dc(), 1, 0, 3, 1, canvas.dc(), 0, 0, SRCCOPY));
     for (int x = 1; x < 4; ++x) EXPECT_EQ(canvas.At(x, 0), Pattern(x - 1, 0));
 }
 
 TEST(BitBlt, MaskRasterOperations) {
-    Canvas dest(3, 1, RGB(0xF0, 0x0F, 0xFF));
-    Canvas src(3, 1, RGB(0x0F, 0x0F, 0x00));
+    Surface dest(3, 1, RGB(0xF0, 0x0F, 0xFF));
+    Surface src(3, 1, RGB(0x0F, 0x0F, 0x00));
     BitBlt(dest.dc(), 0, 0, 1, 1, src.dc(), 0, 0, SRCAND);
     BitBlt(dest.dc(), 1, 0, 1, 1, src.dc(), 0, 0, SRCINVERT);
     BitBlt(dest.dc(), 2, 0, 1, 1, src.dc(), 0, 0, SRCPAINT);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "tests/platform/gdi/Canvas.h"
+#include "platform/gdi/GdiExtensions.h"
+#include "tests/support/Surface.h"
 
 namespace corvalmire::test {
 namespace {
@@ -31,7 +32,7 @@ TEST(DrawEdge, SixByFiveTablesCornersIncluded) {
         {"soft", EDGE_RAISED, BF_RECT | BF_SOFT, {"HHHHHD", "HLLLSD", "HL..SD", "HSSSSD", "DDDDDD"}},
     };
     for (const EdgeCase& c : cases) {
-        Canvas canvas(6, 5);
+        Surface canvas(6, 5);
         RECT r{0, 0, 6, 5};
         EXPECT_TRUE(DrawEdge(canvas.dc(), &r, c.edge, c.flags)) << c.name;
         EXPECT_TRUE(MatchesRows(canvas, c.rows, kLegend)) << c.name;
@@ -40,7 +41,7 @@ TEST(DrawEdge, SixByFiveTablesCornersIncluded) {
 }
 
 TEST(DrawEdge, MiddleFillsInsideAndAdjustShrinksTheRect) {
-    Canvas canvas(6, 5);
+    Surface canvas(6, 5);
     RECT r{0, 0, 6, 5};
     EXPECT_TRUE(DrawEdge(canvas.dc(), &r, EDGE_SUNKEN, BF_RECT | BF_MIDDLE | BF_ADJUST));
     std::map<char, COLORREF> legend = kLegend;
@@ -72,7 +73,7 @@ TEST(DrawEdge, FlatAndMonoUseTheirOwnColours) {
          {"KKKKKK", "KWWWWK", "KWWWWK", "KWWWWK", "KKKKKK"}},
     };
     for (const EdgeCase& c : cases) {
-        Canvas canvas(6, 5);
+        Surface canvas(6, 5);
         RECT r{0, 0, 6, 5};
         DrawEdge(canvas.dc(), &r, c.edge, c.flags);
         EXPECT_TRUE(MatchesRows(canvas, c.rows, legend)) << c.name;
@@ -84,7 +85,7 @@ TEST(DrawEdge, FollowsTheCurrentSystemColours) {
     const INT index[] = {COLOR_3DDKSHADOW};
     const COLORREF green[] = {RGB(0, 255, 0)};
     SetSysColors(1, index, green);
-    Canvas canvas(3, 3);
+    Surface canvas(3, 3);
     RECT r{0, 0, 3, 3};
     DrawEdge(canvas.dc(), &r, BDR_RAISEDOUTER, BF_RECT);
     EXPECT_EQ(canvas.At(2, 2), RGB(0, 255, 0));

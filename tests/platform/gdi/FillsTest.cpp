@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/platform/gdi/Canvas.h"
+#include "tests/support/Surface.h"
 
 namespace corvalmire::test {
 namespace {
@@ -14,7 +14,7 @@ constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 
 TEST(FillRect, ExcludesRightAndBottomAndSkipsEmptyRects) {
-    Canvas canvas(6, 5);
+    Surface canvas(6, 5);
     HBRUSH red = CreateSolidBrush(kRed);
     const RECT filled{1, 1, 4, 3}, empty{2, 2, 2, 4}, inverted{4, 4, 1, 1};
     EXPECT_TRUE(FillRect(canvas.dc(), &filled, red));
@@ -25,7 +25,7 @@ TEST(FillRect, ExcludesRightAndBottomAndSkipsEmptyRects) {
 }
 
 TEST(FillRect, TakesSystemColourIndicesAndTheSelectedBrush) {
-    Canvas canvas(4, 3);
+    Surface canvas(4, 3);
     const RECT top{0, 0, 4, 1}, middle{0, 1, 4, 2}, outside{-5, 2, 2, 9};
     EXPECT_TRUE(FillRect(canvas.dc(), &top, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)));
     HBRUSH blue = CreateSolidBrush(kBlue);
@@ -39,7 +39,7 @@ TEST(FillRect, TakesSystemColourIndicesAndTheSelectedBrush) {
 }
 
 TEST(FillRect, FailsForHandlesThatAreNotBrushes) {
-    Canvas canvas(2, 2);
+    Surface canvas(2, 2);
     HPEN pen = CreatePen(PS_SOLID, 1, kRed);
     const RECT all{0, 0, 2, 2};
     EXPECT_FALSE(FillRect(canvas.dc(), &all, reinterpret_cast<HBRUSH>(pen)));
@@ -73,7 +73,7 @@ TEST(FrameRect, TakesOnlyBrushObjectsAndNonEmptyRects) {
          {}},
     };
     for (const Case& c : cases) {
-        Canvas canvas(6, 3);
+        Surface canvas(6, 3);
         EXPECT_EQ(FrameRect(canvas.dc(), &c.rect, c.brush), c.result) << c.what;
         EXPECT_TRUE(MatchesRows(canvas, c.rows, {{'R', kRed}})) << c.what;
     }
@@ -93,7 +93,7 @@ TEST(PatBlt, NegativeExtentsPaintTheRectangleBehindTheOrigin) {
         {3, 3, 0, -2, {}},
     };
     for (const Case& c : cases) {
-        Canvas canvas(4, 3);
+        Surface canvas(4, 3);
         HGDIOBJ old = SelectObject(canvas.dc(), GetStockObject(BLACK_BRUSH));
         EXPECT_TRUE(PatBlt(canvas.dc(), c.x, c.y, c.w, c.h, PATCOPY));
         EXPECT_TRUE(MatchesRows(canvas, c.rows, {{'B', RGB(0, 0, 0)}}))
@@ -103,7 +103,7 @@ TEST(PatBlt, NegativeExtentsPaintTheRectangleBehindTheOrigin) {
 }
 
 TEST(Rectangle, OutlinesWhatFillRectWouldFillAndFillsInside) {
-    Canvas canvas(7, 6);
+    Surface canvas(7, 6);
     HBRUSH blue = CreateSolidBrush(kBlue);
     HPEN red = CreatePen(PS_SOLID, 1, kRed);
     HGDIOBJ oldBrush = SelectObject(canvas.dc(), blue);
@@ -120,7 +120,7 @@ TEST(Rectangle, OutlinesWhatFillRectWouldFillAndFillsInside) {
 }
 
 TEST(Pixels, SetAndGetInsideAndOutsideTheBitmap) {
-    Canvas canvas(3, 2);
+    Surface canvas(3, 2);
     EXPECT_TRUE(SetPixelV(canvas.dc(), 2, 1, RGB(10, 20, 30)));
     EXPECT_EQ(SetPixel(canvas.dc(), 0, 0, RGB(40, 50, 60)), RGB(40, 50, 60));
     EXPECT_EQ(canvas.At(2, 1), RGB(10, 20, 30));
@@ -132,7 +132,7 @@ TEST(Pixels, SetAndGetInsideAndOutsideTheBitmap) {
 }
 
 TEST(Clipping, ClipRegionLimitsEveryKindOfDrawing) {
-    Canvas canvas(6, 4);
+    Surface canvas(6, 4);
     HRGN clip = CreateRectRgn(2, 1, 5, 3);
     EXPECT_EQ(SelectClipRgn(canvas.dc(), clip), SIMPLEREGION);
     DeleteObject(clip);  // the DC keeps its own copy
@@ -148,7 +148,7 @@ TEST(Clipping, ClipRegionLimitsEveryKindOfDrawing) {
 }
 
 TEST(Clipping, InvertedClipRectanglesArePutInOrder) {
-    Canvas canvas(6, 4);
+    Surface canvas(6, 4);
     EXPECT_EQ(IntersectClipRect(canvas.dc(), 5, 3, 1, 0), SIMPLEREGION);
     EXPECT_EQ(ExcludeClipRect(canvas.dc(), 3, 3, 2, 1), COMPLEXREGION);
     RECT box;
@@ -184,7 +184,7 @@ TEST(Rects, HelpersFollowThePlatform) {
     OffsetRect(&huge, 1, 0);
     EXPECT_EQ(huge.right, LONG(-0x7FFFFFFF - 1));
     const RECT whole{-100, -100, 0x7FFFFFFF, 0x7FFFFFFF};
-    Canvas canvas(3, 2);
+    Surface canvas(3, 2);
     EXPECT_TRUE(FillRect(canvas.dc(), &whole, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))));
     EXPECT_EQ(canvas.At(2, 1), RGB(0, 0, 0));
     EXPECT_TRUE(BitBlt(canvas.dc(), 0x7FFFFFF0, 0, 0x7FFFFFFF, 2, canvas.dc(), 0, 0, SRCCOPY));

@@ -5,9 +5,10 @@
 
 #include <random>
 
+#include "platform/gdi/GdiExtensions.h"
 #include "platform/gdi/Icons.h"
-#include "tests/platform/gdi/Canvas.h"
 #include "tests/platform/gdi/IcoFixture.h"
+#include "tests/support/Surface.h"
 
 namespace corvalmire::test {
 namespace {
@@ -38,7 +39,7 @@ TestIconImage ThreeByTwo(int bitCount) {
 TEST(Icons, EveryDepthDrawsThroughItsMaskOrAlpha) {
     for (int bits : {4, 8, 24, 32, kPngEntry}) {
         SCOPED_TRACE(bits);
-        Canvas canvas(5, 4, kGrey);
+        Surface canvas(5, 4, kGrey);
         const HICON icon = LoadIco(IcoFile({ThreeByTwo(bits)}));
         ASSERT_NE(icon, nullptr);
         EXPECT_TRUE(DrawIconEx(canvas.dc(), 1, 1, icon, 0, 0, 0, nullptr, DI_NORMAL));
@@ -52,7 +53,7 @@ TEST(Icons, EveryDepthDrawsThroughItsMaskOrAlpha) {
 TEST(Icons, AlphaBlendsOverTheDestination) {
     for (int bits : {32, kPngEntry}) {
         SCOPED_TRACE(bits);
-        Canvas canvas(2, 1, kGrey);
+        Surface canvas(2, 1, kGrey);
         const HICON icon = LoadIco(IcoFile({{2, 1, bits, {0x80FF0000, 0x00FFFFFF}, {0, 0}}}));
         ASSERT_NE(icon, nullptr);
         DrawIconEx(canvas.dc(), 0, 0, icon, 0, 0, 0, nullptr, DI_NORMAL);
@@ -65,7 +66,7 @@ TEST(Icons, AlphaBlendsOverTheDestination) {
 // A 1-bit image in black and white is a monochrome icon: AND mask and XOR
 // image, so a set mask with a white image inverts the destination.
 TEST(Icons, MonochromeIconsAndThenXor) {
-    Canvas canvas(4, 1, RGB(0x12, 0x34, 0x56));
+    Surface canvas(4, 1, RGB(0x12, 0x34, 0x56));
     const HICON icon =
         LoadIco(IcoFile({{4, 1, 1, {0xFF000000, 0xFFFFFFFF, 0xFF000000, 0xFFFFFFFF}, {0, 0, 1, 1}}}));
     ASSERT_NE(icon, nullptr);
@@ -85,7 +86,7 @@ TEST(Icons, MonochromeIconsAndThenXor) {
 
 // A 2 x 2 icon from bitmaps: red, (transparent) / blue, blue.
 HICON TwoByTwo() {
-    Canvas colour(2, 2, RGB(0, 0, 255)), mask(2, 2, 0);
+    Surface colour(2, 2, RGB(0, 0, 255)), mask(2, 2, 0);
     SetPixelV(colour.dc(), 0, 0, RGB(255, 0, 0));
     SetPixelV(colour.dc(), 1, 0, 0);
     SetPixelV(mask.dc(), 1, 0, 0xFFFFFF);
@@ -101,13 +102,13 @@ TEST(Icons, DrawIconExScalesFillsAndStaysOnTheSurface) {
         const HICON icon = TwoByTwo();
         const std::map<char, COLORREF> legend{
             {'.', kUntouched}, {'r', RGB(255, 0, 0)}, {'b', RGB(0, 0, 255)}, {'y', RGB(255, 255, 0)}};
-        Canvas scaled(6, 5);
+        Surface scaled(6, 5);
         HBRUSH yellow = CreateSolidBrush(RGB(255, 255, 0));
         EXPECT_TRUE(DrawIconEx(scaled.dc(), 1, 1, icon, 4, 3, 0, yellow, DI_NORMAL));
         EXPECT_TRUE(MatchesRows(scaled, {"......", ".rryy.", ".bbbb.", ".bbbb.", "......"}, legend));
         DeleteObject(yellow);
 
-        Canvas refused(3, 3);
+        Surface refused(3, 3);
         EXPECT_FALSE(DrawIconEx(refused.dc(), 0, 0, icon, -2, 2, 0, nullptr, DI_NORMAL));
         EXPECT_FALSE(DrawIconEx(refused.dc(), 0, 0, icon, 2, 2, 0, nullptr, 0));
         // Work is bounded by the surface, whatever size is asked for.

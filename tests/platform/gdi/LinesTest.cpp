@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/gdi/DrawTarget.h"
-#include "tests/platform/gdi/Canvas.h"
+#include "tests/support/Surface.h"
 
 namespace corvalmire::test {
 namespace {
@@ -19,7 +19,7 @@ constexpr COLORREF kPen = RGB(200, 10, 20);
 
 // Draws one line with the origin moved to (ox, oy) and lists the pixels lit,
 // relative to that origin.
-std::set<std::pair<int, int>> DrawLine(Canvas& canvas, int ox, int oy, POINT a, POINT b) {
+std::set<std::pair<int, int>> DrawLine(Surface& canvas, int ox, int oy, POINT a, POINT b) {
     HPEN pen = CreatePen(PS_SOLID, 1, kPen);
     HGDIOBJ old = SelectObject(canvas.dc(), pen);
     MoveToEx(canvas.dc(), ox + a.x, oy + a.y, nullptr);
@@ -62,7 +62,7 @@ TEST(LineTo, WorkedExamplesOfEveryKind) {
         {"zero length draws nothing", {2, 2}, {2, 2}, {}},
     };
     for (const LineCase& c : cases) {
-        Canvas canvas(16, 16);
+        Surface canvas(16, 16);
         const auto lit = DrawLine(canvas, 8, 8, c.from, c.to);
         const std::set<std::pair<int, int>> expected(c.pixels.begin(), c.pixels.end());
         EXPECT_EQ(lit, expected) << c.what;
@@ -125,7 +125,7 @@ TEST(LineTo, WalkStartingInsideTheBitmapMatchesTheFullWalk) {
 TEST(LineTo, AHugeLineDrawsOnlyItsVisiblePixelsWhereTheClosedFormPutsThem) {
     // Four billion steps, nearly all off the bitmap: only the visible part is walked.
     const POINT from{-2000000000, -1}, to{2000000000, 3};
-    Canvas canvas(12, 4);
+    Surface canvas(12, 4);
     const auto lit = DrawLine(canvas, 0, 0, from, to);
     std::set<std::pair<int, int>> expected;
     const long long adx = 4000000000LL, dy = 4;
@@ -140,7 +140,7 @@ TEST(LineTo, AHugeLineDrawsOnlyItsVisiblePixelsWhereTheClosedFormPutsThem) {
 
 TEST(LineTo, ClippingRemovesPixelsWithoutShiftingThem) {
     const POINT from{-7, -3}, to{20, 9};
-    Canvas canvas(10, 6);
+    Surface canvas(10, 6);
     const auto lit = DrawLine(canvas, 0, 0, from, to);
     std::set<std::pair<int, int>> inside;
     for (auto [x, y] : ClosedForm(from, to)) {
@@ -151,7 +151,7 @@ TEST(LineTo, ClippingRemovesPixelsWithoutShiftingThem) {
 }
 
 TEST(LineTo, MovesTheCurrentPositionAndANullPenDrawsNothing) {
-    Canvas canvas(8, 5);
+    Surface canvas(8, 5);
     HPEN nullPen = CreatePen(PS_NULL, 1, kPen);
     HGDIOBJ old = SelectObject(canvas.dc(), nullPen);
     MoveToEx(canvas.dc(), 1, 1, nullptr);

@@ -5,7 +5,8 @@
 #include <iterator>
 #include <vector>
 
-#include "tests/platform/gdi/Canvas.h"
+#include "platform/gdi/GdiExtensions.h"
+#include "tests/support/Surface.h"
 
 namespace corvalmire::test {
 namespace {
@@ -125,7 +126,7 @@ TEST(DeviceContext, ScreenDcAcceptsCallsAndDrawsNowhere) {
 }
 
 TEST(DeviceContext, WindowDcProviderRoutesGetAndRelease) {
-    Canvas surface(2, 2);
+    Surface surface(2, 2);
     HWND window = reinterpret_cast<HWND>(0x1234);
     int released = 0;
     SetWindowDCProvider(
@@ -187,7 +188,7 @@ TEST(LiveCounts, CountEveryKindButNotStock) {
 }
 
 TEST(WriteBitmapImage, WritesPpmAndPng) {
-    Canvas canvas(2, 1);
+    Surface canvas(2, 1);
     SetPixelV(canvas.dc(), 0, 0, RGB(10, 20, 30));
     ASSERT_TRUE(WriteBitmapImage(canvas.dc(), "gdi-write-test.ppm"));
     std::ifstream ppm("gdi-write-test.ppm", std::ios::binary);

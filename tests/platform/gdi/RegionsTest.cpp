@@ -6,7 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "tests/platform/gdi/Canvas.h"
+#include "platform/gdi/GdiExtensions.h"
+#include "tests/support/Surface.h"
 
 namespace corvalmire::test {
 namespace {
@@ -200,7 +201,7 @@ TEST(Regions, OffsetBoxDataAndPainting) {
     EXPECT_EQ(data->rdh.rcBound, box);
     EXPECT_EQ(GetRegionData(region, size - 1, data), 0u);
 
-    Canvas canvas(6, 5);
+    Surface canvas(6, 5);
     HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
     EXPECT_TRUE(FillRgn(canvas.dc(), region, red));
     EXPECT_TRUE(MatchesRows(canvas, {"......", ".RR...", ".RR.R.", "....R."}, {{'R', RGB(255, 0, 0)}}));
@@ -224,7 +225,7 @@ TEST(RectInRegion, TakesInvertedRectanglesInOrder) {
 TEST(Regions, FrameRgnPaintsTheRegionsBorder) {
     const POINT triangle[] = {{0, 0}, {6, 0}, {0, 6}};
     HRGN region = CreatePolygonRgn(triangle, 3, ALTERNATE);
-    Canvas canvas(7, 7);
+    Surface canvas(7, 7);
     EXPECT_TRUE(FrameRgn(canvas.dc(), region, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)), 1, 1));
     EXPECT_TRUE(MatchesRows(canvas, {"KKKKKK", "K...K", "K..K", "K.K", "KK", "K"}, {{'K', RGB(0, 0, 0)}}));
     DeleteObject(region);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "tests/platform/gdi/Canvas.h"
+#include "platform/gdi/GdiExtensions.h"
+#include "tests/support/Surface.h"
 
 namespace corvalmire::test {
 namespace {
@@ -40,7 +41,7 @@ TEST(SysColors, SetSysColorsChangesColoursBrushesAndTellsListeners) {
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(GetSysColor(COLOR_BTNFACE), RGB(1, 2, 250));
 
-    Canvas canvas(2, 1);
+    Surface canvas(2, 1);
     const RECT left{0, 0, 1, 1}, right{1, 0, 2, 1};
     FillRect(canvas.dc(), &left, GetSysColorBrush(COLOR_BTNFACE));
     FillRect(canvas.dc(), &right, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));

@@ -4,9 +4,13 @@
 
 #include "platform/gdi/Font.h"
 #include "platform/gdi/Gdi.h"
-#include "tests/platform/gdi_text/TextSurface.h"
+#include "tests/platform/gdi_text/CaptionFont.h"
+#include "tests/support/Surface.h"
 
 using namespace win32;
+using corvalmire::test::InkBox;
+using corvalmire::test::kWhite;
+using corvalmire::test::Surface;
 
 namespace {
 
@@ -16,17 +20,17 @@ constexpr RECT kCaptionRect{4, 4, 103, 23};
 }  // namespace
 
 TEST(DrawTextMeasure, ConvertiInBoldVerdanaFitsOneButtonLine) {
-    TextSurface s(10, 10, CaptionFont());
+    Surface s(10, 10, kWhite, CaptionFont());
     RECT rect = kCaptionRect;
     const int height = DrawTextA(s.dc(), "Converti", -1, &rect, DT_CALCRECT | DT_WORDBREAK);
     const int lh = s.Metrics().tmHeight;
     EXPECT_EQ(height, lh);
-    EXPECT_EQ(rect, (RECT{4, 4, 4 + s.Width("Converti"), 4 + lh}));
+    EXPECT_EQ(rect, (RECT{4, 4, 4 + s.TextWidth("Converti"), 4 + lh}));
     EXPECT_LT(rect.right, kCaptionRect.right);
 }
 
 TEST(DrawTextMeasure, CalcRectWrapsAtSpacesAndReportsWidestLine) {
-    TextSurface s(10, 10, CaptionFont());
+    Surface s(10, 10, kWhite, CaptionFont());
     const int lh = s.Metrics().tmHeight;
     int height = 0;
     const RECT rect = s.Measure("Apri il file immagine da convertire", 99, DT_WORDBREAK, &height);
@@ -34,44 +38,44 @@ TEST(DrawTextMeasure, CalcRectWrapsAtSpacesAndReportsWidestLine) {
     EXPECT_EQ(height % lh, 0);
     EXPECT_GE(height / lh, 3);
     EXPECT_LE(rect.right, 99);
-    EXPECT_GE(rect.right, s.Width("convertire"));  // the longest word is on a line
+    EXPECT_GE(rect.right, s.TextWidth("convertire"));  // the longest word is on a line
 }
 
 TEST(DrawTextMeasure, BreaksOnlyWhenTheTextDoesNotFit) {
-    TextSurface s(10, 10, CaptionFont(false));
+    Surface s(10, 10, kWhite, CaptionFont(false));
     const int lh = s.Metrics().tmHeight;
-    const int whole = s.Width("aaa bbb");
+    const int whole = s.TextWidth("aaa bbb");
     EXPECT_EQ(s.Measure("aaa bbb", whole, DT_WORDBREAK), (RECT{0, 0, whole, lh}));
     // One pixel less: "aaa " (a left-aligned line keeps the space that fits), then "bbb".
     EXPECT_EQ(s.Measure("aaa bbb", whole - 1, DT_WORDBREAK),
-              (RECT{0, 0, std::max(s.Width("aaa "), s.Width("bbb")), 2 * lh}));
+              (RECT{0, 0, std::max(s.TextWidth("aaa "), s.TextWidth("bbb")), 2 * lh}));
 }
 
 TEST(DrawTextMeasure, TrailingSpacesThatFitStayOnLeftAlignedLinesOnly) {
-    TextSurface s(10, 10, CaptionFont(false));
+    Surface s(10, 10, kWhite, CaptionFont(false));
     const int lh = s.Metrics().tmHeight;
     // Room for "ab " but not for "ab i": "i" goes to the next line.
-    const int width = s.Width("ab ");
-    ASSERT_GT(width, s.Width("i"));
-    EXPECT_EQ(s.Measure("ab i", width, DT_WORDBREAK), (RECT{0, 0, s.Width("ab "), 2 * lh}));
-    EXPECT_EQ(s.Measure("ab i", width, DT_WORDBREAK | DT_CENTER), (RECT{0, 0, s.Width("ab"), 2 * lh}));
-    EXPECT_EQ(s.Measure("ab i", width, DT_WORDBREAK | DT_RIGHT), (RECT{0, 0, s.Width("ab"), 2 * lh}));
+    const int width = s.TextWidth("ab ");
+    ASSERT_GT(width, s.TextWidth("i"));
+    EXPECT_EQ(s.Measure("ab i", width, DT_WORDBREAK), (RECT{0, 0, s.TextWidth("ab "), 2 * lh}));
+    EXPECT_EQ(s.Measure("ab i", width, DT_WORDBREAK | DT_CENTER), (RECT{0, 0, s.TextWidth("ab"), 2 * lh}));
+    EXPECT_EQ(s.Measure("ab i", width, DT_WORDBREAK | DT_RIGHT), (RECT{0, 0, s.TextWidth("ab"), 2 * lh}));
     // Of several spaces that fit, a left-aligned line keeps them all; the
     // space at the break is swallowed, so the next line starts with "wxyz".
-    const int two = s.Width("ab  ");
+    const int two = s.TextWidth("ab  ");
     EXPECT_EQ(s.Measure("ab   wxyz", two, DT_WORDBREAK),
-              (RECT{0, 0, std::max(two, s.Width("wxyz")), 2 * lh}));
+              (RECT{0, 0, std::max(two, s.TextWidth("wxyz")), 2 * lh}));
 }
 
 TEST(DrawTextMeasure, AWordWiderThanTheRectGetsALineOfItsOwn) {
-    TextSurface s(10, 10, CaptionFont(false));
+    Surface s(10, 10, kWhite, CaptionFont(false));
     const int lh = s.Metrics().tmHeight;
     EXPECT_EQ(s.Measure("line1 line2", 1, DT_WORDBREAK),
-              (RECT{0, 0, std::max(s.Width("line1"), s.Width("line2")), 2 * lh}));
+              (RECT{0, 0, std::max(s.TextWidth("line1"), s.TextWidth("line2")), 2 * lh}));
 }
 
 TEST(DrawTextMeasure, LineBreaksAndSingleLine) {
-    TextSurface s(10, 10, CaptionFont(false));
+    Surface s(10, 10, kWhite, CaptionFont(false));
     const int lh = s.Metrics().tmHeight;
     EXPECT_EQ(s.Measure("ab\r\ncd\n\nef", 200, 0).bottom, 4 * lh);  // CRLF is one break, LF LF two
     EXPECT_EQ(s.Measure("ab\n\rcd", 200, 0).bottom, 2 * lh);        // LFCR is one
@@ -79,21 +83,21 @@ TEST(DrawTextMeasure, LineBreaksAndSingleLine) {
 }
 
 TEST(DrawTextMeasure, PrefixesAreLeftOutOfTheMeasure) {
-    TextSurface s(10, 10, CaptionFont());
-    EXPECT_EQ(s.Measure("&&", 200, 0).right, s.Width("&"));
-    EXPECT_EQ(s.Measure("&Apri", 200, 0).right, s.Width("Apri"));
-    EXPECT_EQ(s.Measure("Apri&", 200, 0).right, s.Width("Apri&"));  // a lone final '&' is literal
-    EXPECT_EQ(s.Measure("&&", 200, DT_NOPREFIX).right, s.Width("&&"));
+    Surface s(10, 10, kWhite, CaptionFont());
+    EXPECT_EQ(s.Measure("&&", 200, 0).right, s.TextWidth("&"));
+    EXPECT_EQ(s.Measure("&Apri", 200, 0).right, s.TextWidth("Apri"));
+    EXPECT_EQ(s.Measure("Apri&", 200, 0).right, s.TextWidth("Apri&"));  // a lone final '&' is literal
+    EXPECT_EQ(s.Measure("&&", 200, DT_NOPREFIX).right, s.TextWidth("&&"));
 }
 
 TEST(DrawTextMeasure, TabsExpandToEightAverageCharacters) {
-    TextSurface s(10, 10, CaptionFont(false));
+    Surface s(10, 10, kWhite, CaptionFont(false));
     const int tab = 8 * s.Metrics().tmAveCharWidth;
-    EXPECT_EQ(s.Measure("a\tb", 400, DT_EXPANDTABS).right, tab + s.Width("b"));
+    EXPECT_EQ(s.Measure("a\tb", 400, DT_EXPANDTABS).right, tab + s.TextWidth("b"));
 }
 
 TEST(DrawTextMeasure, EmptyAndZeroLengthText) {
-    TextSurface s(10, 10, CaptionFont());
+    Surface s(10, 10, kWhite, CaptionFont());
     const int lh = s.Metrics().tmHeight;
     RECT rect{5, 6, 50, 60};
     EXPECT_EQ(DrawTextA(s.dc(), "", -1, &rect, DT_CALCRECT), lh);
@@ -107,14 +111,14 @@ TEST(DrawTextMeasure, EmptyAndZeroLengthText) {
 }
 
 TEST(DrawTextMeasure, CalcRectKeepsLeftAndTopWhenCentred) {
-    TextSurface s(10, 10, CaptionFont());
+    Surface s(10, 10, kWhite, CaptionFont());
     RECT rect{10, 20, 200, 40};
     DrawTextA(s.dc(), "Esci", -1, &rect, DT_CALCRECT | DT_CENTER | DT_WORDBREAK);
-    EXPECT_EQ(rect, (RECT{10, 20, 10 + s.Width("Esci"), 20 + s.Metrics().tmHeight}));
+    EXPECT_EQ(rect, (RECT{10, 20, 10 + s.TextWidth("Esci"), 20 + s.Metrics().tmHeight}));
 }
 
 TEST(DrawTextMeasure, CalcRectDrawsNothing) {
-    TextSurface s(60, 20, CaptionFont());
+    Surface s(60, 20, kWhite, CaptionFont());
     RECT rect{0, 0, 60, 20};
     DrawTextA(s.dc(), "Converti", -1, &rect, DT_CALCRECT);
     EXPECT_EQ(s.Ink(), InkBox{});
@@ -138,8 +142,8 @@ TEST(DrawTextPlacement, AlignmentFollowsThePlatformFormulas) {
         {DT_SINGLELINE | DT_CENTER | DT_RTLREADING, "right-to-left reading changes nothing"},
     };
     for (const Case& c : cases) {
-        TextSurface actual(107, 27, CaptionFont()), expected(107, 27, CaptionFont());
-        const int w = expected.Width("Converti");
+        Surface actual(107, 27, kWhite, CaptionFont()), expected(107, 27, kWhite, CaptionFont());
+        const int w = expected.TextWidth("Converti");
         const int lh = expected.Metrics().tmHeight;
         int x = rect.left, y = rect.top;
         if (c.format & DT_CENTER) x = (rect.left + rect.right - w) / 2;
@@ -158,18 +162,18 @@ TEST(DrawTextPlacement, AlignmentFollowsThePlatformFormulas) {
 }
 
 TEST(DrawTextPlacement, EachLineOfAWrappedCaptionIsCentredOnItsOwn) {
-    TextSurface actual(80, 40, CaptionFont()), expected(80, 40, CaptionFont());
+    Surface actual(80, 40, kWhite, CaptionFont()), expected(80, 40, kWhite, CaptionFont());
     const int lh = expected.Metrics().tmHeight;
-    ASSERT_GT(expected.Width("Apri file"), 40);
+    ASSERT_GT(expected.TextWidth("Apri file"), 40);
     RECT rect{0, 0, 40, 40};
     DrawTextA(actual.dc(), "Apri file", -1, &rect, DT_CENTER | DT_WORDBREAK);
-    TextOutA(expected.dc(), (40 - expected.Width("Apri")) / 2, 0, "Apri", 4);
-    TextOutA(expected.dc(), (40 - expected.Width("file")) / 2, lh, "file", 4);
+    TextOutA(expected.dc(), (40 - expected.TextWidth("Apri")) / 2, 0, "Apri", 4);
+    TextOutA(expected.dc(), (40 - expected.TextWidth("file")) / 2, lh, "file", 4);
     EXPECT_TRUE(actual.SamePixels(expected));
 }
 
 TEST(DrawTextRender, BlackTextIsExactlyBlackAndStaysInsideTheRect) {
-    TextSurface s(120, 40, CaptionFont());
+    Surface s(120, 40, kWhite, CaptionFont());
     const RECT rect{10, 10, 60, 22};
     RECT r = rect;
     DrawTextA(s.dc(), "Converti il file NRG", -1, &r, DT_WORDBREAK);  // wider and taller than the rect
@@ -189,7 +193,7 @@ TEST(DrawTextRender, BlackTextIsExactlyBlackAndStaysInsideTheRect) {
 }
 
 TEST(DrawTextRender, NoClipDrawsPastTheRect) {
-    TextSurface s(120, 40, CaptionFont());
+    Surface s(120, 40, kWhite, CaptionFont());
     RECT rect{10, 10, 20, 15};
     DrawTextA(s.dc(), "Converti", -1, &rect, DT_NOCLIP | DT_SINGLELINE);
     const InkBox ink = s.Ink();
@@ -198,7 +202,7 @@ TEST(DrawTextRender, NoClipDrawsPastTheRect) {
 }
 
 TEST(DrawTextRender, TextColourBlendsOverTheBackground) {
-    TextSurface s(80, 20, CaptionFont());
+    Surface s(80, 20, kWhite, CaptionFont());
     SetTextColor(s.dc(), 0x0000FF);  // red
     RECT rect{0, 0, 80, 20};
     DrawTextA(s.dc(), "Esci", -1, &rect, DT_SINGLELINE);
@@ -215,7 +219,7 @@ TEST(DrawTextRender, TextColourBlendsOverTheBackground) {
 }
 
 TEST(DrawTextRender, DoubleAmpersandDrawsOneAmpersand) {
-    TextSurface prefixed(40, 20, CaptionFont()), literal(40, 20, CaptionFont());
+    Surface prefixed(40, 20, kWhite, CaptionFont()), literal(40, 20, kWhite, CaptionFont());
     RECT rect{2, 2, 40, 20};
     DrawTextA(prefixed.dc(), "&&", -1, &rect, 0);
     TextOutA(literal.dc(), 2, 2, "&", 1);
@@ -224,18 +228,18 @@ TEST(DrawTextRender, DoubleAmpersandDrawsOneAmpersand) {
 }
 
 TEST(DrawTextRender, PrefixUnderlinesTheNextCharacter) {
-    TextSurface s(60, 20, CaptionFont());
+    Surface s(60, 20, kWhite, CaptionFont());
     const TEXTMETRICA tm = s.Metrics();
     RECT rect{2, 1, 60, 20};
     DrawTextA(s.dc(), "a&Bc", -1, &rect, 0);
     // Row top + ascent + 1, from the left of 'B' for its width less one.
-    const int left = 2 + s.Width("a");
-    const int right = left + s.Width("B") - 1;
+    const int left = 2 + s.TextWidth("a");
+    const int right = left + s.TextWidth("B") - 1;
     const int row = 1 + tm.tmAscent + 1;
     for (int x = 0; x < 60; ++x)
         EXPECT_EQ(s.At(x, row), (x >= left && x < right) ? 0x000000u : 0xFFFFFFu) << "x " << x;
     // Apart from the line, the same pixels as the text without the prefix.
-    TextSurface plain(60, 20, CaptionFont());
+    Surface plain(60, 20, kWhite, CaptionFont());
     TextOutA(plain.dc(), 2, 1, "aBc", 3);
     for (int y = 0; y < 20; ++y)
         for (int x = 0; x < 60; ++x)
@@ -245,7 +249,7 @@ TEST(DrawTextRender, PrefixUnderlinesTheNextCharacter) {
 }
 
 TEST(DrawTextRender, NoPrefixDrawsTheAmpersand) {
-    TextSurface s(60, 20, CaptionFont()), plain(60, 20, CaptionFont());
+    Surface s(60, 20, kWhite, CaptionFont()), plain(60, 20, kWhite, CaptionFont());
     RECT rect{2, 1, 60, 20};
     DrawTextA(s.dc(), "a&Bc", -1, &rect, DT_NOPREFIX);
     TextOutA(plain.dc(), 2, 1, "a&Bc", 4);
@@ -253,7 +257,7 @@ TEST(DrawTextRender, NoPrefixDrawsTheAmpersand) {
 }
 
 TEST(DrawTextRender, LinePastTheBottomIsTheLastOneProcessed) {
-    TextSurface s(100, 100, CaptionFont(false));
+    Surface s(100, 100, kWhite, CaptionFont(false));
     const int lh = s.Metrics().tmHeight;
     RECT rect{0, 0, 100, 2 * lh};
     EXPECT_EQ(DrawTextA(s.dc(), "1\n2\n3\n4\n5", -1, &rect, 0), 3 * lh);
@@ -262,11 +266,11 @@ TEST(DrawTextRender, LinePastTheBottomIsTheLastOneProcessed) {
 }
 
 TEST(TextOut, OpaqueModeFillsTheCellWithTheBackgroundColour) {
-    TextSurface s(60, 30, CaptionFont());
+    Surface s(60, 30, kWhite, CaptionFont());
     SetBkMode(s.dc(), OPAQUE);
     SetBkColor(s.dc(), 0x00FF00);
     TextOutA(s.dc(), 5, 5, "--", 2);
-    const int w = s.Width("--"), lh = s.Metrics().tmHeight;
+    const int w = s.TextWidth("--"), lh = s.Metrics().tmHeight;
     EXPECT_EQ(s.At(5, 5), 0x00FF00u);
     EXPECT_EQ(s.At(5 + w - 1, 5 + lh - 1), 0x00FF00u);
     EXPECT_EQ(s.At(5 + w, 5), 0xFFFFFFu);
@@ -275,12 +279,12 @@ TEST(TextOut, OpaqueModeFillsTheCellWithTheBackgroundColour) {
 }
 
 TEST(TextOut, HighBytesAreWindows1252Characters) {
-    TextSurface grave(30, 30, CaptionFont()), plain(30, 30, CaptionFont());
+    Surface grave(30, 30, kWhite, CaptionFont()), plain(30, 30, kWhite, CaptionFont());
     TextOutA(grave.dc(), 5, 5, "\xE8", 1);  // e grave
     TextOutA(plain.dc(), 5, 5, "e", 1);
     EXPECT_LT(grave.Ink().top, plain.Ink().top);  // the accent sits above the e
     EXPECT_EQ(grave.Ink().bottom, plain.Ink().bottom);
-    TextSurface euro(30, 30, CaptionFont()), undefinedByte(30, 30, CaptionFont());
+    Surface euro(30, 30, kWhite, CaptionFont()), undefinedByte(30, 30, kWhite, CaptionFont());
     TextOutA(euro.dc(), 5, 5, "\x80", 1);           // the euro sign in Windows-1252
     TextOutA(undefinedByte.dc(), 5, 5, "\x81", 1);  // undefined there: the missing-glyph box
     EXPECT_NE(euro.Ink(), InkBox{});

@@ -6,10 +6,15 @@
 #include "platform/gdi/Font.h"
 #include "platform/gdi/FontObject.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
 #include "platform/gdi/GlyphCache.h"
-#include "tests/platform/gdi_text/TextSurface.h"
+#include "tests/platform/gdi_text/CaptionFont.h"
+#include "tests/support/Surface.h"
 
 using namespace win32;
+using corvalmire::test::InkBox;
+using corvalmire::test::kWhite;
+using corvalmire::test::Surface;
 
 namespace {
 
@@ -68,7 +73,7 @@ TEST(Fonts, PointSizesAtNinetySixDpi) {
 TEST(Fonts, SelectedFontIsNotDeletedAndCountsBalance) {
     const GdiLiveCounts before = GetGdiLiveCounts();
     {
-        TextSurface s(10, 10, CaptionFont());
+        Surface s(10, 10, kWhite, CaptionFont());
         HGDIOBJ selected = GetCurrentObject(s.dc(), OBJ_FONT);
         EXPECT_FALSE(DeleteObject(selected));
         EXPECT_EQ(GetGdiLiveCounts().fonts, before.fonts + 1);
@@ -90,7 +95,7 @@ TEST(Fonts, FreshDcUsesTheStockSansFont) {
 }
 
 TEST(TextMetrics, CellIsAscentPlusDescentAroundTheEm) {
-    TextSurface s(10, 10, CaptionFont());
+    Surface s(10, 10, kWhite, CaptionFont());
     const TEXTMETRICA tm = s.Metrics();
     EXPECT_EQ(tm.tmHeight, tm.tmAscent + tm.tmDescent);
     EXPECT_EQ(tm.tmHeight - tm.tmInternalLeading, 11);
@@ -104,31 +109,31 @@ TEST(TextMetrics, CellIsAscentPlusDescentAroundTheEm) {
 TEST(TextMetrics, PositiveHeightIsTheCellHeight) {
     LOGFONTA lf = CaptionFont(false);
     lf.lfHeight = 20;
-    TextSurface s(10, 10, lf);
+    Surface s(10, 10, kWhite, lf);
     EXPECT_NEAR(s.Metrics().tmHeight, 20, 1);
 }
 
 TEST(FaceMatching, CourierNewIsMonospacedAndVerdanaIsNot) {
-    TextSurface mono(10, 10, CaptionFont(false, "Courier New"));
-    EXPECT_EQ(mono.Width("iiii"), mono.Width("MMMM"));
+    Surface mono(10, 10, kWhite, CaptionFont(false, "Courier New"));
+    EXPECT_EQ(mono.TextWidth("iiii"), mono.TextWidth("MMMM"));
     EXPECT_EQ(mono.Metrics().tmPitchAndFamily & 1, 0);  // TMPF_FIXED_PITCH clear means fixed pitch
-    TextSurface sans(10, 10, CaptionFont(false, "Verdana"));
-    EXPECT_LT(sans.Width("iiii"), sans.Width("MMMM"));
+    Surface sans(10, 10, kWhite, CaptionFont(false, "Verdana"));
+    EXPECT_LT(sans.TextWidth("iiii"), sans.TextWidth("MMMM"));
     EXPECT_EQ(sans.Metrics().tmPitchAndFamily & 1, 1);
 }
 
 TEST(FaceMatching, BoldIsWiderThanRegular) {
-    TextSurface bold(10, 10, CaptionFont(true));
-    TextSurface regular(10, 10, CaptionFont(false));
-    EXPECT_GT(bold.Width("Converti"), regular.Width("Converti"));
+    Surface bold(10, 10, kWhite, CaptionFont(true));
+    Surface regular(10, 10, kWhite, CaptionFont(false));
+    EXPECT_GT(bold.TextWidth("Converti"), regular.TextWidth("Converti"));
 }
 
 TEST(TextExtent, IsTheSumOfTheCharacterWidthsAndTheCellHeight) {
-    TextSurface s(10, 10, CaptionFont());
+    Surface s(10, 10, kWhite, CaptionFont());
     SIZE size;
     ASSERT_TRUE(GetTextExtentPoint32A(s.dc(), "Converti", 8, &size));
     int sum = 0;
-    for (char c : std::string("Converti")) sum += s.Width(std::string(1, c));
+    for (char c : std::string("Converti")) sum += s.TextWidth(std::string(1, c));
     EXPECT_EQ(size.cx, sum);  // GDI text is not kerned
     EXPECT_EQ(size.cy, s.Metrics().tmHeight);
     ASSERT_TRUE(GetTextExtentPoint32A(s.dc(), "", 0, &size));
@@ -136,21 +141,21 @@ TEST(TextExtent, IsTheSumOfTheCharacterWidthsAndTheCellHeight) {
 }
 
 TEST(GlyphCache, RepeatedTextRasterisesNothingNew) {
-    TextSurface s(120, 30, CaptionFont());
+    Surface s(120, 30, kWhite, CaptionFont());
     TextOutA(s.dc(), 2, 2, "Converti", 8);
     gdi::GlyphCache* glyphs = GlyphsOfDC(s.dc());
     const int rasterised = glyphs->Rasterised();
     for (int i = 0; i < 5; ++i) TextOutA(s.dc(), 2, 2, "Converti", 8);
     EXPECT_EQ(glyphs->Rasterised(), rasterised);
     // Another font object of the same face, size and style shares the cache.
-    TextSurface other(10, 10, CaptionFont());
+    Surface other(10, 10, kWhite, CaptionFont());
     EXPECT_EQ(GlyphsOfDC(other.dc()), glyphs);
-    TextSurface regular(10, 10, CaptionFont(false));
+    Surface regular(10, 10, kWhite, CaptionFont(false));
     EXPECT_NE(GlyphsOfDC(regular.dc()), glyphs);
 }
 
 TEST(Fonts, TenThousandCreateSelectDrawDeleteCyclesLeakNothing) {
-    TextSurface s(60, 20, CaptionFont());
+    Surface s(60, 20, kWhite, CaptionFont());
     const GdiLiveCounts before = GetGdiLiveCounts();
     for (int i = 0; i < 10000; ++i) {
         LOGFONTA lf = CaptionFont(i % 2 == 0);

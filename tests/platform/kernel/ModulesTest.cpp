@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/kernel/CurrentProcess.h"
+#include "platform/kernel/KernelExtensions.h"
 #include "platform/kernel/LastError.h"
 #include "platform/kernel/Modules.h"
 

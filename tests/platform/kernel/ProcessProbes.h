@@ -11,6 +11,7 @@
 #include <string>
 
 #include "platform/kernel/CurrentProcess.h"
+#include "platform/kernel/KernelExtensions.h"
 
 namespace testing_support {
 

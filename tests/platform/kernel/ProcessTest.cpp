@@ -7,6 +7,7 @@
 
 #include "platform/kernel/ChildReaper.h"
 #include "platform/kernel/Handles.h"
+#include "platform/kernel/KernelExtensions.h"
 #include "platform/kernel/LastError.h"
 #include "platform/kernel/Pipes.h"
 #include "platform/kernel/Processes.h"

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/gdi/GdiExtensions.h"
 #include "platform/ole/OleColor.h"
 
 namespace corvalmire::test {

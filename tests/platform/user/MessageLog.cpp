@@ -53,19 +53,12 @@ std::string MessageName(UINT message) {
 }
 
 ::testing::AssertionResult SequenceIs(const std::vector<Seen>& actual, const std::vector<Seen>& expected) {
-    if (actual == expected) return ::testing::AssertionSuccess();
-    std::ostringstream out;
-    out << "message sequence differs\n     " << std::left << std::setw(34) << "expected"
-        << "actual\n";
-    const std::size_t rows = std::max(actual.size(), expected.size());
-    for (std::size_t i = 0; i < rows; ++i) {
-        const std::string want =
-            i < expected.size() ? expected[i].window + " " + MessageName(expected[i].message) : "-";
-        const std::string got =
-            i < actual.size() ? actual[i].window + " " + MessageName(actual[i].message) : "-";
-        out << (want == got ? "  " : "* ") << std::setw(3) << i << std::setw(34) << want << got << "\n";
-    }
-    return ::testing::AssertionFailure() << out.str();
+    const auto lines = [](const std::vector<Seen>& entries) {
+        std::vector<std::string> text;
+        for (const Seen& e : entries) text.push_back(e.window + " " + MessageName(e.message));
+        return text;
+    };
+    return LinesAre(lines(actual), lines(expected));
 }
 
 namespace {

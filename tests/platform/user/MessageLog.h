@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/user/User32.h"
+#include "tests/support/LinesAre.h"
 
 namespace corvalmire::test {
 

@@ -4,6 +4,7 @@
 
 #include "platform/gdi/Gdi.h"
 #include "platform/kernel/LastError.h"
+#include "platform/user/UserExtensions.h"
 #include "tests/platform/user/MessageLog.h"
 
 using namespace win32;

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
 #include "platform/kernel/LastError.h"
 #include "platform/kernel/Modules.h"
+#include "platform/user/UserExtensions.h"
 #include "tests/platform/user/MessageLog.h"
 
 using namespace win32;

@@ -2,7 +2,9 @@
 // system colour broadcast, as the messages the windows receive.
 #include <gtest/gtest.h>
 
+#include "platform/gdi/GdiExtensions.h"
 #include "platform/gdi/SysColors.h"
+#include "platform/user/UserExtensions.h"
 #include "tests/platform/user/MessageLog.h"
 
 using namespace win32;

@@ -1,10 +1,15 @@
-#include "control/raReruri.h"
-
+// The model of raReruri: creation and life cycle, the properties and their
+// setters, the form-description kind, and OpenLink.
 #include <limits>
+#include <stdexcept>
 
 #include "control/Trap.h"
+#include "control/raReruri.h"
 #include "host/PropertyBag.h"
 #include "host/RuntimeError.h"
+#include "host/UserControlHost.h"
+#include "platform/shell/Shell.h"
+#include "platform/user/WindowTypes.h"
 
 namespace control {
 namespace {
@@ -183,6 +188,39 @@ void raReruri::SetMousePointer(Long value) {
         userControl_->SetMousePointer(static_cast<Integer>(value));
         Notify("MousePointer");
     });
+}
+
+// raReruri as a kind of control form descriptions can name.
+void raReruri::RegisterFormKind() {
+    host::RegisterUserControlKind("raReruri",
+                                  [](const host::ControlSite& site, const host::PropertyBag& bag) {
+                                      auto control = Create(site);
+                                      control->Load(bag);
+                                      return host::UserControlInstance{control, &control->UserControl()};
+                                  });
+}
+
+raReruri& raReruri::OnForm(const host::Form& form, const std::string& name) {
+    auto* hosted = dynamic_cast<host::UserControlHost*>(form.Find(name));
+    raReruri* control = hosted ? hosted->Object<raReruri>().get() : nullptr;
+    if (!control) throw std::out_of_range("no such control: " + name);
+    return *control;
+}
+
+// OpenLink: a document or address opened by the shell.
+raReruri::Long raReruri::OpenLink(const std::string& sLink) {
+    Long result = 0;
+    Trap([&] {
+        const win32::HINSTANCE answer =
+            win32::ShellExecuteA(userControl_->hWnd(), "open", sLink.c_str(), "1", "1", win32::SW_SHOWNORMAL);
+        result = static_cast<Long>(reinterpret_cast<win32::LONG_PTR>(answer));
+    });
+    return result;
+}
+
+// The subclass goes with the control; the window may outlive it.
+void raReruri::UserControl_Terminate() {
+    Trap([&] { subclass_.sc_UnSubclassAll(); });
 }
 
 }  // namespace control

@@ -3,12 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "app/CommandLineQuoting.h"
 #include "platform/kernel/CommandLine.h"
 
 namespace {
 
-TEST(QuoteForCommandLine, EveryPathComesBackAsOneArgument) {
+TEST(QuoteCommandLineArgument, EveryPathComesBackAsOneArgument) {
     const struct {
         std::string path;
         std::string quoted;
@@ -22,9 +21,9 @@ TEST(QuoteForCommandLine, EveryPathComesBackAsOneArgument) {
         {"/img/ends in\\", "\"/img/ends in\\\\\""},                    // and before the closing quote
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(app::QuoteForCommandLine(c.path), c.quoted) << c.path;
+        EXPECT_EQ(win32::QuoteCommandLineArgument(c.path), c.quoted) << c.path;
         const std::string line =
-            app::QuoteForCommandLine(c.path) + " " + app::QuoteForCommandLine(c.path + ".iso");
+            win32::QuoteCommandLineArgument(c.path) + " " + win32::QuoteCommandLineArgument(c.path + ".iso");
         EXPECT_EQ(win32::SplitCommandLineArguments(line), (std::vector<std::string>{c.path, c.path + ".iso"}))
             << line;
     }

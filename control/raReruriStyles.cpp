@@ -1,4 +1,4 @@
-#include "control/RenderStyles.h"
+#include "control/raReruriStyles.h"
 
 #include <array>
 

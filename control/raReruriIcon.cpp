@@ -1,7 +1,7 @@
 // The icon step of Refresh: placement by IconAlign and state, the raised
 // look of style 4 when hot, and the picture itself, drawn as it is, through
 // its mask colour, or in grey levels when disabled.
-#include "control/RenderIcon.h"
+#include "control/raReruriIcon.h"
 
 #include <algorithm>
 

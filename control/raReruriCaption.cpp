@@ -1,24 +1,11 @@
-#include "control/RenderCaption.h"
+#include "control/raReruriCaption.h"
 
-#include <array>
 #include <cstdint>
+
+#include "platform/gdi/TextCodePage.h"
 
 namespace control {
 namespace {
-
-// Windows-1252 bytes 0x80-0x9F and the characters they stand for (0 where
-// the code page leaves the byte undefined).
-constexpr std::array<char32_t, 32> kHighControls{
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
-char AnsiByte(char32_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
-    for (size_t i = 0; i < kHighControls.size(); ++i)
-        if (kHighControls[i] == c) return static_cast<char>(0x80 + i);
-    return '?';
-}
 
 // Length of the UTF-8 sequence starting at s[i] and its code point, or 0
 // when the bytes there are not a valid sequence.
@@ -52,7 +39,7 @@ std::string AnsiCaption(std::string_view utf8) {
             ++i;
             continue;
         }
-        ansi.push_back(AnsiByte(c));
+        ansi.push_back(win32::CodePointToAnsi(c));
         i += length;
     }
     return ansi;

@@ -1,7 +1,7 @@
 // UTF-8 captions reach DrawTextA in Windows-1252.
 #include <gtest/gtest.h>
 
-#include "control/RenderCaption.h"
+#include "control/raReruriCaption.h"
 
 TEST(AnsiCaption, ConvertsToWindows1252) {
     const struct {
@@ -34,6 +34,8 @@ TEST(AnsiCaption, ConvertsToWindows1252) {
         {"\xE2\x82", "\xE2\x82", "a cut-off sequence"},
         {"\xF8\x82\xAC", "\xF8\x82\xAC", "0xF5 to 0xFF never begin a sequence"},
         {"&&OK", "&&OK", "prefix characters pass untouched"},
+        {"\xC2\x81", "\x81",
+         "a byte the code page leaves undefined maps to itself, as text drawing reads it"},
     };
     for (const auto& row : rows) EXPECT_EQ(control::AnsiCaption(row.utf8), row.ansi) << row.why;
 }

@@ -1,7 +1,11 @@
-#include "control/WindowShape.h"
+#include "control/raReruriShape.h"
 
+#include "control/Trap.h"
+#include "control/raReruri.h"
 #include "control/styles/Rounding.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiScoped.h"
+#include "platform/user/Window.h"
 
 namespace control {
 namespace {
@@ -9,7 +13,6 @@ namespace {
 using styles::RoundToInt32;
 using win32::POINT;
 
-constexpr int kAlternate = 1;  // ALTERNATE fill
 constexpr int kRoundCorner = 18;
 
 // Region makers answer 0 instead of failing; SetWindowRgn(0) then shows the
@@ -38,14 +41,14 @@ std::array<POINT, 8> SlantOutline(std::int32_t sw, std::int32_t sh) {
 win32::HRGN MakeBevelRegion(float scaleWidth, float scaleHeight) {
     return NoThrow([&] {
         const auto points = BevelOutline(RoundToInt32(scaleWidth), RoundToInt32(scaleHeight));
-        return win32::CreatePolygonRgn(points.data(), static_cast<int>(points.size()), kAlternate);
+        return win32::CreatePolygonRgn(points.data(), static_cast<int>(points.size()), win32::ALTERNATE);
     });
 }
 
 win32::HRGN MakeSlantRegion(float scaleWidth, float scaleHeight) {
     return NoThrow([&] {
         const auto points = SlantOutline(RoundToInt32(scaleWidth), RoundToInt32(scaleHeight));
-        return win32::CreatePolygonRgn(points.data(), static_cast<int>(points.size()), kAlternate);
+        return win32::CreatePolygonRgn(points.data(), static_cast<int>(points.size()), win32::ALTERNATE);
     });
 }
 
@@ -72,6 +75,21 @@ win32::HRGN MakeWindowRegion(std::int32_t style, float scaleWidth, float scaleHe
                 return win32::CreateRectRgn(0, 0, RoundToInt32(scaleWidth), RoundToInt32(scaleHeight));
             });
     }
+}
+
+// The layout's shaping step: the region of the current style, handed to the
+// control's window, which owns it from then on.
+void raReruri::BuildWindowRegion() {
+    Trap([&] {
+        GiveWindowRegion(MakeWindowRegion(style_, userControl_->ScaleWidth(), userControl_->ScaleHeight()));
+    });
+}
+
+// The window frees the region it replaces. A region the window refused is
+// still ours, so it is freed here instead of leaking.
+void raReruri::GiveWindowRegion(win32::HRGN region) {
+    win32::ScopedRegion owned(region);
+    if (win32::SetWindowRgn(userControl_->hWnd(), region, win32::TRUE)) windowRegion_ = owned.Release();
 }
 
 }  // namespace control
