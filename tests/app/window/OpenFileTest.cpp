@@ -15,7 +15,7 @@
 #include <memory>
 
 #include "NrgFixture.h"
-#include "app/CommandLineQuoting.h"
+#include "platform/kernel/CommandLine.h"
 #include "app/frmDOSOutput.h"
 #include "control/raReruri.h"
 #include "host/MsgBox.h"
@@ -87,8 +87,8 @@ protected:
     void ExpectPrepared(const std::string& path, const std::string& output) const {
         EXPECT_EQ(window_->txtCommand().Text(), path);
         EXPECT_EQ(window_->txtOutput().Text(), path + ".iso");
-        EXPECT_EQ(window_->txtComando().Text(), "cmd /c nrg2iso " + app::QuoteForCommandLine(path) + " " +
-                                                    app::QuoteForCommandLine(path + ".iso"));
+        EXPECT_EQ(window_->txtComando().Text(), "cmd /c nrg2iso " + win32::QuoteCommandLineArgument(path) + " " +
+                                                    win32::QuoteCommandLineArgument(path + ".iso"));
         EXPECT_EQ(window_->txtOutputs().Text(), output);
         EXPECT_TRUE(window_->cmdExecute().Value());
         EXPECT_EQ(window_->LastFileName, fs::path(path).filename().string());
