@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -54,8 +55,15 @@ std::optional<std::string> ResolveProgram(LPCSTR applicationName, const std::str
     return FindProgram(name, folders, {"", ".exe"});
 }
 
+// "cmd" is the command interpreter wherever the search found it: beside the
+// program, or through PATH when it is installed elsewhere.
+bool IsCommandInterpreter(const std::string& program) {
+    const std::string name = std::filesystem::path(program).filename().string();
+    return name == "cmd" || name == "cmd.exe" || SameFile(program, SystemFolder() + "/cmd");
+}
+
 std::vector<std::string> ChildArguments(const std::string& program, const std::string& commandLine) {
-    if (SameFile(program, SystemFolder() + "/cmd")) return {program, kRawCommandLineFlag, commandLine};
+    if (IsCommandInterpreter(program)) return {program, kRawCommandLineFlag, commandLine};
     std::vector<std::string> arguments = SplitCommandLine(commandLine);
     if (arguments.empty()) arguments.push_back(program);
     return arguments;

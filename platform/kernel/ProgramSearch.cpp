@@ -74,8 +74,7 @@ std::string SystemFolder() {
         std::lock_guard lock(setting.mutex);
         if (!setting.folder.empty()) return setting.folder;
     }
-    const char* bin = std::getenv("CORVALMIRE_BIN");
-    return bin != nullptr && *bin != '\0' ? std::string(bin) : ApplicationFolder();
+    return ApplicationFolder();
 }
 
 void SetSystemFolder(std::string folder) {

@@ -17,8 +17,8 @@ std::optional<std::string> FindProgram(const std::string& name, const std::vecto
                                        const std::vector<std::string>& suffixes);
 
 // Where the layer's own programs (the "cmd" interpreter) are installed, the
-// search's "system folder": the test harness names it in CORVALMIRE_BIN;
-// otherwise it is the application folder.
+// search's "system folder": beside the running program unless set. The
+// program reads no environment variable of its own to find it.
 std::string SystemFolder();
 void SetSystemFolder(std::string folder);  // empty restores the default
 

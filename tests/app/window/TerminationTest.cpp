@@ -22,7 +22,8 @@ namespace fs = std::filesystem;
 class TerminationTest : public ::testing::TestWithParam<int> {};
 
 TEST_P(TerminationTest, ClosesInOrderAndDeletesTheWrittenOutConverter) {
-    const fs::path bin = std::getenv("CORVALMIRE_BIN");
+    // The programs are built into bin/, beside this test's own folder.
+    const fs::path bin = fs::read_symlink("/proc/self/exe").parent_path().parent_path() / "bin";
     const fs::path converter = bin / "nrg2iso.exe";
     fs::remove(converter);
 

@@ -93,7 +93,7 @@ TEST(CmdRun, ASignalToTheInterpreterReachesTheProgram) {
     ::posix_spawn_file_actions_adddup2(&actions, link[1], 1);
     ::posix_spawn_file_actions_adddup2(&actions, link[1], 2);
     ::posix_spawn_file_actions_addclose(&actions, link[0]);
-    const std::string cmdPath = std::string(std::getenv("CORVALMIRE_BIN")) + "/cmd";
+    const std::string cmdPath = ApplicationFolder() + "/cmd";
     std::vector<std::string> arguments = {"cmd", "/c", ChildProgram(), "pid-then-fifo", fifo};
     std::vector<char*> argv;
     for (auto& argument : arguments) argv.push_back(argument.data());
@@ -155,7 +155,7 @@ TEST(CmdRun, FromALinuxShellTheArgumentsAreRequoted) {
     ::posix_spawn_file_actions_init(&actions);
     ::posix_spawn_file_actions_adddup2(&actions, link[1], 1);
     ::posix_spawn_file_actions_addclose(&actions, link[0]);
-    const std::string cmdPath = std::string(std::getenv("CORVALMIRE_BIN")) + "/cmd";
+    const std::string cmdPath = ApplicationFolder() + "/cmd";
     std::vector<std::string> arguments = {"cmd", "/c", ChildProgram(), "args", "a b", "c\"d", "e\\"};
     std::vector<char*> argv;
     for (auto& argument : arguments) argv.push_back(argument.data());

@@ -34,7 +34,9 @@ protected:
 
     // Runs the tool with the arguments (each single-quoted); the exit code.
     int Run(const std::vector<std::string>& args) {
-        std::string command = "'" + std::string(std::getenv("CORVALMIRE_BIN")) + "/corvalmire-render'";
+        // The tool is built into bin/, beside this test's own folder.
+        const fs::path tool = fs::read_symlink("/proc/self/exe").parent_path().parent_path() / "bin";
+        std::string command = "'" + (tool / "corvalmire-render").string() + "'";
         for (const std::string& a : args) command += " '" + a + "'";
         command += " 2>" + (dir_ / "stderr.txt").string();
         const int status = std::system(command.c_str());
