@@ -1,4 +1,9 @@
 // A text box: single-line, or multi-line with scroll bars.
+//
+// Its text, like every text the program holds in a std::string, is UTF-8:
+// this platform's "ANSI code page" is UTF-8. A file name is bytes and may not
+// be valid UTF-8; it is kept byte for byte, and only its display shows
+// replacement characters.
 #pragma once
 
 #include <string>

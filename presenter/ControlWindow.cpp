@@ -211,7 +211,7 @@ bool ControlWidget::event(QEvent* event) {
         if (text.empty())
             QToolTip::hideText();
         else
-            QToolTip::showText(help->globalPos(), QString::fromStdString(text), this);
+            QToolTip::showText(help->globalPos(), QString::fromUtf8(text), this);
         return true;
     }
     return QWidget::event(event);
@@ -280,7 +280,7 @@ ControlWindow::ControlWindow(host::UserControlHost& control, QWidget* parent)
     : control_(control), widget_(new ControlWidget(control.UserControl(), parent)) {
     host::SetFocusMover(&MoveFocus);
     host::UserControl& uc = control.UserControl();
-    widget_->setObjectName(QString::fromStdString(control.name));
+    widget_->setObjectName(QString::fromUtf8(control.name));
     widget_->setGeometry(host::TwipsToPixels(control.left), host::TwipsToPixels(control.top),
                          host::TwipsToPixels(control.width), host::TwipsToPixels(control.height));
     // The control's window joins the form's window, where the widget sits.

@@ -38,8 +38,8 @@ std::unique_ptr<host::ControlView> MakeView(host::Control& control, QWidget* par
 }  // namespace
 
 FormWindow::FormWindow(host::Form& form) : form_(form) {
-    setObjectName(QString::fromStdString(form.name));
-    setWindowTitle(QString::fromStdString(form.caption));
+    setObjectName(QString::fromUtf8(form.name));
+    setWindowTitle(QString::fromUtf8(form.caption));
     if (form.iconId) setWindowIcon(IconFromResource(form.iconId));
     // Fixed single border: no resizing, no minimise or maximise box.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

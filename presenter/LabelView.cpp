@@ -7,7 +7,7 @@ namespace presenter {
 
 LabelView::LabelView(host::Label& label, QWidget* parent) : label_(label), widget_(new QLabel(parent)) {
     const std::string suffix = label.index >= 0 ? std::to_string(label.index) : "";
-    widget_->setObjectName(QString::fromStdString(label.name + suffix));
+    widget_->setObjectName(QString::fromUtf8(label.name + suffix));
     widget_->setTextFormat(Qt::PlainText);
     widget_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     widget_->setContentsMargins(0, 0, 0, 0);
@@ -24,8 +24,7 @@ LabelView::~LabelView() {
 }
 
 void LabelView::TextReplaced() {
-    widget_->setText(
-        QString::fromLatin1(label_.Caption().data(), static_cast<qsizetype>(label_.Caption().size())));
+    widget_->setText(QString::fromUtf8(label_.Caption()));
     if (label_.autoSize) widget_->resize(widget_->sizeHint());
 }
 
@@ -36,7 +35,7 @@ void LabelView::PropertyChanged() {
     widget_->setPalette(palette);
     widget_->setAutoFillBackground(label_.backStyle == host::BackStyle::Opaque);
     widget_->setFont(ToQFont(label_.font));
-    widget_->setToolTip(QString::fromStdString(label_.toolTipText));
+    widget_->setToolTip(QString::fromUtf8(label_.toolTipText));
     if (label_.mouseIcon) widget_->setCursor(CursorFromResource(label_.mouseIcon));
     widget_->setVisible(label_.visible);
 }

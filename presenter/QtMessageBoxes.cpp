@@ -15,7 +15,7 @@ int QtMessageBoxes::Show(const std::string& prompt, int buttons, const std::stri
         default: break;
     }
     const bool question = (buttons & 7) == host::vbYesNo;
-    QMessageBox box(icon, QString::fromStdString(title), QString::fromUtf8(prompt),
+    QMessageBox box(icon, QString::fromUtf8(title), QString::fromUtf8(prompt),
                     question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                     QApplication::activeWindow());
     if (!question) {

@@ -11,8 +11,10 @@
 namespace presenter {
 namespace {
 
-QString FromAnsi(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+// The box's text is UTF-8. A file name that is not valid UTF-8 is kept in
+// the box byte for byte; only what is shown of it has replacement characters.
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 bool Has(host::ScrollBars bars, host::ScrollBars which) {
@@ -36,7 +38,7 @@ TextBoxView::TextBoxView(host::TextBox& box, QWidget* parent) : box_(box) {
         single_ = new QLineEdit(parent);
         QObject::connect(single_, &QLineEdit::textEdited, single_, [this] { UserEdited(); });
     }
-    Widget()->setObjectName(QString::fromStdString(box.name));
+    Widget()->setObjectName(QString::fromUtf8(box.name));
     Widget()->setGeometry(host::TwipsToPixels(box.left), host::TwipsToPixels(box.top),
                           host::TwipsToPixels(box.width), host::TwipsToPixels(box.height));
     ApplyLook();
@@ -56,7 +58,7 @@ void TextBoxView::ApplyLook() {
     palette.setColor(QPalette::Text, ToQColor(box_.foreColor));
     Widget()->setPalette(palette);
     Widget()->setFont(ToQFont(box_.font));
-    Widget()->setToolTip(QString::fromStdString(box_.toolTipText));
+    Widget()->setToolTip(QString::fromUtf8(box_.toolTipText));
 }
 
 void TextBoxView::TextReplaced() {
@@ -67,7 +69,7 @@ void TextBoxView::TextReplaced() {
         console_->Reset();
         console_->Append(box_.Text());
     } else {
-        single_->setText(FromAnsi(box_.Text()));
+        single_->setText(FromUtf8(box_.Text()));
         single_->setCursorPosition(0);
     }
     updating_ = false;
@@ -78,7 +80,8 @@ void TextBoxView::TextAppended(std::string_view chunk) {
     if (multi_) {
         console_->Append(chunk);
     } else {
-        single_->setText(single_->text() + FromAnsi(chunk));
+        // Decoded whole: a character may be split between two chunks.
+        single_->setText(FromUtf8(box_.Text()));
     }
     updating_ = false;
 }
@@ -96,8 +99,9 @@ void TextBoxView::SelStartChanged() {
         multi_->setTextCursor(cursor);
         multi_->ensureCursorVisible();
     } else {
-        const int end = static_cast<int>(single_->text().size());
-        single_->setCursorPosition(atEnd ? end : static_cast<int>(box_.SelStart()));
+        // The box counts bytes, the widget characters.
+        const QString before = FromUtf8(std::string_view(box_.Text()).substr(0, box_.SelStart()));
+        single_->setCursorPosition(static_cast<int>(atEnd ? single_->text().size() : before.size()));
     }
 }
 
@@ -115,7 +119,7 @@ void TextBoxView::RepaintNow() {
 void TextBoxView::UserEdited() {
     if (updating_) return;
     updating_ = true;
-    box_.SetText((multi_ ? multi_->toPlainText() : single_->text()).toLatin1().toStdString());
+    box_.SetText((multi_ ? multi_->toPlainText() : single_->text()).toUtf8().toStdString());
     updating_ = false;
 }
 
