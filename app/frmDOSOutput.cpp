@@ -85,8 +85,7 @@ bool frmDOSOutput::OpenFile(const std::string& path) {
                      host::vbOKOnly);
         return false;
     }
-    PrepareSource(path);
-    return true;
+    return PrepareSource(path);
 }
 
 void frmDOSOutput::Form_OLEDragDrop(const std::vector<std::string>& files) {
@@ -97,10 +96,15 @@ void frmDOSOutput::Form_OLEDragDrop(const std::vector<std::string>& files) {
     }
 }
 
-void frmDOSOutput::PrepareSource(const std::string& path) {
+bool frmDOSOutput::PrepareSource(const std::string& path) {
+    const std::string source = GetShortPath(path);
+    // Without it the command would get an empty source and a bare ".iso".
+    if (source.empty()) {
+        host::MsgBox("Impossibile leggere il percorso del file", host::vbOKOnly);
+        return false;
+    }
     LastFileName = GetPathFileName(path);
     LastFolder = GetPathFolder(path);
-    const std::string source = GetShortPath(path);
     txtCommand().SetText(source);
     txtOutput().SetText(source + ".iso");
     txtOutputs().SetText("");
@@ -110,6 +114,7 @@ void frmDOSOutput::PrepareSource(const std::string& path) {
     txtComando().SetText("cmd /c nrg2iso " + win32::QuoteCommandLineArgument(txtCommand().Text()) + " " +
                          win32::QuoteCommandLineArgument(txtOutput().Text()));
     cmdExecute().SetValue(true);
+    return true;
 }
 
 void frmDOSOutput::cmdExecute_Click() {

@@ -54,7 +54,8 @@ private:
     void Form_QueryUnload(bool& cancel, host::UnloadMode mode);
     void cmdOpen_Click();
     void Form_OLEDragDrop(const std::vector<std::string>& files);
-    void PrepareSource(const std::string& path);
+    // False, with the reason shown, when the path cannot be read.
+    bool PrepareSource(const std::string& path);
     void cmdExecute_Click();
     void cmdExit_Click();
     void objDOS_ReceiveOutputs(const std::string& CommandOutputs);

@@ -1,6 +1,7 @@
 // The dialog routines of modApiCommonDialog: showing the file dialogs and
 // placing them through a hook.
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <vector>
 
@@ -32,8 +33,29 @@ Placement& State() {
 
 constexpr DWORD kDefaultOpenFlags = 0x38200C;
 constexpr DWORD kDefaultSaveFlags = 0x28000E;
-constexpr std::size_t kFileBufferSize = 256;
+// The name field holds any path Linux accepts (PATH_MAX, its NUL included),
+// so a long path is not lost and the dialog is not shown twice for it.
+constexpr std::size_t kFileBufferSize = 4096;
 constexpr std::size_t kCustomFilterSize = 255;
+
+// The name field: the initial name, NUL padded to `size` characters (one
+// more keeps a name of full length terminated).
+std::vector<char> NameField(const std::string& fileName, std::size_t size) {
+    std::vector<char> field(size + 1, '\0');
+    const std::string name = GetPathFileName(fileName).substr(0, size);
+    std::copy(name.begin(), name.end(), field.begin());
+    return field;
+}
+
+// After FNERR_BUFFERTOOSMALL the dialog has put the size it needs into the
+// name field's first two bytes.
+std::size_t SizeAskedFor(const std::vector<char>& field) {
+    WORD needed = 0;
+    std::memcpy(&needed, field.data(), sizeof needed);
+    return needed;
+}
+
+BOOL RunDialog(bool open, OPENFILENAMEA& ofn) { return open ? GetOpenFileNameA(&ofn) : GetSaveFileNameA(&ofn); }
 
 int Width(const RECT& r) { return r.right - r.left; }
 int Height(const RECT& r) { return r.bottom - r.top; }
@@ -135,11 +157,7 @@ std::string ShowFileDialog(const host::Form& owner, bool open, const std::string
         std::error_code ignored;
         initialDir = std::filesystem::current_path(ignored).string();
     }
-    // The name field: exactly 256 characters, NUL padded (one more keeps a
-    // name of full length terminated).
-    std::vector<char> file(kFileBufferSize + 1, '\0');
-    const std::string name = GetPathFileName(fileName).substr(0, kFileBufferSize);
-    std::copy(name.begin(), name.end(), file.begin());
+    std::vector<char> file = NameField(fileName, kFileBufferSize);
     std::vector<char> fileTitle(kFileBufferSize + 1, '\0');
     std::vector<char> customFilter(kCustomFilterSize + 1, '\0');
 
@@ -163,9 +181,16 @@ std::string ShowFileDialog(const host::Form& owner, bool open, const std::string
         ofn.Flags |= OFN_ENABLEHOOK;
         ofn.lpfnHook = DialogHookProc;
     }
-    const bool ok = (open ? GetOpenFileNameA(&ofn) : GetSaveFileNameA(&ofn)) != FALSE;
+    bool ok = RunDialog(open, ofn) != FALSE;
+    if (!ok && CommDlgExtendedError() == FNERR_BUFFERTOOSMALL) {
+        // A path longer still: ask again with the room the dialog asked for.
+        file = NameField(fileName, std::max(SizeAskedFor(file), kFileBufferSize));
+        ofn.lpstrFile = file.data();
+        ofn.nMaxFile = static_cast<DWORD>(file.size() - 1);
+        ok = RunDialog(open, ofn) != FALSE;
+    }
     if (chosen) *chosen = ok;
-    return ok ? StripNulls(std::string(file.data(), kFileBufferSize)) : fileName;
+    return ok ? StripNulls(std::string(file.data(), file.size() - 1)) : fileName;
 }
 
 }  // namespace app

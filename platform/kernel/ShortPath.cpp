@@ -30,11 +30,8 @@ DWORD GetShortPathNameA(LPCSTR lpszLongPath, LPSTR lpszShortPath, DWORD cchBuffe
         SetLastError(lpszLongPath == nullptr ? ERROR_INVALID_PARAMETER : ERROR_PATH_NOT_FOUND);
         return 0;
     }
+    // '*' and '?' are ordinary characters of a Linux file name, not wildcards.
     const std::string path = lpszLongPath;
-    if (path.find_first_of("*?") != std::string::npos) {
-        SetLastError(ERROR_INVALID_NAME);
-        return 0;
-    }
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0) {
         SetLastError(MissingPathError(path));

@@ -159,6 +159,19 @@ TEST_F(ShowFileDialogTest, AVanishedCurrentFolderStillShowsTheDialog) {
     EXPECT_EQ(dialogs_.shown[0].request.initialDir, "");
 }
 
+TEST_F(ShowFileDialogTest, PathsOfAnyLengthComeBackWhole) {
+    const std::string path1000 = "/images/" + std::string(988, 'p') + ".nrg";
+    dialogs_.Choose(path1000);
+    EXPECT_EQ(app::ShowFileDialog(form_), path1000);
+    EXPECT_EQ(dialogs_.shown.size(), 1u) << "any path Linux accepts fits at once";
+    // Longer than that: the dialog asks for the room it needs, and is asked again.
+    const std::string path5000 = "/images/" + std::string(4988, 'q') + ".nrg";
+    dialogs_.Choose(path5000);
+    dialogs_.Choose(path5000);
+    EXPECT_EQ(app::ShowFileDialog(form_), path5000);
+    EXPECT_EQ(dialogs_.shown.size(), 3u);
+}
+
 TEST_F(ShowFileDialogTest, APositionModeAddsTheHookWhichMovesTheDialog) {
     app::SetDialogPosition(4, 30);
     SetCursorPos(200, 300);

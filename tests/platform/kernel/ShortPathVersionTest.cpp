@@ -33,6 +33,14 @@ TEST_F(ShortPath, AnExistingPathIsItsOwnShortForm) {
     const std::string folder = folder_.string() + "/";
     EXPECT_EQ(GetShortPathNameA(folder.c_str(), buffer, sizeof buffer), folder.size());
     EXPECT_STREQ(buffer, folder.c_str());
+    // Wildcards, a line break, a leading '-' and bytes that are not UTF-8
+    // are ordinary characters of a Linux name.
+    for (const char* name : {"a?b*c.nrg", "two\nlines.nrg", "-x.nrg", "bad\xFF\xFE.nrg"}) {
+        const std::string path = (folder_ / name).string();
+        std::ofstream(path) << "x";
+        EXPECT_EQ(GetShortPathNameA(path.c_str(), buffer, sizeof buffer), path.size()) << name;
+        EXPECT_EQ(std::string(buffer), path) << name;
+    }
 }
 
 TEST_F(ShortPath, TooSmallABufferAsksForTheSizeWithTheNul) {
@@ -55,7 +63,7 @@ TEST_F(ShortPath, MissingPathsGiveZeroAndTheRightError) {
         {(folder_ / "missing.nrg").string(), ERROR_FILE_NOT_FOUND},
         {(folder_ / "no-dir" / "missing.nrg").string(), ERROR_PATH_NOT_FOUND},
         {file_ + "/below-a-file", ERROR_PATH_NOT_FOUND},
-        {(folder_ / "*.nrg").string(), ERROR_INVALID_NAME},
+        {(folder_ / "*.nrg").string(), ERROR_FILE_NOT_FOUND},  // no pattern: a name like any other
     };
     for (const auto& c : cases) {
         char buffer[512] = "unchanged";
