@@ -54,6 +54,16 @@ WPARAM VirtualKey(int key) {
     }
 }
 
+// A key message's lParam: repeat count 1, bit 30 when the key was down
+// before (a repeat, and every key-up), bit 31 for a key-up.
+LPARAM KeyMessageFlags(UINT message, bool repeated) {
+    const bool up = message == WM_KEYUP || message == WM_SYSKEYUP;
+    LPARAM flags = 1;
+    if (repeated || up) flags |= LPARAM{1} << 30;
+    if (up) flags |= LPARAM{1} << 31;
+    return flags;
+}
+
 UINT ButtonMessage(Qt::MouseButton button, bool down) {
     switch (button) {
         case Qt::LeftButton: return down ? WM_LBUTTONDOWN : WM_LBUTTONUP;
@@ -135,13 +145,14 @@ void ControlWidget::FeedPointer(QPoint global) {
     NotifyPointerMoved({global.x(), global.y()});
 }
 
-void ControlWidget::SendMouse(UINT message, QMouseEvent* event) {
+void ControlWidget::SendMouse(UINT message, QMouseEvent* event, bool captured) {
     // A disabled window gets no mouse input.
     if (!message || !IsWindowEnabled(hWnd())) return;
     const QPoint at = event->position().toPoint();
     FeedPointer(event->globalPosition().toPoint());
-    // Outside the window region the pointer is over the form behind, which gets the event.
-    if (!InsideWindowRegion(at)) {
+    // Outside the window region the pointer is over the form behind, which
+    // gets the event, unless the window holds the pointer since a press.
+    if (!captured && !InsideWindowRegion(at)) {
         event->ignore();
         return;
     }
@@ -150,14 +161,21 @@ void ControlWidget::SendMouse(UINT message, QMouseEvent* event) {
 
 void ControlWidget::mousePressEvent(QMouseEvent* event) {
     SendMouse(ButtonMessage(event->button(), true), event);
+    if (event->isAccepted()) pressed_ |= event->button();
 }
+
+// The window that got the press gets the release, wherever the pointer is
+// by then: the platform's implicit capture.
 void ControlWidget::mouseReleaseEvent(QMouseEvent* event) {
-    SendMouse(ButtonMessage(event->button(), false), event);
+    const bool captured = pressed_.testFlag(event->button());
+    pressed_ &= ~event->button();
+    SendMouse(ButtonMessage(event->button(), false), event, captured);
 }
 
 void ControlWidget::mouseDoubleClickEvent(QMouseEvent* event) {
     SendMouse(event->button() == Qt::LeftButton ? WM_LBUTTONDBLCLK : ButtonMessage(event->button(), true),
               event);
+    if (event->isAccepted()) pressed_ |= event->button();
 }
 
 void ControlWidget::mouseMoveEvent(QMouseEvent* event) { SendMouse(WM_MOUSEMOVE, event); }
@@ -185,7 +203,7 @@ bool ControlWidget::SendKey(UINT message, QKeyEvent* event) {
     const WPARAM key = VirtualKey(event->key());
     if (!key || !IsWindowEnabled(hWnd())) return false;
     if (event->modifiers() & Qt::AltModifier) message = message == WM_KEYDOWN ? WM_SYSKEYDOWN : WM_SYSKEYUP;
-    SendMessageA(hWnd(), message, key, 0);
+    SendMessageA(hWnd(), message, key, KeyMessageFlags(message, event->isAutoRepeat()));
     return true;
 }
 
@@ -193,7 +211,10 @@ void ControlWidget::keyPressEvent(QKeyEvent* event) {
     if (!SendKey(WM_KEYDOWN, event)) QWidget::keyPressEvent(event);
 }
 
+// Qt reports a held key as release and press pairs; the platform sends
+// repeated key-downs and one key-up, when the key is let go.
 void ControlWidget::keyReleaseEvent(QKeyEvent* event) {
+    if (event->isAutoRepeat() && VirtualKey(event->key())) return;
     if (!SendKey(WM_KEYUP, event)) QWidget::keyReleaseEvent(event);
 }
 
@@ -203,7 +224,7 @@ bool ControlWidget::event(QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
-            SendMessageA(hWnd(), WM_KEYDOWN, 9, 0);
+            SendMessageA(hWnd(), WM_KEYDOWN, 9, KeyMessageFlags(WM_KEYDOWN, key->isAutoRepeat()));
     }
     if (event->type() == QEvent::ToolTip) {
         const std::string text = control_ ? control_->Extender().ToolTipText() : std::string();

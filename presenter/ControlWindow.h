@@ -41,13 +41,14 @@ protected:
     void moveEvent(QMoveEvent* event) override;
 
 private:
-    void SendMouse(unsigned int message, QMouseEvent* event);
+    void SendMouse(unsigned int message, QMouseEvent* event, bool captured = false);
     bool SendKey(unsigned int message, QKeyEvent* event);
     void FeedPointer(QPoint global);
     bool InsideWindowRegion(QPoint at) const;
     void SyncPlace();
 
     host::UserControl* control_;
+    Qt::MouseButtons pressed_;  // pressed on the window: their releases come here
 };
 
 class ControlWindow : public host::ControlView {

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QTest>
 #include <QToolTip>
 #include <set>
@@ -28,8 +29,7 @@ protected:
         static char name[] = "control_window_test";
         static char* argv[] = {name, nullptr};
         // Never destroyed: at exit Qt's own globals are already gone.
-        static QApplication* qt = new QApplication(argc, argv);
-        (void)qt;
+        if (!QCoreApplication::instance()) new QApplication(argc, argv);
     }
 
     void SetUp() override {
@@ -150,6 +150,50 @@ TEST_F(ControlWindowTest, ThePointerOutsideTheWindowRegionIsOverTheFormBehind) {
     EXPECT_EQ(enters, 1);
     EXPECT_EQ(clicks, 1);
     SetWindowRgn(button_->UserControl().hWnd(), nullptr, TRUE);
+}
+
+TEST_F(ControlWindowTest, SpaceHeldDownClicksOnceWhenLetGo) {
+    int clicks = 0, pressedKeyDowns = 0;
+    button_->Click.Connect([&] { ++clicks; });
+    QWidget* widget = view_->Widget();
+    const auto send = [&](QEvent::Type type, bool repeat) {
+        QKeyEvent key(type, Qt::Key_Space, Qt::NoModifier, " ", repeat);
+        QApplication::sendEvent(widget, &key);
+    };
+    send(QEvent::KeyPress, false);
+    // What Qt delivers while the key is held: release and press pairs.
+    for (int i = 0; i < 20; ++i) {
+        send(QEvent::KeyRelease, true);
+        send(QEvent::KeyPress, true);
+        if (button_->CurrentState() == ButtonState::Pressed) ++pressedKeyDowns;
+    }
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(pressedKeyDowns, 20) << "each repeated key-down reaches the control";
+    send(QEvent::KeyRelease, false);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(button_->CurrentState(), ButtonState::Normal);
+}
+
+TEST_F(ControlWindowTest, APressDraggedOffTheButtonIsReleasedToIt) {
+    LeaveButton();
+    int clicks = 0, leaves = 0;
+    button_->Click.Connect([&] { ++clicks; });
+    button_->MouseLeave.Connect([&] { ++leaves; });
+    QWidget* widget = view_->Widget();
+    // Away from where earlier tests clicked, so that this is no double click.
+    QTest::mouseMove(widget, QPoint(40, 12));
+    QTest::mousePress(widget, Qt::LeftButton, Qt::NoModifier, QPoint(40, 12));
+    // Qt sends the release to the pressed widget, here far off it.
+    QTest::mouseMove(widget, QPoint(90, 35));
+    QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, QPoint(90, 35));
+    PumpPendingMessages();
+    EXPECT_EQ(button_->LastMouseButton(), 1);
+    EXPECT_EQ(clicks, 0);
+    // Once as the pointer went, once more for the tracking the release asks
+    // for with the pointer already outside.
+    EXPECT_EQ(leaves, 2);
+    EXPECT_FALSE(button_->MouseInside());
+    EXPECT_EQ(button_->CurrentState(), ButtonState::Normal);
 }
 
 TEST_F(ControlWindowTest, ThePointerShapeFollowsMousePointer) {
