@@ -5,6 +5,7 @@
 
 #include "control/Trap.h"
 #include "control/raReruri.h"
+#include "host/AccessKeys.h"
 #include "host/PropertyBag.h"
 #include "host/RuntimeError.h"
 #include "host/UserControlHost.h"
@@ -73,6 +74,7 @@ void raReruri::SetStyle(Long value) {
 void raReruri::SetCaption(const std::string& value) {
     Trap([&] {
         caption_ = value;
+        userControl_->SetAccessKeys(host::AccessKeysFromCaption(caption_));
         Notify("Caption");
         UserControl_Resize();
         Refresh();

@@ -7,6 +7,7 @@
 #include "control/Trap.h"
 #include "control/raReruri.h"
 #include "control/styles/Colors.h"
+#include "host/AccessKeys.h"
 #include "host/PropertyBag.h"
 #include "platform/gdi/Font.h"
 #include "platform/gdi/SysColors.h"
@@ -293,6 +294,7 @@ void raReruri::UserControl_InitProperties() {
     Trap([&] {
         style_ = 0;
         caption_ = userControl_->Extender().Name();
+        userControl_->SetAccessKeys(host::AccessKeysFromCaption(caption_));
         iconSize_ = 16;
         icon_ = host::Picture::Empty();
         captionFormat_ = static_cast<std::int32_t>(win32::DT_CENTER | win32::DT_TOP | win32::DT_WORDBREAK);
@@ -321,8 +323,11 @@ void raReruri::UserControl_ReadProperties(const host::PropertyBag& bag) {
         UserControl_Resize();
     });
     // A button drawn disabled must not take input either, however far the
-    // loading got.
-    Trap([&] { userControl_->SetEnabled(enabled_); });
+    // loading got; the caption's access key works as the caption shows it.
+    Trap([&] {
+        userControl_->SetEnabled(enabled_);
+        userControl_->SetAccessKeys(host::AccessKeysFromCaption(caption_));
+    });
 }
 
 void raReruri::UserControl_WriteProperties(host::PropertyBag& bag) {

@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "host/AccessKeys.h"
 #include "host/Label.h"
 #include "host/TextBox.h"
 #include "host/Twips.h"
@@ -55,6 +56,7 @@ FormWindow::FormWindow(host::Form& form) : form_(form) {
     for (const auto& control : form.Controls()) {
         QWidget* widget = nullptr;
         views_.push_back(MakeView(*control, this, widget));
+        widget->installEventFilter(this);  // access keys work wherever the focus is
         if (control->tabStop) {
             widget->setFocusPolicy(Qt::StrongFocus);
             order.emplace_back(control->tabIndex, widget);
@@ -79,6 +81,24 @@ void FormWindow::PlaceCentred() {
     if (!screen) return;
     const QRect area = screen->availableGeometry();
     move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+}
+
+bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && RouteAccessKey(static_cast<QKeyEvent*>(event))) return true;
+    return QWidget::eventFilter(watched, event);
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* event) {
+    if (!RouteAccessKey(event)) QWidget::keyPressEvent(event);
+}
+
+// Alt with a letter or digit goes to the control whose caption marks it.
+bool FormWindow::RouteAccessKey(const QKeyEvent* key) {
+    if (detached_ || key->modifiers() != Qt::AltModifier) return false;
+    const int code = key->key();
+    const bool letterOrDigit = (code >= Qt::Key_A && code <= Qt::Key_Z) || (code >= Qt::Key_0 && code <= Qt::Key_9);
+    // Qt's key codes for letters and digits are the virtual-key codes.
+    return letterOrDigit && host::SendAccessKey(form_, static_cast<win32::WPARAM>(code), key->isAutoRepeat());
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {

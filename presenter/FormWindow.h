@@ -2,6 +2,7 @@
 // and one view per control. Closing it asks the form to unload.
 #pragma once
 
+#include <QKeyEvent>
 #include <QWidget>
 #include <memory>
 #include <vector>
@@ -28,12 +29,15 @@ public:
     bool closeDeferred = false;
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
     void SyncWindowRect();
+    bool RouteAccessKey(const QKeyEvent* key);
 
     host::Form& form_;
     std::vector<std::unique_ptr<host::ControlView>> views_;
