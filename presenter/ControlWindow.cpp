@@ -19,6 +19,7 @@
 #include "platform/user/User32.h"
 #include "platform/user/UserExtensions.h"
 #include "presenter/FormWindow.h"
+#include "presenter/KeyboardState.h"
 
 namespace presenter {
 namespace {
@@ -214,7 +215,7 @@ void ControlWidget::keyPressEvent(QKeyEvent* event) {
 // Qt reports a held key as release and press pairs; the platform sends
 // repeated key-downs and one key-up, when the key is let go.
 void ControlWidget::keyReleaseEvent(QKeyEvent* event) {
-    if (event->isAutoRepeat() && VirtualKey(event->key())) return;
+    if (VirtualKey(event->key()) && (event->isAutoRepeat() || StillHeldDown(*event))) return;
     if (!SendKey(WM_KEYUP, event)) QWidget::keyReleaseEvent(event);
 }
 

@@ -85,6 +85,10 @@ void FormWindow::PlaceCentred() {
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && RouteAccessKey(static_cast<QKeyEvent*>(event))) return true;
+    if (event->type() == QEvent::KeyRelease) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        lastRelease_ = {key->key(), key->timestamp()};
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -97,8 +101,10 @@ bool FormWindow::RouteAccessKey(const QKeyEvent* key) {
     if (detached_ || key->modifiers() != Qt::AltModifier) return false;
     const int code = key->key();
     const bool letterOrDigit = (code >= Qt::Key_A && code <= Qt::Key_Z) || (code >= Qt::Key_0 && code <= Qt::Key_9);
+    const bool repeated =
+        key->isAutoRepeat() || (lastRelease_.key == code && lastRelease_.time == key->timestamp());
     // Qt's key codes for letters and digits are the virtual-key codes.
-    return letterOrDigit && host::SendAccessKey(form_, static_cast<win32::WPARAM>(code), key->isAutoRepeat());
+    return letterOrDigit && host::SendAccessKey(form_, static_cast<win32::WPARAM>(code), repeated);
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {

@@ -40,6 +40,12 @@ private:
     bool RouteAccessKey(const QKeyEvent* key);
 
     host::Form& form_;
+    // Under X11 a held key may come as a plain release and press at one
+    // instant: the press repeats the key.
+    struct KeyRelease {
+        int key = 0;
+        quint64 time = 0;
+    } lastRelease_;
     std::vector<std::unique_ptr<host::ControlView>> views_;
     std::unique_ptr<FileDrop> fileDrop_;
     bool detached_ = false;

@@ -67,9 +67,11 @@ protected:
     }
 
     QWidget* Widget(const char* name) const { return presenter_.WindowOf(form_)->findChild<QWidget*>(name); }
-    static void AltKey(QWidget* focused, Qt::Key key, bool repeated = false) {
-        QKeyEvent press(QEvent::KeyPress, key, Qt::AltModifier, QString(QChar(key).toLower()), repeated);
-        QApplication::sendEvent(focused, &press);
+    static void AltKey(QWidget* focused, Qt::Key key, bool repeated = false, QEvent::Type type = QEvent::KeyPress,
+                       quint64 time = 0) {
+        QKeyEvent event(type, key, Qt::AltModifier, QString(QChar(key).toLower()), repeated);
+        event.setTimestamp(time);
+        QApplication::sendEvent(focused, &event);
     }
 
     presenter::QtPresenter presenter_;
@@ -93,9 +95,13 @@ TEST_F(AccessKeysOnAForm, AltWithTheMarkedLetterClicksItsButtonFromAnywhere) {
 TEST_F(AccessKeysOnAForm, FollowTheCaptionAndClickOncePerPressOfAnEnabledButton) {
     QWidget* text = Widget("txtName");
     text->setFocus();
-    AltKey(text, Qt::Key_A);
+    AltKey(text, Qt::Key_A, false, QEvent::KeyPress, 100);
     AltKey(text, Qt::Key_A, true);  // held down: the platform's repeats
     AltKey(text, Qt::Key_A, true);
+    // A repeat under X11 that Qt took for a release and a new press: both
+    // come at one instant.
+    AltKey(text, Qt::Key_A, false, QEvent::KeyRelease, 200);
+    AltKey(text, Qt::Key_A, false, QEvent::KeyPress, 200);
     EXPECT_EQ(clicks_, "O");
     raReruri& exit = raReruri::OnForm(form_, "cmdExit");
     exit.SetCaption("&Chiudi");
