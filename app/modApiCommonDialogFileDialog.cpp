@@ -55,7 +55,9 @@ std::size_t SizeAskedFor(const std::vector<char>& field) {
     return needed;
 }
 
-BOOL RunDialog(bool open, OPENFILENAMEA& ofn) { return open ? GetOpenFileNameA(&ofn) : GetSaveFileNameA(&ofn); }
+BOOL RunDialog(bool open, OPENFILENAMEA& ofn) {
+    return open ? GetOpenFileNameA(&ofn) : GetSaveFileNameA(&ofn);
+}
 
 int Width(const RECT& r) { return r.right - r.left; }
 int Height(const RECT& r) { return r.bottom - r.top; }

@@ -14,10 +14,10 @@ std::size_t CutOffCharacter(std::string_view text) {
     for (std::size_t back = 1; back <= look; ++back) {
         const auto byte = static_cast<unsigned char>(text[text.size() - back]);
         if ((byte & 0xC0) == 0x80) continue;  // a continuation byte: look further back
-        const std::size_t length = byte >= 0xF0 && byte <= 0xF4 ? 4
-                                   : byte >= 0xE0               ? 3
-                                   : byte >= 0xC2 && byte < 0xE0 ? 2
-                                                                 : 1;
+        std::size_t length = 1;               // ASCII, or a byte that starts no character
+        if (byte >= 0xC2 && byte <= 0xDF) length = 2;
+        if (byte >= 0xE0 && byte <= 0xEF) length = 3;
+        if (byte >= 0xF0 && byte <= 0xF4) length = 4;
         return length > back ? back : 0;
     }
     return 0;

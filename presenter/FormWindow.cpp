@@ -100,7 +100,8 @@ void FormWindow::keyPressEvent(QKeyEvent* event) {
 bool FormWindow::RouteAccessKey(const QKeyEvent* key) {
     if (detached_ || key->modifiers() != Qt::AltModifier) return false;
     const int code = key->key();
-    const bool letterOrDigit = (code >= Qt::Key_A && code <= Qt::Key_Z) || (code >= Qt::Key_0 && code <= Qt::Key_9);
+    const bool letterOrDigit =
+        (code >= Qt::Key_A && code <= Qt::Key_Z) || (code >= Qt::Key_0 && code <= Qt::Key_9);
     const bool repeated =
         key->isAutoRepeat() || (lastRelease_.key == code && lastRelease_.time == key->timestamp());
     // Qt's key codes for letters and digits are the virtual-key codes.

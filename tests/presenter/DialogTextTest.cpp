@@ -69,9 +69,12 @@ TEST_F(DialogText, PathsFindTheirBytesOnDisk) {
         const char* why;
     } rows[] = {
         {utf8, utf8, "valid UTF-8 is its own bytes"},
-        {root + "/vecchi\xEF\xBF\xBD/disco\xEF\xBF\xBD.nrg", latin1, "folder and file found by how they show"},
-        {root + "/vecchi\xEF\xBF\xBD/nuovo.nrg", root + "/vecchi\xE8/nuovo.nrg", "a new name in a found folder"},
-        {root + "/twins/a\xEF\xBF\xBD.nrg", root + "/twins/a\xEF\xBF\xBD.nrg", "two entries show alike: no guess"},
+        {root + "/vecchi\xEF\xBF\xBD/disco\xEF\xBF\xBD.nrg", latin1,
+         "folder and file found by how they show"},
+        {root + "/vecchi\xEF\xBF\xBD/nuovo.nrg", root + "/vecchi\xE8/nuovo.nrg",
+         "a new name in a found folder"},
+        {root + "/twins/a\xEF\xBF\xBD.nrg", root + "/twins/a\xEF\xBF\xBD.nrg",
+         "two entries show alike: no guess"},
     };
     for (const auto& row : rows)
         EXPECT_EQ(presenter::PathOnDisk(QString::fromUtf8(row.shown)), row.onDisk) << row.why;

@@ -1,7 +1,7 @@
 #include "PersonAtX.h"
 
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -40,7 +40,8 @@ bool OnPath(const std::string& program) {
 // What a dialog left open says, for the failure message.
 std::string Describe(const QDialog& dialog) {
     std::string text = dialog.windowTitle().toStdString();
-    for (const QLabel* label : dialog.findChildren<QLabel*>()) text += " [" + label->text().toStdString() + "]";
+    for (const QLabel* label : dialog.findChildren<QLabel*>())
+        text += " [" + label->text().toStdString() + "]";
     return text;
 }
 
@@ -55,8 +56,8 @@ bool StartOwnDisplay() {
     ::posix_spawn_file_actions_init(&actions);
     ::posix_spawn_file_actions_addclose(&actions, link[0]);
     ::posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    const pid_t server = Spawn({"Xvfb", "-displayfd", std::to_string(link[1]), "-terminate", "-nolisten", "tcp",
-                                "-screen", "0", "1024x768x24", "-ardelay", "100", "-arinterval", "20"},
+    const pid_t server = Spawn({"Xvfb", "-displayfd", std::to_string(link[1]), "-terminate", "-nolisten",
+                                "tcp", "-screen", "0", "1024x768x24", "-ardelay", "100", "-arinterval", "20"},
                                &actions);
     ::posix_spawn_file_actions_destroy(&actions);
     ::close(link[1]);
@@ -116,7 +117,8 @@ Step DoubleClickInFileDialog(const std::string& name) {
                                                        QString::fromUtf8(name), 1, Qt::MatchExactly);
             if (found.isEmpty()) continue;
             const QPoint at = view->viewport()->mapToGlobal(view->visualRect(found.first()).center());
-            return Words{"mousemove", std::to_string(at.x()), std::to_string(at.y()), "click", "--repeat", "2", "1"};
+            return Words{
+                "mousemove", std::to_string(at.x()), std::to_string(at.y()), "click", "--repeat", "2", "1"};
         }
         return std::nullopt;  // not listed yet
     };

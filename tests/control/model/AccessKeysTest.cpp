@@ -67,8 +67,8 @@ protected:
     }
 
     QWidget* Widget(const char* name) const { return presenter_.WindowOf(form_)->findChild<QWidget*>(name); }
-    static void AltKey(QWidget* focused, Qt::Key key, bool repeated = false, QEvent::Type type = QEvent::KeyPress,
-                       quint64 time = 0) {
+    static void AltKey(QWidget* focused, Qt::Key key, bool repeated = false,
+                       QEvent::Type type = QEvent::KeyPress, quint64 time = 0) {
         QKeyEvent event(type, key, Qt::AltModifier, QString(QChar(key).toLower()), repeated);
         event.setTimestamp(time);
         QApplication::sendEvent(focused, &event);
@@ -86,7 +86,7 @@ TEST_F(AccessKeysOnAForm, AltWithTheMarkedLetterClicksItsButtonFromAnywhere) {
     AltKey(text, Qt::Key_A);
     AltKey(text, Qt::Key_E);
     EXPECT_EQ(static_cast<QLineEdit*>(text)->text().toStdString(), "") << "a used key is not typed too";
-    AltKey(text, Qt::Key_S);  // not marked: "Salva" marks nothing
+    AltKey(text, Qt::Key_S);               // not marked: "Salva" marks nothing
     AltKey(Widget("cmdExit"), Qt::Key_A);  // from the other button
     EXPECT_EQ(clicks_, "OXO");
     EXPECT_EQ(raReruri::OnForm(form_, "cmdOpen").LastMouseButton(), 1);

@@ -3,6 +3,7 @@
 // region, the themed style and its fallback.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -135,6 +136,28 @@ TEST(RenderPipeline, CaptionColourFollowsStateAndPalette) {
         // Glyph cores are drawn in the text colour exactly.
         EXPECT_TRUE(HasPixel(b, b.control->CaptionRect(), row.text));
     }
+}
+
+// A caption typed as UTF-8 draws the accented letter: one glyph, as wide
+// as the plain letter, with ink above it (two glyphs, "Ã" and a blank,
+// would be the UTF-8 bytes read one by one).
+TEST(RenderPipeline, AnAccentedCaptionDrawsItsOwnGlyph) {
+    const auto ink = [](const RenderButton& b) {
+        const RECT& r = b.control->CaptionRect();
+        RECT box{r.right, r.bottom, r.left, r.top};
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x)
+                if (b.At(x, y) != kButtonFace)
+                    box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y),
+                           std::max<LONG>(box.right, x + 1), std::max<LONG>(box.bottom, y + 1)};
+        return box;
+    };
+    RenderButton accented(
+        Bag({{"Style", PropertyValue::Long(99)}, {"Caption", PropertyValue::String("\xC3\xA0")}}));
+    RenderButton plain(Bag({{"Style", PropertyValue::Long(99)}, {"Caption", PropertyValue::String("a")}}));
+    EXPECT_EQ(accented.control->CaptionRect(), plain.control->CaptionRect());
+    EXPECT_LT(ink(accented).top, ink(plain).top);
+    EXPECT_EQ(ink(accented).bottom, ink(plain).bottom);
 }
 
 TEST(RenderPipeline, IconOriginByAlignment) {
