@@ -43,7 +43,7 @@ private:
             std::fflush(stdout);
         }
         if (!options_.screenshotPath.empty()) {
-            window->grab().save(QString::fromStdString(options_.screenshotPath), "PNG");
+            window->grab().save(QString::fromUtf8(options_.screenshotPath), "PNG");
         }
         QCoreApplication::quit();
     }

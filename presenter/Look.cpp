@@ -33,7 +33,7 @@ QColor ToQColor(host::OLE_COLOR color) {
 }
 
 QFont ToQFont(const host::Font& font) {
-    QFont q(QString::fromStdString(font.name));
+    QFont q(QString::fromUtf8(font.name));
     q.setPixelSize(font.PixelSize());
     q.setBold(font.bold);
     q.setItalic(font.italic);
