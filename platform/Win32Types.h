@@ -23,6 +23,7 @@ using LPVOID = void*;
 using LPCVOID = const void*;
 using LONG_PTR = std::intptr_t;
 using UINT_PTR = std::uintptr_t;
+using DWORD_PTR = std::uintptr_t;
 using WPARAM = UINT_PTR;
 using LPARAM = LONG_PTR;
 using LRESULT = LONG_PTR;

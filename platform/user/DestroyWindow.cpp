@@ -46,6 +46,7 @@ void Release(HWND hwnd) {
     user::KillWindowTimers(hwnd);
     user::ForgetMouseTracking(hwnd);
     user::ForgetFocusAndCapture(hwnd);
+    user::ForgetWindowSubclasses(hwnd);
     if (WindowPresenter* presenter = GetWindowPresenter()) presenter->WindowDestroyed(hwnd);
 }
 

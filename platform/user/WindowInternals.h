@@ -16,6 +16,7 @@ void RemoveQueuedMessages(HWND hwnd);
 void KillWindowTimers(HWND hwnd);
 void ForgetMouseTracking(HWND hwnd);
 void ForgetFocusAndCapture(HWND hwnd);
+void ForgetWindowSubclasses(HWND hwnd);
 
 // Window rectangle in screen coordinates.
 RECT ScreenRect(const Window& window);
