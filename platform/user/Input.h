@@ -22,4 +22,7 @@ BOOL TrackMouseEvent(LPTRACKMOUSEEVENT eventTrack);
 // comctl32's variant; the same behaviour.
 BOOL _TrackMouseEvent(LPTRACKMOUSEEVENT eventTrack);
 
+// The platform's default, 500 ms; tooltip delays derive from it.
+UINT GetDoubleClickTime();
+
 }  // namespace win32

@@ -105,4 +105,6 @@ HWND WindowFromPoint(POINT point) { return DeepestAt(user::TopLevelWindows(), po
 BOOL TrackMouseEvent(LPTRACKMOUSEEVENT eventTrack) { return Track(eventTrack); }
 BOOL _TrackMouseEvent(LPTRACKMOUSEEVENT eventTrack) { return Track(eventTrack); }
 
+UINT GetDoubleClickTime() { return 500; }
+
 }  // namespace win32

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "platform/kernel/LastError.h"
+#include "platform/user/TooltipState.h"
 #include "platform/user/Window.h"
 #include "platform/user/WindowInternals.h"
 
@@ -15,16 +16,34 @@ struct ClassRegistry {
     ATOM nextAtom = 0xC000;
 };
 
-ClassRegistry& Registry() {
-    static ClassRegistry registry;
-    return registry;
-}
-
 std::string Lower(LPCSTR name) {
     std::string lower(name ? name : "");
     std::transform(lower.begin(), lower.end(), lower.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return lower;
+}
+
+ATOM Add(ClassRegistry& registry, const WNDCLASSA& wndClass) {
+    auto windowClass = std::make_unique<user::WindowClass>();
+    windowClass->name = wndClass.lpszClassName;
+    windowClass->atom = registry.nextAtom++;
+    windowClass->info = wndClass;
+    // The name pointers belong to the caller; the class keeps its own copy.
+    windowClass->info.lpszClassName = nullptr;
+    windowClass->info.lpszMenuName = nullptr;
+    const ATOM atom = windowClass->atom;
+    registry.classes.emplace(Lower(wndClass.lpszClassName), std::move(windowClass));
+    return atom;
+}
+
+// The classes the system provides are there before any program runs.
+ClassRegistry& Registry() {
+    static ClassRegistry registry = [] {
+        ClassRegistry system;
+        Add(system, user::TooltipClass());
+        return system;
+    }();
+    return registry;
 }
 
 }  // namespace
@@ -52,16 +71,7 @@ ATOM RegisterClassA(const WNDCLASSA* wndClass) {
         SetLastError(ERROR_CLASS_ALREADY_EXISTS);
         return 0;
     }
-    auto windowClass = std::make_unique<user::WindowClass>();
-    windowClass->name = wndClass->lpszClassName;
-    windowClass->atom = registry.nextAtom++;
-    windowClass->info = *wndClass;
-    // The name pointers belong to the caller; the class keeps its own copy.
-    windowClass->info.lpszClassName = nullptr;
-    windowClass->info.lpszMenuName = nullptr;
-    const ATOM atom = windowClass->atom;
-    registry.classes.emplace(key, std::move(windowClass));
-    return atom;
+    return Add(registry, *wndClass);
 }
 
 BOOL UnregisterClassA(LPCSTR className, HINSTANCE) {

@@ -1,0 +1,98 @@
+#include "platform/user/TooltipIcons.h"
+
+#include <array>
+#include <cstdint>
+
+#include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiScoped.h"
+
+namespace win32::user {
+namespace {
+
+using IconArt = std::array<const char*, kTooltipIconSize>;
+
+// '.' is transparent; the other letters name the palette below.
+constexpr IconArt kInformation = {
+    ".....dddddd.....", "...ddbbbbbbdd...", "..dbbbbbbbbbbd..", ".dbbbbbwwbbbbbd.",
+    ".dbbbbbwwbbbbbd.", "dbbbbbbbbbbbbbbd", "dbbbbbwwwbbbbbbd", "dbbbbbbwwbbbbbbd",
+    "dbbbbbbwwbbbbbbd", "dbbbbbbwwbbbbbbd", "dbbbbbbwwbbbbbbd", ".dbbbbbwwbbbbbd.",
+    ".dbbbbwwwwbbbbd.", "..dbbbbbbbbbbd..", "...ddbbbbbbdd...", ".....dddddd.....",
+};
+constexpr IconArt kWarning = {
+    ".......kk.......", "......kyyk......", "......kyyk......", ".....kyyyyk.....",
+    ".....kykkyk.....", "....kyykkyyk....", "....kyykkyyk....", "...kyyykkyyyk...",
+    "...kyyykkyyyk...", "..kyyyykkyyyyk..", "..kyyyyyyyyyyk..", ".kyyyyykkyyyyyk.",
+    ".kyyyyykkyyyyyk.", "kyyyyyyyyyyyyyyk", "kkkkkkkkkkkkkkkk", "................",
+};
+constexpr IconArt kError = {
+    ".....mmmmmm.....", "...mmrrrrrrmm...", "..mrrrrrrrrrrm..", ".mrrrrrrrrrrrrm.",
+    ".mrrwwrrrrwwrrm.", "mrrrwwwrrwwwrrrm", "mrrrrwwwwwwrrrrm", "mrrrrrwwwwrrrrrm",
+    "mrrrrrwwwwrrrrrm", "mrrrrwwwwwwrrrrm", "mrrrwwwrrwwwrrrm", ".mrrwwrrrrwwrrm.",
+    ".mrrrrrrrrrrrrm.", "..mrrrrrrrrrrm..", "...mmrrrrrrmm...", ".....mmmmmm.....",
+};
+
+// 0x00RRGGBB, as a 32-bit DIB stores a pixel.
+std::uint32_t PaletteColour(char letter) {
+    switch (letter) {
+        case 'd': return 0x002850A0;  // information: outline
+        case 'b': return 0x003C78DC;  //   disc
+        case 'y': return 0x00FFD200;  // warning: triangle
+        case 'k': return 0x00000000;  //   outline and mark
+        case 'm': return 0x008C1414;  // error: outline
+        case 'r': return 0x00DC2828;  //   disc
+        default: return 0x00FFFFFF;   // 'w', the marks on the discs
+    }
+}
+
+const IconArt* ArtOf(WPARAM icon) {
+    switch (icon) {
+        case TTI_INFO: return &kInformation;
+        case TTI_WARNING: return &kWarning;
+        case TTI_ERROR: return &kError;
+        default: return nullptr;
+    }
+}
+
+// A 16 x 16 bitmap from a 32-bit top-down DIB of the given pixels.
+HBITMAP BitmapOf(const std::array<std::uint32_t, kTooltipIconSize * kTooltipIconSize>& pixels) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = kTooltipIconSize;
+    info.bmiHeader.biHeight = -kTooltipIconSize;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    ScopedMemoryDC dc;
+    HBITMAP bitmap = CreateCompatibleBitmap(dc.Get(), kTooltipIconSize, kTooltipIconSize);
+    SetDIBits(dc.Get(), bitmap, 0, kTooltipIconSize, pixels.data(), &info, DIB_RGB_COLORS);
+    return bitmap;
+}
+
+}  // namespace
+
+void DrawTooltipIcon(HDC hdc, int x, int y, WPARAM icon) {
+    const IconArt* art = ArtOf(icon);
+    if (art == nullptr) return;
+    // The mask is white where the icon is transparent; the colour image is
+    // black there, so the XOR leaves the background as it is.
+    std::array<std::uint32_t, kTooltipIconSize * kTooltipIconSize> mask{}, colour{};
+    for (int row = 0; row < kTooltipIconSize; ++row) {
+        for (int column = 0; column < kTooltipIconSize; ++column) {
+            const char letter = (*art)[static_cast<std::size_t>(row)][column];
+            const auto at = static_cast<std::size_t>(row * kTooltipIconSize + column);
+            mask[at] = letter == '.' ? 0x00FFFFFF : 0;
+            colour[at] = letter == '.' ? 0 : PaletteColour(letter);
+        }
+    }
+    ScopedBitmap maskBitmap(BitmapOf(mask));
+    ScopedBitmap colourBitmap(BitmapOf(colour));
+    ScopedMemoryDC source(hdc);
+    {
+        ScopedSelect select(source.Get(), maskBitmap.Get());
+        BitBlt(hdc, x, y, kTooltipIconSize, kTooltipIconSize, source.Get(), 0, 0, SRCAND);
+    }
+    ScopedSelect select(source.Get(), colourBitmap.Get());
+    BitBlt(hdc, x, y, kTooltipIconSize, kTooltipIconSize, source.Get(), 0, 0, SRCINVERT);
+}
+
+}  // namespace win32::user

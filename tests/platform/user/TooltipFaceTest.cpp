@@ -1,0 +1,268 @@
+// The tip's face, pixel by pixel: plain and balloon, with and without a
+// title and icon, default and custom colours, '&' with and without
+// TTS_NOPREFIX. The expected face is drawn here from the geometry the
+// control is documented to have (margins, stem, corners, title row) with
+// the GDI's own calls, and compared with the tooltip's surface.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/gdi/Font.h"
+#include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiScoped.h"
+#include "platform/user/TooltipSurface.h"
+#include "tests/platform/user/TooltipFixture.h"
+
+using namespace win32;
+
+namespace corvalmire::test {
+namespace {
+
+constexpr COLORREF kInfoBk = RGB(255, 255, 225);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+
+struct Case {
+    const char* name;
+    DWORD style;
+    std::string text;
+    std::string title;
+    WPARAM icon = TTI_NONE;
+    std::optional<COLORREF> back = {}, fore = {};
+    POINT ownerAt = TooltipFixture::kOwnerAt;
+    POINT pointer = {10, 10};  // on the owner
+};
+
+// Where and how the tip should look, worked out from its documented layout.
+struct Expected {
+    RECT window{};
+    RECT body{};
+    POINT stem[3]{};
+    bool balloon = false;
+    POINT content{};  // title row, or text
+    int rowHeight = 0;
+    SIZE text{}, title{};
+};
+
+HFONT TipFont(bool bold) {
+    return CreateFontA(FontHeightFromPoints(8), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0,
+                       0, 0, 0, "Tahoma");
+}
+
+UINT TextFlags(const Case& c) { return DT_EXTERNALLEADING | ((c.style & TTS_NOPREFIX) ? DT_NOPREFIX : 0u); }
+
+SIZE Extent(const std::string& text, bool bold, UINT flags) {
+    if (text.empty()) return {};
+    ScopedMemoryDC dc;
+    ScopedFont font(TipFont(bold));
+    ScopedSelect select(dc.Get(), font.Get());
+    RECT r{};
+    DrawTextA(dc.Get(), text.c_str(), static_cast<int>(text.size()), &r, flags | DT_CALCRECT);
+    return {r.right, r.bottom};
+}
+
+Expected Work(const Case& c) {
+    Expected e;
+    e.balloon = (c.style & TTS_BALLOON) != 0;
+    e.text = Extent(c.text, false, TextFlags(c));
+    e.title = Extent(c.title, true, DT_SINGLELINE | DT_NOPREFIX);
+    const bool row = !c.title.empty() || c.icon != TTI_NONE;
+    const LONG iconWidth = c.icon != TTI_NONE ? 16 : 0;
+    const LONG rowWidth = iconWidth + (iconWidth && e.title.cx ? 8 : 0) + e.title.cx;
+    e.rowHeight = row ? std::max(iconWidth, e.title.cy) : 0;
+    const LONG cw = std::max(e.text.cx, rowWidth);
+    const LONG ch = e.text.cy + (row ? e.rowHeight + 8 : 0);
+    const POINT p{c.ownerAt.x + c.pointer.x, c.ownerAt.y + c.pointer.y};
+    const RECT& work = TooltipFixture::kWorkArea;
+    if (!e.balloon) {
+        const int margin = row ? 10 : 2;
+        const LONG w = cw + 2 * margin + 2, h = ch + 2 * margin + 2;
+        const LONG left = std::max(work.left, std::min(p.x, work.right - w));
+        e.window = {left, p.y + 20, left + w, p.y + 20 + h};
+        e.body = {0, 0, w, h};
+        e.content = {1 + margin, 1 + margin};
+        return e;
+    }
+    const LONG w = cw + 20, h = ch + 20 + 13;
+    const LONG left = std::max(work.left, std::min(p.x - 20, work.right - w));
+    const bool above = p.y - h >= work.top;
+    e.window = {left, above ? p.y - h : p.y, left + w, (above ? p.y - h : p.y) + h};
+    const LONG tip = p.x - left;
+    LONG base = std::max<LONG>(20, tip - 5);
+    if (base + 10 > w - 20) base = w - 30;
+    if (above) {
+        e.body = {0, 0, w, h - 13};
+        e.stem[0] = {base, h - 13}, e.stem[1] = {base + 10, h - 13}, e.stem[2] = {tip, h};
+    } else {
+        e.body = {0, 13, w, h};
+        e.stem[0] = {tip, 0}, e.stem[1] = {base + 10, 13}, e.stem[2] = {base, 13};
+    }
+    e.content = {10, e.body.top + 10};
+    return e;
+}
+
+// The balloon: a round-cornered body (one pixel larger, since the region
+// leaves out its last row and column) and the stem.
+HRGN BalloonRegion(const Expected& e) {
+    HRGN body = CreateRoundRectRgn(e.body.left, e.body.top, e.body.right + 1, e.body.bottom + 1, 20, 20);
+    ScopedRegion stem(CreatePolygonRgn(e.stem, 3, ALTERNATE));
+    CombineRgn(body, body, stem.Get(), RGN_OR);
+    return body;
+}
+
+// The expected face, with everything but the icon.
+void DrawExpected(HDC dc, const Case& c, const Expected& e) {
+    const COLORREF back = c.back.value_or(kInfoBk);
+    ScopedBrush fill(back), frame(kBlack);
+    if (e.balloon) {
+        ScopedRegion region(BalloonRegion(e));
+        FillRgn(dc, region.Get(), fill.Get());
+        FrameRgn(dc, region.Get(), frame.Get(), 1, 1);
+    } else {
+        FillRect(dc, &e.body, fill.Get());
+        FrameRect(dc, &e.body, frame.Get());
+    }
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, c.fore.value_or(kBlack));
+    LONG y = e.content.y;
+    if (e.rowHeight) {
+        const LONG x = e.content.x + (c.icon != TTI_NONE ? 24 : 0);
+        ScopedFont bold(TipFont(true));
+        ScopedSelect select(dc, bold.Get());
+        RECT r{x, y, x + e.title.cx, y + e.rowHeight};
+        DrawTextA(dc, c.title.c_str(), static_cast<int>(c.title.size()), &r, DT_SINGLELINE | DT_NOPREFIX | DT_BOTTOM);
+        y += e.rowHeight + 8;
+    }
+    ScopedFont font(TipFont(false));
+    ScopedSelect select(dc, font.Get());
+    RECT r{e.content.x, y, e.content.x + e.text.cx, y + e.text.cy};
+    DrawTextA(dc, c.text.c_str(), static_cast<int>(c.text.size()), &r, TextFlags(c));
+}
+
+class TooltipFaceTest : public TooltipFixture {
+protected:
+    HWND Show(const Case& c) {
+        MoveWindow(owner(), c.ownerAt.x, c.ownerAt.y, 80, 30, TRUE);
+        const HWND tip = MakeTooltip(c.style);
+        AddTool(tip, c.text.c_str());
+        if (!c.title.empty() || c.icon != TTI_NONE)
+            SendMessageA(tip, TTM_SETTITLEA, c.icon, reinterpret_cast<LPARAM>(c.title.c_str()));
+        if (c.back) SendMessageA(tip, TTM_SETTIPBKCOLOR, *c.back, 0);
+        if (c.fore) SendMessageA(tip, TTM_SETTIPTEXTCOLOR, *c.fore, 0);
+        SetCursorPos(c.ownerAt.x + c.pointer.x, c.ownerAt.y + c.pointer.y);
+        SendMessageA(owner(), WM_MOUSEMOVE, 0, MAKELPARAM(c.pointer.x, c.pointer.y));
+        Wait(500);
+        return tip;
+    }
+};
+
+std::string Hex(COLORREF colour) {
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%06X", colour);
+    return text;
+}
+
+// Every pixel of the tip's shape but the icon's square, against the
+// expected face; the first difference is reported.
+::testing::AssertionResult FaceMatches(HWND tip, const Case& c, const Expected& e) {
+    const LONG w = e.window.right - e.window.left, h = e.window.bottom - e.window.top;
+    ScopedMemoryDC dc;
+    ScopedBitmap bitmap(CreateCompatibleBitmap(dc.Get(), w, h));
+    ScopedSelect select(dc.Get(), bitmap.Get());
+    DrawExpected(dc.Get(), c, e);
+    ScopedRegion shape(e.balloon ? BalloonRegion(e) : CreateRectRgn(0, 0, w, h));
+    const HDC surface = GetTooltipSurface(tip);
+    const RECT icon{e.content.x, e.content.y + e.rowHeight - 16, e.content.x + 16, e.content.y + e.rowHeight};
+    for (LONG y = 0; y < h; ++y) {
+        for (LONG x = 0; x < w; ++x) {
+            if (!PtInRegion(shape.Get(), x, y) || (c.icon != TTI_NONE && PtInRect(&icon, {x, y}))) continue;
+            const COLORREF want = GetPixel(dc.Get(), x, y), got = GetPixel(surface, x, y);
+            if (want != got)
+                return ::testing::AssertionFailure() << "first difference at " << x << "," << y << ": expected "
+                                                     << Hex(want) << ", got " << Hex(got);
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
+TEST_F(TooltipFaceTest, PlainAndBalloonFaces) {
+    constexpr DWORD kPlain = TTS_ALWAYSTIP | TTS_NOPREFIX;
+    constexpr DWORD kBalloon = kPlain | TTS_BALLOON;
+    const std::vector<Case> cases = {
+        {"plain, system colours", kPlain, "Apri file da convertire", ""},
+        {"plain with a title and the warning icon: the balloon's margins", kPlain, "Avvia", "Titolo", TTI_WARNING},
+        {"plain, custom colours", kPlain, "Esci", "", TTI_NONE, RGB(10, 20, 30), RGB(255, 200, 0)},
+        {"several '&' left as they are", kPlain, "Salva && Esci & Chiudi", ""},
+        {"without TTS_NOPREFIX '&' marks the next letter", TTS_ALWAYSTIP, "Salva && Esci & Chiudi", ""},
+        {"two lines", kPlain, "Apri\nfile", ""},
+        {"balloon above the pointer, the information icon alone", kBalloon, "Apri file da convertire", "",
+         TTI_INFO},
+        {"balloon, custom colours, title without icon", kBalloon, "Esci", "Chiudi", TTI_NONE, RGB(0, 0, 128),
+         RGB(255, 255, 255)},
+        {"balloon below the pointer near the top", kBalloon, "Apri", "", TTI_NONE, {}, {}, {100, 5}, {10, 5}},
+        {"balloon pushed left at the right edge, error icon and title", kBalloon, "Errore grave", "Attenzione",
+         TTI_ERROR, {}, {}, {940, 300}, {75, 10}},
+        {"plain pushed left at the right edge", kPlain, "Apri file da convertire", "", TTI_NONE, {}, {},
+         {940, 300}, {75, 10}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Expected e = Work(c);
+        const HWND tip = Show(c);
+        ASSERT_TRUE(IsWindowVisible(tip));
+        EXPECT_EQ(WindowRectOf(tip), e.window);
+        ScopedRegion region(CreateRectRgn(0, 0, 0, 0));
+        if (e.balloon) {
+            ASSERT_NE(GetWindowRgn(tip, region.Get()), ERROR);
+            ScopedRegion expected(BalloonRegion(e));
+            EXPECT_TRUE(EqualRgn(region.Get(), expected.Get()));
+            EXPECT_FALSE(PtInRegion(region.Get(), 0, e.body.top)) << "the corners are cut";
+        } else {
+            EXPECT_EQ(GetWindowRgn(tip, region.Get()), ERROR) << "a plain tip is rectangular";
+        }
+        EXPECT_TRUE(FaceMatches(tip, c, e));
+        DestroyWindow(tip);
+    }
+}
+
+// Three pixels of each icon: its mark, its body and a corner, where the
+// background shows through.
+TEST_F(TooltipFaceTest, TheTitleIcons) {
+    struct Row {
+        WPARAM icon;
+        POINT mark;
+        COLORREF markColour;
+        POINT body;
+        COLORREF bodyColour;
+    };
+    const std::vector<Row> rows = {
+        {TTI_INFO, {7, 8}, RGB(255, 255, 255), {3, 8}, RGB(0x3C, 0x78, 0xDC)},
+        {TTI_WARNING, {7, 5}, RGB(0, 0, 0), {5, 13}, RGB(255, 210, 0)},
+        {TTI_ERROR, {7, 7}, RGB(255, 255, 255), {2, 7}, RGB(0xDC, 0x28, 0x28)},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.icon);
+        const Case c{"", TTS_BALLOON, "Apri", "", row.icon};
+        const Expected e = Work(c);
+        const HDC surface = GetTooltipSurface(Show(c));
+        const POINT at{e.content.x, e.content.y + e.rowHeight - 16};
+        EXPECT_EQ(GetPixel(surface, at.x + row.mark.x, at.y + row.mark.y), row.markColour);
+        EXPECT_EQ(GetPixel(surface, at.x + row.body.x, at.y + row.body.y), row.bodyColour);
+        EXPECT_EQ(GetPixel(surface, at.x, at.y), kInfoBk);
+        DestroyWindow(tooltip());
+    }
+}
+
+// Titles are cut to 100 characters: a longer one makes the tip no wider.
+TEST_F(TooltipFaceTest, LongTitlesAreCut) {
+    const std::string hundred(100, 'W');
+    Case c{"", TTS_NOPREFIX, "x", hundred + "WWW"};
+    const HWND tip = Show(c);
+    c.title = hundred;
+    EXPECT_EQ(WindowRectOf(tip), Work(c).window);
+}
+
+}  // namespace
+}  // namespace corvalmire::test
