@@ -20,6 +20,7 @@
 #include "host/UserControl.h"
 #include "host/UserControlEvents.h"
 #include "platform/Win32Types.h"
+#include "platform/user/Tooltips.h"
 
 namespace control {
 
@@ -138,6 +139,7 @@ public:
     const win32::RECT& CaptionRect() const { return captionRect_; }
     const win32::RECT& ClientRect() const { return clientRect_; }
     win32::HRGN WindowRegion() const { return windowRegion_; }  // owned by the window
+    win32::HWND TooltipWindow() const { return tooltipWindow_; }  // 0 when none is up
     host::UserControl& UserControl() { return *userControl_; }
     const host::UserControl& UserControl() const { return *userControl_; }
 
@@ -200,6 +202,11 @@ private:
     void RequestLeaveTracking();
     void MouseEntered();
     void MouseLeft();
+    // The balloon tooltip (raReruriTooltip.cpp).
+    void BuildTooltip();
+    void RemoveTooltip();
+    void GiveTooltipTextBack();
+    void DestroyTooltipWindow();
     void RaiseEvent(const host::Event<>& event);
     void Notify(const char* propertyName);
     template <typename T>
@@ -250,6 +257,10 @@ private:
     bool trackingAvailable_ = false;
     bool useUser32Tracking_ = false;
     win32::HRGN windowRegion_ = nullptr;
+    win32::HWND tooltipWindow_ = nullptr;
+    win32::TOOLINFOA toolRecord_{};
+    std::string toolRecordText_;  // the ANSI text toolRecord_ points to
+    bool toolTipBorrowed_ = false;  // the container's tooltip text is held by the control
     win32::RECT captionRect_{};
     win32::RECT clientRect_{};
 };

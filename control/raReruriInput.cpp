@@ -85,8 +85,8 @@ void raReruri::UserControl_LostFocus() { UserControl_ExitFocus(); }
 void raReruri::UserControl_Hide() {
     Trap([&] {
         isShown_ = false;
-        // The container gets its tooltip back.
-        userControl_->Extender().SetToolTipText(toolTipText_);
+        // The container gets its tooltip back; the tooltip window stays until the pointer leaves.
+        GiveTooltipTextBack();
     });
 }
 
@@ -176,11 +176,13 @@ void raReruri::MouseEntered() {
     currentState_ = ButtonState::Hot;
     Refresh();
     RaiseEvent(MouseEnter);
+    BuildTooltip();
 }
 
 void raReruri::MouseLeft() {
     mouseInside_ = false;
     currentState_ = ButtonState::Normal;
+    RemoveTooltip();
     Refresh();
     RaiseEvent(MouseLeave);
 }

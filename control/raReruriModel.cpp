@@ -145,14 +145,6 @@ void raReruri::SetToolTipTitle(const std::string& value) {
 }
 void raReruri::SetRightToLeft(bool value) { StoreThenRefresh(rightToLeft_, value, "bRTLText"); }
 
-void raReruri::SetToolTipText(const std::string& value) {
-    Trap([&] {
-        toolTipText_ = value;
-        Notify("ToolTipText");
-        Refresh();
-    });
-}
-
 bool raReruri::Enabled() {
     Refresh();
     return enabled_;

@@ -205,11 +205,17 @@ TEST_F(ControlWindowTest, ThePointerShapeFollowsMousePointer) {
 TEST_F(ControlWindowTest, TheContainersTooltipComesFromTheExtender) {
     QWidget* widget = view_->Widget();
     QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), widget->mapToGlobal(QPoint(5, 5)));
+    LeaveButton();
     QApplication::sendEvent(widget, &help);
     EXPECT_EQ(QToolTip::text(), "Chiudi il programma");
     button_->UserControl().Extender().SetToolTipText("altro");
     QApplication::sendEvent(widget, &help);
     EXPECT_EQ(QToolTip::text(), "altro");
+    // With the pointer on the button its own tooltip stands in for the container's.
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), widget->mapToGlobal(QPointF(5, 5)));
+    QApplication::sendEvent(widget, &enter);
+    EXPECT_EQ(button_->UserControl().Extender().ToolTipText(), "");
+    EXPECT_NE(button_->TooltipWindow(), nullptr);
     QToolTip::hideText();
 }
 
