@@ -13,6 +13,7 @@
 #include "platform/user/WindowPresenter.h"
 #include "presenter/QtFileDialogs.h"
 #include "presenter/QtMessageBoxes.h"
+#include "presenter/TooltipWindows.h"
 
 namespace presenter {
 
@@ -32,9 +33,16 @@ public:
     void BeginBusy(host::Form& form) override;
     void EndBusy(host::Form& form) override;
 
+    // The view of a tooltip window, or nullptr.
+    TooltipView* TooltipViewOf(win32::HWND hwnd) const { return tooltips_.ViewOf(hwnd); }
+
     // win32::WindowPresenter
     void MessagePosted() override;
     void TimersChanged() override;
+    void WindowCreated(win32::HWND hwnd) override { tooltips_.Created(hwnd); }
+    void WindowDestroyed(win32::HWND hwnd) override { tooltips_.Destroyed(hwnd); }
+    void WindowChanged(win32::HWND hwnd, win32::WindowChange what) override { tooltips_.Changed(hwnd, what); }
+    void Invalidate(win32::HWND hwnd) override { tooltips_.Invalidated(hwnd); }
 
 protected:
     // While what queued up during a busy spell is drained, input to the
@@ -46,6 +54,7 @@ private:
 
     QtMessageBoxes messageBoxes_;
     QtFileDialogs fileDialogs_;
+    TooltipWindows tooltips_;
     std::map<const host::Form*, FormWindow*> windows_;
     FormWindow* draining_ = nullptr;
     bool pumpQueued_ = false;
