@@ -3,7 +3,9 @@
 #include <map>
 #include <memory>
 
+#include "platform/gdi/Icons.h"
 #include "platform/gdi/SysColors.h"
+#include "platform/user/TooltipIcons.h"
 #include "platform/user/TooltipState.h"
 #include "platform/user/TooltipSurface.h"
 #include "platform/user/Window.h"
@@ -35,22 +37,27 @@ void Create(HWND hwnd) {
     Tooltips()[hwnd] = std::move(tip);
 }
 
+void ReplaceTitleIcon(Tooltip& tip, HICON icon) {
+    if (tip.titleIcon) DestroyIcon(tip.titleIcon);
+    tip.titleIcon = icon;
+}
+
 void Destroy(HWND hwnd) {
     const auto it = Tooltips().find(hwnd);
     if (it == Tooltips().end()) return;
     ReleaseTools(*it->second);
     ReleaseSurface(*it->second);
+    ReplaceTitleIcon(*it->second, nullptr);
     Tooltips().erase(it);
 }
 
-// The title is copied and cut to the length these versions keep; an icon
-// value other than the stock ones would be an icon handle, which we cannot
-// copy, so the title then has none.
+// The title is copied and cut to the length these versions keep; so is an
+// icon given by handle.
 LRESULT SetTitle(HWND hwnd, WPARAM icon, LPCSTR title) {
     Tooltip* tip = FindTooltip(hwnd);
     if (tip == nullptr || title == nullptr) return FALSE;
     tip->title.assign(title, ::strnlen(title, kTooltipTitleMax));
-    tip->titleIcon = icon <= TTI_ERROR ? icon : TTI_NONE;
+    ReplaceTitleIcon(*tip, CreateTooltipIcon(icon));
     return TRUE;
 }
 

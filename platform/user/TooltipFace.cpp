@@ -23,7 +23,7 @@ UINT TextFormat(const TipContent& content) {
     return DT_EXTERNALLEADING | (content.noPrefix ? DT_NOPREFIX : 0u);
 }
 
-bool HasIcon(const TipContent& content) { return content.icon >= TTI_INFO && content.icon <= TTI_ERROR; }
+bool HasIcon(const TipContent& content) { return content.icon != nullptr; }
 
 SIZE Measure(HDC hdc, bool bold, const std::string& text, UINT format) {
     if (text.empty()) return {};

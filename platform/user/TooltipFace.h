@@ -28,7 +28,7 @@ constexpr int kPlainPointerGap = 20;
 struct TipContent {
     std::string text;
     std::string title;
-    WPARAM icon = TTI_NONE;
+    HICON icon = nullptr;
     bool balloon = false;
     bool noPrefix = false;
     COLORREF back = 0;

@@ -5,6 +5,7 @@
 
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/GdiScoped.h"
+#include "platform/gdi/Icons.h"
 
 namespace win32::user {
 namespace {
@@ -68,17 +69,13 @@ HBITMAP BitmapOf(const std::array<std::uint32_t, kTooltipIconSize * kTooltipIcon
     return bitmap;
 }
 
-}  // namespace
-
-void DrawTooltipIcon(HDC hdc, int x, int y, WPARAM icon) {
-    const IconArt* art = ArtOf(icon);
-    if (art == nullptr) return;
-    // The mask is white where the icon is transparent; the colour image is
-    // black there, so the XOR leaves the background as it is.
+// The mask is white where the icon is transparent; the colour image is
+// black there, so the XOR leaves the background as it is.
+HICON StockIcon(const IconArt& art) {
     std::array<std::uint32_t, kTooltipIconSize * kTooltipIconSize> mask{}, colour{};
     for (int row = 0; row < kTooltipIconSize; ++row) {
         for (int column = 0; column < kTooltipIconSize; ++column) {
-            const char letter = (*art)[static_cast<std::size_t>(row)][column];
+            const char letter = art[static_cast<std::size_t>(row)][column];
             const auto at = static_cast<std::size_t>(row * kTooltipIconSize + column);
             mask[at] = letter == '.' ? 0x00FFFFFF : 0;
             colour[at] = letter == '.' ? 0 : PaletteColour(letter);
@@ -86,13 +83,30 @@ void DrawTooltipIcon(HDC hdc, int x, int y, WPARAM icon) {
     }
     ScopedBitmap maskBitmap(BitmapOf(mask));
     ScopedBitmap colourBitmap(BitmapOf(colour));
-    ScopedMemoryDC source(hdc);
-    {
-        ScopedSelect select(source.Get(), maskBitmap.Get());
-        BitBlt(hdc, x, y, kTooltipIconSize, kTooltipIconSize, source.Get(), 0, 0, SRCAND);
-    }
-    ScopedSelect select(source.Get(), colourBitmap.Get());
-    BitBlt(hdc, x, y, kTooltipIconSize, kTooltipIconSize, source.Get(), 0, 0, SRCINVERT);
+    ICONINFO info;
+    info.hbmMask = maskBitmap.Get();
+    info.hbmColor = colourBitmap.Get();
+    return CreateIconIndirect(&info);
+}
+
+HICON CopyOf(HICON icon) {
+    ICONINFO info;
+    if (!GetIconInfo(icon, &info)) return nullptr;
+    ScopedBitmap mask(info.hbmMask);
+    ScopedBitmap colour(info.hbmColor);
+    return CreateIconIndirect(&info);
+}
+
+}  // namespace
+
+HICON CreateTooltipIcon(WPARAM icon) {
+    if (icon == TTI_NONE) return nullptr;
+    if (const IconArt* art = ArtOf(icon)) return StockIcon(*art);
+    return CopyOf(reinterpret_cast<HICON>(icon));
+}
+
+void DrawTooltipIcon(HDC hdc, int x, int y, HICON icon) {
+    DrawIconEx(hdc, x, y, icon, kTooltipIconSize, kTooltipIconSize, 0, nullptr, DI_NORMAL);
 }
 
 }  // namespace win32::user

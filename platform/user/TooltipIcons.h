@@ -1,6 +1,7 @@
-// Internal: the title icons of the tooltip (information, warning, error),
-// 16 x 16 images of our own, drawn as the platform draws an icon: the mask
-// ANDed in, then the colour image XORed over it.
+// Internal: the title icons of the tooltip. The stock ones (information,
+// warning, error) are 16 x 16 images of our own; any other TTM_SETTITLEA
+// icon value is an icon handle, copied. Drawn as the platform draws them,
+// with DrawIconEx(DI_NORMAL) at 16 x 16.
 #pragma once
 
 #include "platform/user/Tooltips.h"
@@ -9,8 +10,10 @@ namespace win32::user {
 
 constexpr int kTooltipIconSize = 16;
 
-// Draws TTI_INFO, TTI_WARNING or TTI_ERROR with its top-left at (x, y);
-// any other value draws nothing.
-void DrawTooltipIcon(HDC hdc, int x, int y, WPARAM icon);
+// A new icon the caller destroys: the stock image for TTI_INFO, TTI_WARNING
+// and TTI_ERROR, a copy of any other value taken as an icon handle;
+// nullptr for TTI_NONE or a value that is no icon.
+HICON CreateTooltipIcon(WPARAM icon);
+void DrawTooltipIcon(HDC hdc, int x, int y, HICON icon);
 
 }  // namespace win32::user

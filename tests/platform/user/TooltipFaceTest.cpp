@@ -13,6 +13,7 @@
 #include "platform/gdi/Font.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/GdiScoped.h"
+#include "platform/gdi/Icons.h"
 #include "platform/user/TooltipSurface.h"
 #include "tests/platform/user/TooltipFixture.h"
 
@@ -253,6 +254,45 @@ TEST_F(TooltipFaceTest, TheTitleIcons) {
         EXPECT_EQ(GetPixel(surface, at.x, at.y), kInfoBk);
         DestroyWindow(tooltip());
     }
+}
+
+// Any other icon value is an icon handle: the tooltip draws its own copy,
+// so the caller may destroy the icon at once.
+TEST_F(TooltipFaceTest, AnIconHandleIsCopied) {
+    constexpr COLORREF kGreen = RGB(0, 160, 0);
+    ScopedMemoryDC dc;
+    ScopedBitmap mask(CreateCompatibleBitmap(dc.Get(), 16, 16)), colour(CreateCompatibleBitmap(dc.Get(), 16, 16));
+    {
+        ScopedSelect select(dc.Get(), mask.Get());
+        PatBlt(dc.Get(), 0, 0, 16, 16, BLACKNESS);
+        SetPixelV(dc.Get(), 0, 0, RGB(255, 255, 255));  // one transparent corner
+    }
+    {
+        ScopedBrush green(kGreen);
+        ScopedSelect select(dc.Get(), colour.Get());
+        const RECT all{0, 0, 16, 16};
+        FillRect(dc.Get(), &all, green.Get());
+        SetPixelV(dc.Get(), 0, 0, kBlack);
+    }
+    ICONINFO info;
+    info.hbmMask = mask.Get();
+    info.hbmColor = colour.Get();
+    const HICON icon = CreateIconIndirect(&info);
+    Case c{"", TTS_BALLOON, "Apri", "Titolo", reinterpret_cast<WPARAM>(icon)};
+    const Expected e = Work(c);
+    MoveWindow(owner(), c.ownerAt.x, c.ownerAt.y, 80, 30, TRUE);
+    const HWND tip = MakeTooltip(c.style);
+    AddTool(tip, c.text.c_str());
+    SendMessageA(tip, TTM_SETTITLEA, c.icon, reinterpret_cast<LPARAM>(c.title.c_str()));
+    DestroyIcon(icon);
+    MoveOnto(c.pointer);
+    Wait(500);
+    const HDC surface = GetTooltipSurface(tip);
+    const POINT at{e.content.x, e.content.y + e.rowHeight - 16};
+    EXPECT_EQ(GetPixel(surface, at.x, at.y), kInfoBk);
+    EXPECT_EQ(GetPixel(surface, at.x + 1, at.y), kGreen);
+    EXPECT_EQ(GetPixel(surface, at.x + 15, at.y + 15), kGreen);
+    EXPECT_TRUE(FaceMatches(tip, c, e));
 }
 
 // Titles are cut to 100 characters: a longer one makes the tip no wider.
