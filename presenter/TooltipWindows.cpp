@@ -63,8 +63,7 @@ void TooltipView::FollowVisibility() {
     if (IsWindowVisible(tooltip_)) {
         FollowGeometry();
         FollowRegion();
-        show();
-        raise();
+        show();  // a tool-tip window maps on top of the others
     } else {
         hide();
     }
