@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "platform/gdi/Icons.h"
-#include "platform/gdi/SysColors.h"
+#include "platform/user/Input.h"
 #include "platform/user/TooltipIcons.h"
 #include "platform/user/TooltipState.h"
 #include "platform/user/TooltipSurface.h"
@@ -33,7 +33,10 @@ void Create(HWND hwnd) {
     }
     auto tip = std::make_unique<Tooltip>();
     tip->self = hwnd;
-    SetDelayTime(*tip, TTDT_AUTOMATIC, -1);
+    // The platform's defaults, from the double-click time.
+    tip->initialDelay = GetDoubleClickTime();
+    tip->autopopDelay = tip->initialDelay * 10;
+    tip->reshowDelay = tip->initialDelay / 5;
     Tooltips()[hwnd] = std::move(tip);
 }
 
@@ -66,10 +69,6 @@ void Refresh(HWND hwnd) {
     if (const Tooltip* tip = FindTooltip(hwnd); tip && tip->shownTool >= 0) ShowTip(hwnd, tip->shownTool);
 }
 
-COLORREF Colour(const std::optional<COLORREF>& chosen, int sysColor) {
-    return chosen ? *chosen : GetSysColor(sysColor);
-}
-
 LRESULT TooltipMessage(Tooltip& tip, UINT msg, WPARAM wParam, LPARAM lParam) {
     const HWND hwnd = tip.self;
     switch (msg) {
@@ -78,14 +77,8 @@ LRESULT TooltipMessage(Tooltip& tip, UINT msg, WPARAM wParam, LPARAM lParam) {
         case TTM_GETTOOLCOUNT: return static_cast<LRESULT>(tip.tools.size());
         case TTM_RELAYEVENT: RelayEvent(hwnd, reinterpret_cast<const MSG*>(lParam)); return 0;
         case TTM_POP: PopTip(hwnd); return 0;
-        case TTM_SETDELAYTIME:
-            SetDelayTime(tip, wParam, static_cast<SHORT>(LOWORD(lParam)));
-            return 0;
-        case TTM_GETDELAYTIME: return GetDelayTime(tip, wParam);
         case TTM_SETTIPBKCOLOR: tip.backColor = static_cast<COLORREF>(wParam); break;
         case TTM_SETTIPTEXTCOLOR: tip.textColor = static_cast<COLORREF>(wParam); break;
-        case TTM_GETTIPBKCOLOR: return Colour(tip.backColor, COLOR_INFOBK);
-        case TTM_GETTIPTEXTCOLOR: return Colour(tip.textColor, COLOR_INFOTEXT);
         case TTM_SETTITLEA: {
             const LRESULT result = SetTitle(hwnd, wParam, reinterpret_cast<LPCSTR>(lParam));
             Refresh(hwnd);

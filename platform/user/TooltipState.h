@@ -52,8 +52,6 @@ bool PointerOverTool(const Tooltip& tip, int tool);
 void RelayEvent(HWND self, const MSG* msg);
 void PointerOnTool(HWND self, int tool);
 void OnTooltipTimer(HWND self, UINT_PTR timer);
-void SetDelayTime(Tooltip& tip, WPARAM which, int milliseconds);
-LRESULT GetDelayTime(const Tooltip& tip, WPARAM which);
 void PopTip(HWND self);
 void HideTip(HWND self);
 

@@ -3,7 +3,6 @@
 // tool and the tool's window has not been hidden or moved (the pointer can
 // leave for another window without the tool's window hearing of it).
 #include "platform/gdi/Rects.h"
-#include "platform/user/Input.h"
 #include "platform/user/Timers.h"
 #include "platform/user/TooltipState.h"
 #include "platform/user/Window.h"
@@ -24,35 +23,6 @@ bool ToolStillThere(const Tooltip& tip) {
 }
 
 }  // namespace
-
-void SetDelayTime(Tooltip& tip, WPARAM which, int milliseconds) {
-    const UINT standard = GetDoubleClickTime();
-    const bool reset = milliseconds < 0;
-    const auto value = static_cast<UINT>(milliseconds);
-    switch (which) {
-        case TTDT_AUTOMATIC: {
-            const UINT initial = reset ? standard : value;
-            tip.initialDelay = initial;
-            tip.autopopDelay = initial * 10;
-            tip.reshowDelay = initial / 5;
-            break;
-        }
-        case TTDT_INITIAL: tip.initialDelay = reset ? standard : value; break;
-        case TTDT_AUTOPOP: tip.autopopDelay = reset ? standard * 10 : value; break;
-        case TTDT_RESHOW: tip.reshowDelay = reset ? standard / 5 : value; break;
-        default: break;
-    }
-}
-
-LRESULT GetDelayTime(const Tooltip& tip, WPARAM which) {
-    switch (which) {
-        case TTDT_INITIAL:
-        case TTDT_AUTOMATIC: return tip.initialDelay;
-        case TTDT_AUTOPOP: return tip.autopopDelay;
-        case TTDT_RESHOW: return tip.reshowDelay;
-        default: return 0;
-    }
-}
 
 void RelayEvent(HWND self, const MSG* msg) {
     const Tooltip* tip = FindTooltip(self);

@@ -8,8 +8,10 @@
 // delay shows the tip; moving onto another tool swaps it after the reshow
 // delay; it pops after the automatic-pop delay, on a button message, and as
 // soon as the pointer leaves the tool or the tool's window is hidden, moved
-// or destroyed. Every window counts as active here, so TTS_ALWAYSTIP changes
-// nothing. TTS_BALLOON gives the rounded body with a stem pointing at the
+// or destroyed. The delays are the platform's defaults (the double-click
+// time, 500 ms, to show; ten times that to pop; a fifth of it from one tool
+// to the next); no message changes them here. Every window counts as active
+// here, so TTS_ALWAYSTIP changes nothing. TTS_BALLOON gives the rounded body with a stem pointing at the
 // pointer; a title gives a bold title line with an optional icon.
 #pragma once
 
@@ -31,24 +33,14 @@ constexpr UINT TTF_CENTERTIP = 0x0002;
 constexpr UINT TTF_SUBCLASS = 0x0010;
 
 // Messages.
-constexpr UINT TTM_SETDELAYTIME = WM_USER + 3;
 constexpr UINT TTM_ADDTOOLA = WM_USER + 4;
 constexpr UINT TTM_DELTOOLA = WM_USER + 5;
 constexpr UINT TTM_RELAYEVENT = WM_USER + 7;
 constexpr UINT TTM_GETTOOLCOUNT = WM_USER + 13;
 constexpr UINT TTM_SETTIPBKCOLOR = WM_USER + 19;
 constexpr UINT TTM_SETTIPTEXTCOLOR = WM_USER + 20;
-constexpr UINT TTM_GETDELAYTIME = WM_USER + 21;
-constexpr UINT TTM_GETTIPBKCOLOR = WM_USER + 22;
-constexpr UINT TTM_GETTIPTEXTCOLOR = WM_USER + 23;
 constexpr UINT TTM_POP = WM_USER + 28;
 constexpr UINT TTM_SETTITLEA = WM_USER + 32;
-
-// TTM_SETDELAYTIME and TTM_GETDELAYTIME.
-constexpr WPARAM TTDT_AUTOMATIC = 0;
-constexpr WPARAM TTDT_RESHOW = 1;
-constexpr WPARAM TTDT_AUTOPOP = 2;
-constexpr WPARAM TTDT_INITIAL = 3;
 
 // TTM_SETTITLEA icons.
 constexpr WPARAM TTI_NONE = 0;

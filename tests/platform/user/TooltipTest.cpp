@@ -19,34 +19,6 @@ namespace {
 
 class TooltipTest : public TooltipFixture {};
 
-TEST_F(TooltipTest, DelaysDeriveFromTheDoubleClickTime) {
-    struct Row {
-        const char* what;
-        WPARAM which;
-        int value;
-        LRESULT initial, autopop, reshow;
-    };
-    const std::vector<Row> rows = {
-        {"defaults", TTDT_AUTOMATIC, -1, 500, 5000, 100},
-        {"automatic 200", TTDT_AUTOMATIC, 200, 200, 2000, 40},
-        {"initial alone", TTDT_INITIAL, 300, 300, 5000, 100},
-        {"autopop alone", TTDT_AUTOPOP, 900, 500, 900, 100},
-        {"reshow alone", TTDT_RESHOW, 7, 500, 5000, 7},
-        {"autopop back to its default", TTDT_AUTOPOP, -1, 500, 5000, 100},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
-        const HWND tip = MakeTooltip();
-        SendMessageA(tip, TTM_SETDELAYTIME, TTDT_AUTOMATIC, 200);
-        SendMessageA(tip, TTM_SETDELAYTIME, TTDT_AUTOMATIC, -1);
-        SendMessageA(tip, TTM_SETDELAYTIME, row.which, MAKELPARAM(row.value, 0));
-        EXPECT_EQ(SendMessageA(tip, TTM_GETDELAYTIME, TTDT_INITIAL, 0), row.initial);
-        EXPECT_EQ(SendMessageA(tip, TTM_GETDELAYTIME, TTDT_AUTOPOP, 0), row.autopop);
-        EXPECT_EQ(SendMessageA(tip, TTM_GETDELAYTIME, TTDT_RESHOW, 0), row.reshow);
-        DestroyWindow(tip);
-    }
-}
-
 TEST_F(TooltipTest, TheRecordSizesOfTheseVersions) {
     const HWND tip = MakeTooltip();
     for (const auto& [size, accepted] : std::vector<std::pair<UINT, bool>>{
