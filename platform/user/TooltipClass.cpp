@@ -9,7 +9,6 @@
 #include "platform/user/TooltipState.h"
 #include "platform/user/TooltipSurface.h"
 #include "platform/user/Window.h"
-#include "platform/user/WindowInternals.h"
 #include "platform/user/WindowTable.h"
 
 namespace win32::user {
@@ -54,8 +53,8 @@ void Destroy(HWND hwnd) {
     Tooltips().erase(it);
 }
 
-// The title is copied and cut to the length these versions keep; so is an
-// icon given by handle.
+// The title is copied, cut to the length these versions keep; an icon
+// given by handle is copied too.
 LRESULT SetTitle(HWND hwnd, WPARAM icon, LPCSTR title) {
     Tooltip* tip = FindTooltip(hwnd);
     if (tip == nullptr || title == nullptr) return FALSE;

@@ -62,7 +62,7 @@ private:
                " id=" + std::to_string(t.uId);
     }
     void Record(HWND, UINT msg, WPARAM wParam, LPARAM lParam) {
-        const auto& tool = *reinterpret_cast<const TOOLINFOA*>(lParam);
+        const auto* tool = reinterpret_cast<const TOOLINFOA*>(lParam);
         switch (msg) {
             case WM_NCCREATE: {
                 const auto& cs = *reinterpret_cast<const CREATESTRUCTA*>(lParam);
@@ -71,14 +71,14 @@ private:
                 break;
             }
             case TTM_ADDTOOLA: {
-                const RECT& r = tool.rect;
-                log.push_back("TTM_ADDTOOLA " + Tool(tool) + " rect=" + std::to_string(r.left) + "," +
+                const RECT& r = tool->rect;
+                log.push_back("TTM_ADDTOOLA " + Tool(*tool) + " rect=" + std::to_string(r.left) + "," +
                               std::to_string(r.top) + "," + std::to_string(r.right) + "," + std::to_string(r.bottom) +
-                              (tool.hinst == host::App().hInstance() ? " instance=app" : " instance=?") +
-                              " text=" + tool.lpszText);
+                              (tool->hinst == host::App().hInstance() ? " instance=app" : " instance=?") +
+                              " text=" + tool->lpszText);
                 break;
             }
-            case TTM_DELTOOLA: log.push_back("TTM_DELTOOLA " + Tool(tool)); break;
+            case TTM_DELTOOLA: log.push_back("TTM_DELTOOLA " + Tool(*tool)); break;
             case TTM_SETTITLEA:
                 log.push_back("TTM_SETTITLEA icon=" + std::to_string(wParam) +
                               " title=" + reinterpret_cast<const char*>(lParam));
