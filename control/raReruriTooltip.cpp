@@ -6,7 +6,7 @@
 // container's own tooltip text is borrowed, so the container shows none.
 #include <utility>
 
-#include "control/RenderCaption.h"
+#include "control/raReruriCaption.h"
 #include "control/Trap.h"
 #include "control/raReruri.h"
 #include "control/styles/Colors.h"

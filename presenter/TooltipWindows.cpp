@@ -6,8 +6,9 @@
 #include <cstring>
 
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
 #include "platform/gdi/GdiScoped.h"
-#include "platform/user/TooltipSurface.h"
+#include "platform/user/UserExtensions.h"
 #include "platform/user/Tooltips.h"
 #include "platform/user/User32.h"
 

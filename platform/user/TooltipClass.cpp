@@ -7,7 +7,7 @@
 #include "platform/user/Input.h"
 #include "platform/user/TooltipIcons.h"
 #include "platform/user/TooltipState.h"
-#include "platform/user/TooltipSurface.h"
+#include "platform/user/UserExtensions.h"
 #include "platform/user/Window.h"
 #include "platform/user/WindowTable.h"
 

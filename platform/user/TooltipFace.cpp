@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/gdi/Font.h"
+#include "platform/gdi/GdiExtensions.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/GdiScoped.h"
 #include "platform/user/TooltipIcons.h"

@@ -2,6 +2,7 @@
 // window takes the tip's place, size and shape and is shown, top-most and
 // without taking the focus.
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
 #include "platform/user/Input.h"
 #include "platform/user/SystemParameters.h"
 #include "platform/user/TooltipFace.h"

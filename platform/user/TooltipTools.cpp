@@ -51,7 +51,7 @@ LRESULT TooltipSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, U
             relayed.message = msg;
             relayed.wParam = wParam;
             relayed.lParam = lParam;
-            relayed.time = GetMessageClock();
+            relayed.time = GetMessageTime();
             GetCursorPos(&relayed.pt);
             SendMessageA(tooltip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
             break;

@@ -9,6 +9,8 @@ namespace win32 {
 
 // Windows alive now; tests compare it before and after a run.
 int GetLiveWindowCount();
+// Windows whose subclass list (WindowSubclass.h), or its procedure, is still alive.
+int GetLiveSubclassedWindowCount();
 
 // "Yield to the message loop once": dispatches what is pending now (messages
 // posted meanwhile wait for the next call), one WM_PAINT per invalidated
@@ -31,5 +33,10 @@ DWORD MillisecondsUntilNextTimer();
 // The presenter supplies the primary screen's available geometry. Headless,
 // the work area is 0,0,1024,738: a 1024x768 screen less a 30-pixel taskbar.
 void SetWorkArea(const RECT& workArea);
+
+// A tooltip draws its face itself, into a memory DC the size of its window;
+// the presenter shows that DC's bitmap through the window region. nullptr
+// for any other window, or before the tip was first shown.
+HDC GetTooltipSurface(HWND tooltip);
 
 }  // namespace win32

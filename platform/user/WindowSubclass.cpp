@@ -7,6 +7,7 @@
 
 #include "platform/user/Window.h"
 #include "platform/user/WindowInternals.h"
+#include "platform/user/UserExtensions.h"
 #include "platform/user/WindowProcThunk.h"
 
 namespace win32 {

@@ -24,8 +24,4 @@ BOOL RemoveWindowSubclass(HWND hwnd, SUBCLASSPROC proc, UINT_PTR id);
 // previous procedure.
 LRESULT DefSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
-// Windows whose subclass list or its procedure is still alive; tests
-// compare it before and after a run.
-int GetLiveSubclassedWindowCount();
-
 }  // namespace win32

@@ -7,9 +7,11 @@
 #include <QRegion>
 
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
 #include "platform/gdi/GdiScoped.h"
 #include "platform/user/Tooltips.h"
 #include "platform/user/User32.h"
+#include "platform/user/UserExtensions.h"
 #include "presenter/QtPresenter.h"
 
 namespace presenter {

@@ -13,7 +13,9 @@
 #include "host/App.h"
 #include "host/PropertyBag.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
 #include "platform/user/User32.h"
+#include "platform/user/UserExtensions.h"
 #include "platform/user/WindowSubclass.h"
 
 namespace control {

@@ -14,7 +14,7 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/GdiScoped.h"
 #include "platform/gdi/Icons.h"
-#include "platform/user/TooltipSurface.h"
+#include "platform/user/UserExtensions.h"
 #include "tests/platform/user/TooltipFixture.h"
 
 using namespace win32;

@@ -6,8 +6,10 @@
 #include <gtest/gtest.h>
 
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
 #include "platform/user/Tooltips.h"
 #include "platform/user/User32.h"
+#include "platform/user/UserExtensions.h"
 
 namespace corvalmire::test {
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
 #include "platform/user/Tooltips.h"
 #include "platform/user/WindowSubclass.h"
 #include "tests/platform/user/TooltipFixture.h"

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/user/UserExtensions.h"
 #include "platform/user/WindowSubclass.h"
 #include "tests/platform/user/MessageLog.h"
 
