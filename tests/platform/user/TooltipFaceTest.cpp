@@ -16,6 +16,7 @@
 #include "platform/gdi/Icons.h"
 #include "platform/user/UserExtensions.h"
 #include "tests/platform/user/TooltipFixture.h"
+#include "tests/support/Surface.h"
 
 using namespace win32;
 
@@ -169,17 +170,15 @@ std::string Hex(COLORREF colour) {
 // expected face; the first difference is reported.
 ::testing::AssertionResult FaceMatches(HWND tip, const Case& c, const Expected& e) {
     const LONG w = e.window.right - e.window.left, h = e.window.bottom - e.window.top;
-    ScopedMemoryDC dc;
-    ScopedBitmap bitmap(CreateCompatibleBitmap(dc.Get(), w, h));
-    ScopedSelect select(dc.Get(), bitmap.Get());
-    DrawExpected(dc.Get(), c, e);
+    Surface expected(w, h);
+    DrawExpected(expected.dc(), c, e);
     ScopedRegion shape(e.balloon ? BalloonRegion(e) : CreateRectRgn(0, 0, w, h));
     const HDC surface = GetTooltipSurface(tip);
     const RECT icon{e.content.x, e.content.y + e.rowHeight - 16, e.content.x + 16, e.content.y + e.rowHeight};
     for (LONG y = 0; y < h; ++y) {
         for (LONG x = 0; x < w; ++x) {
             if (!PtInRegion(shape.Get(), x, y) || (c.icon != TTI_NONE && PtInRect(&icon, {x, y}))) continue;
-            const COLORREF want = GetPixel(dc.Get(), x, y), got = GetPixel(surface, x, y);
+            const COLORREF want = expected.At(x, y), got = GetPixel(surface, x, y);
             if (want != got)
                 return ::testing::AssertionFailure() << "first difference at " << x << "," << y << ": expected "
                                                      << Hex(want) << ", got " << Hex(got);
