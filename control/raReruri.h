@@ -139,7 +139,7 @@ public:
     const win32::RECT& CaptionRect() const { return captionRect_; }
     const win32::RECT& ClientRect() const { return clientRect_; }
     win32::HRGN WindowRegion() const { return windowRegion_; }  // owned by the window
-    win32::HWND TooltipWindow() const { return tooltipWindow_; }  // 0 when none is up
+    win32::HWND TooltipWindow() const;  // 0 when none is up
     host::UserControl& UserControl() { return *userControl_; }
     const host::UserControl& UserControl() const { return *userControl_; }
 

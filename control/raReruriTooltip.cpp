@@ -4,7 +4,6 @@
 // itself whenever the pointer rests on the button (it watches the button's
 // mouse messages through the window-subclass chain). Meanwhile the
 // container's own tooltip text is borrowed, so the container shows none.
-#include <utility>
 
 #include "control/raReruriCaption.h"
 #include "control/Trap.h"
@@ -20,8 +19,7 @@ using namespace win32;
 
 constexpr raReruri::Long kBalloonType = 1;
 
-// Only a tooltip window this control made and still owns is ever acted on:
-// the handle may have outlived its window (destroyed with the control's
+// The handle may have outlived its window (destroyed with the control's
 // window, or by someone else).
 bool IsOwnTooltip(HWND tooltip, HWND owner) {
     char className[sizeof TOOLTIPS_CLASSA + 1] = {};
@@ -87,11 +85,17 @@ void raReruri::GiveTooltipTextBack() {
     toolTipBorrowed_ = false;
 }
 
+// Only a tooltip window this control made and still owns is ever acted on.
+win32::HWND raReruri::TooltipWindow() const {
+    return IsOwnTooltip(tooltipWindow_, userControl_->hWnd()) ? tooltipWindow_ : nullptr;
+}
+
 // The handle is forgotten with the window, so a later removal (after an
 // enter while disabled) has nothing to act on.
 void raReruri::DestroyTooltipWindow() {
-    const HWND tooltip = std::exchange(tooltipWindow_, nullptr);
-    if (!IsOwnTooltip(tooltip, userControl_->hWnd())) return;
+    const HWND tooltip = TooltipWindow();
+    tooltipWindow_ = nullptr;
+    if (!tooltip) return;
     SendMessageA(tooltip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&toolRecord_));
     DestroyWindow(tooltip);
 }
@@ -102,7 +106,7 @@ void raReruri::SetToolTipText(const std::string& value) {
     Trap([&] {
         toolTipText_ = value;
         userControl_->Extender().SetToolTipText(value);
-        if (toolTipBorrowed_ || tooltipWindow_) BuildTooltip();
+        if (toolTipBorrowed_ || TooltipWindow()) BuildTooltip();
         Notify("ToolTipText");
         Refresh();
     });

@@ -229,6 +229,7 @@ TEST_F(ControlTooltipTest, ATooltipDestroyedElsewhereIsLeftAlone) {
     const HWND tooltip = b.control->TooltipWindow();
     ASSERT_TRUE(IsWindow(tooltip));
     DestroyWindow(tooltip);
+    EXPECT_EQ(b.control->TooltipWindow(), nullptr);
     recorder.log.clear();
     Leave(b);
     EXPECT_TRUE(recorder.log.empty());
