@@ -139,7 +139,7 @@ public:
     const win32::RECT& CaptionRect() const { return captionRect_; }
     const win32::RECT& ClientRect() const { return clientRect_; }
     win32::HRGN WindowRegion() const { return windowRegion_; }  // owned by the window
-    win32::HWND TooltipWindow() const;  // 0 when none is up
+    win32::HWND TooltipWindow() const;                          // 0 when none is up
     host::UserControl& UserControl() { return *userControl_; }
     const host::UserControl& UserControl() const { return *userControl_; }
 
@@ -259,7 +259,7 @@ private:
     win32::HRGN windowRegion_ = nullptr;
     win32::HWND tooltipWindow_ = nullptr;
     win32::TOOLINFOA toolRecord_{};
-    std::string toolRecordText_;  // the ANSI text toolRecord_ points to
+    std::string toolRecordText_;    // the ANSI text toolRecord_ points to
     bool toolTipBorrowed_ = false;  // the container's tooltip text is held by the control
     win32::RECT captionRect_{};
     win32::RECT clientRect_{};

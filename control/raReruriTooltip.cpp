@@ -5,9 +5,9 @@
 // mouse messages through the window-subclass chain). Meanwhile the
 // container's own tooltip text is borrowed, so the container shows none.
 
-#include "control/raReruriCaption.h"
 #include "control/Trap.h"
 #include "control/raReruri.h"
+#include "control/raReruriCaption.h"
 #include "control/styles/Colors.h"
 #include "host/App.h"
 #include "platform/user/User32.h"

@@ -8,9 +8,9 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/GdiExtensions.h"
 #include "platform/gdi/GdiScoped.h"
-#include "platform/user/UserExtensions.h"
 #include "platform/user/Tooltips.h"
 #include "platform/user/User32.h"
+#include "platform/user/UserExtensions.h"
 
 namespace presenter {
 namespace {
@@ -55,7 +55,8 @@ void TooltipView::FollowRegion() {
         return;
     }
     QRegion mask;
-    for (const RECT& r : GetRegionRects(region.Get())) mask += QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    for (const RECT& r : GetRegionRects(region.Get()))
+        mask += QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
     setMask(mask);
 }
 

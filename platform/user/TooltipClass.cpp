@@ -103,7 +103,8 @@ LRESULT TooltipProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_NCHITTEST: return HTTRANSPARENT;
         case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
         default:
-            if (Tooltip* tip = FindTooltip(hwnd); tip && msg >= WM_USER) return TooltipMessage(*tip, msg, wParam, lParam);
+            if (Tooltip* tip = FindTooltip(hwnd); tip && msg >= WM_USER)
+                return TooltipMessage(*tip, msg, wParam, lParam);
             break;
     }
     return DefWindowProcA(hwnd, msg, wParam, lParam);

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "platform/gdi/Font.h"
-#include "platform/gdi/GdiExtensions.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
 #include "platform/gdi/GdiScoped.h"
 #include "platform/user/TooltipIcons.h"
 
@@ -91,7 +91,8 @@ void DrawTitleRow(HDC hdc, const TipFace& face, const TipContent& content) {
     ScopedFont font(CreateTipFont(true));
     ScopedSelect select(hdc, font.Get());
     RECT box{x, y, x + face.title.cx, y + face.titleRowHeight};
-    DrawTextA(hdc, content.title.c_str(), static_cast<int>(content.title.size()), &box, kTitleFormat | DT_BOTTOM);
+    DrawTextA(hdc, content.title.c_str(), static_cast<int>(content.title.size()), &box,
+              kTitleFormat | DT_BOTTOM);
 }
 
 void DrawBody(HDC hdc, const TipFace& face, const TipContent& content) {
@@ -137,7 +138,8 @@ POINT PlaceTip(TipFace& face, const TipContent& content, POINT pointer, const RE
 HRGN TipRegion(const TipFace& face, const TipContent& content) {
     if (!content.balloon) return nullptr;
     const RECT& b = face.body;
-    HRGN body = CreateRoundRectRgn(b.left, b.top, b.right + 1, b.bottom + 1, kBalloonRoundness, kBalloonRoundness);
+    HRGN body =
+        CreateRoundRectRgn(b.left, b.top, b.right + 1, b.bottom + 1, kBalloonRoundness, kBalloonRoundness);
     ScopedRegion stem(CreatePolygonRgn(face.stem, 3, ALTERNATE));
     CombineRgn(body, body, stem.Get(), RGN_OR);
     return body;

@@ -37,10 +37,10 @@ struct TipContent {
 };
 
 struct TipFace {
-    SIZE size{};        // the window
-    RECT body{};        // the framed area: the balloon's round-cornered body, or the whole plain tip
-    POINT stem[3]{};    // balloon only
-    POINT content{};    // top-left of the title row, or of the text when there is none
+    SIZE size{};      // the window
+    RECT body{};      // the framed area: the balloon's round-cornered body, or the whole plain tip
+    POINT stem[3]{};  // balloon only
+    POINT content{};  // top-left of the title row, or of the text when there is none
     bool titleRow = false;
     int titleRowHeight = 0;
     SIZE text{};

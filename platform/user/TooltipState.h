@@ -27,7 +27,7 @@ struct Tooltip {
     int shownTool = -1;    // the tool whose tip is up; -1 while hidden
     RECT shownToolRect{};  // where that tool's window was on the screen then
     std::string title;
-    HICON titleIcon = nullptr;  // owned
+    HICON titleIcon = nullptr;          // owned
     std::optional<COLORREF> backColor;  // unset: the system's colour at each paint
     std::optional<COLORREF> textColor;
     UINT initialDelay = 0;

@@ -29,7 +29,8 @@ void RelayEvent(HWND self, const MSG* msg) {
     if (tip == nullptr || msg == nullptr) return;
     switch (msg->message) {
         case WM_MOUSEMOVE: {
-            const POINT client{static_cast<SHORT>(LOWORD(msg->lParam)), static_cast<SHORT>(HIWORD(msg->lParam))};
+            const POINT client{static_cast<SHORT>(LOWORD(msg->lParam)),
+                               static_cast<SHORT>(HIWORD(msg->lParam))};
             PointerOnTool(self, ToolAt(*tip, msg->hwnd, client));
             break;
         }

@@ -68,7 +68,9 @@ LRESULT TooltipSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, U
 
 // Each tooltip subclasses under its own handle, so two tooltips can watch
 // one window.
-void Unwatch(HWND self, HWND watched) { RemoveWindowSubclass(watched, TooltipSubclassProc, reinterpret_cast<UINT_PTR>(self)); }
+void Unwatch(HWND self, HWND watched) {
+    RemoveWindowSubclass(watched, TooltipSubclassProc, reinterpret_cast<UINT_PTR>(self));
+}
 
 bool StillWatched(const Tooltip& tip, HWND watched) {
     return std::any_of(tip.tools.begin(), tip.tools.end(), [&](const TooltipTool& tool) {
@@ -89,7 +91,8 @@ LRESULT AddTool(HWND self, const TOOLINFOA* info) {
     tool.text = ToolText(info->lpszText);
     const HWND watched = WatchedWindow(tool);
     if ((tool.flags & TTF_SUBCLASS) &&
-        !SetWindowSubclass(watched, TooltipSubclassProc, reinterpret_cast<UINT_PTR>(self), reinterpret_cast<DWORD_PTR>(self))) {
+        !SetWindowSubclass(watched, TooltipSubclassProc, reinterpret_cast<UINT_PTR>(self),
+                           reinterpret_cast<DWORD_PTR>(self))) {
         return FALSE;
     }
     tip->tools.push_back(std::move(tool));
@@ -115,7 +118,8 @@ void DeleteTool(HWND self, const TOOLINFOA* info) {
     tip->tools.erase(tip->tools.begin() + index);
     for (int* slot : {&tip->pointerTool, &tip->shownTool})
         if (*slot > index) --*slot;
-    if ((removed.flags & TTF_SUBCLASS) && !StillWatched(*tip, WatchedWindow(removed))) Unwatch(self, WatchedWindow(removed));
+    if ((removed.flags & TTF_SUBCLASS) && !StillWatched(*tip, WatchedWindow(removed)))
+        Unwatch(self, WatchedWindow(removed));
 }
 
 void ReleaseTools(Tooltip& tip) {

@@ -5,9 +5,9 @@
 #include <memory>
 #include <vector>
 
+#include "platform/user/UserExtensions.h"
 #include "platform/user/Window.h"
 #include "platform/user/WindowInternals.h"
-#include "platform/user/UserExtensions.h"
 #include "platform/user/WindowProcThunk.h"
 
 namespace win32 {
@@ -26,8 +26,8 @@ struct SubclassList {
     WNDPROC thunk = nullptr;
     LONG previous = 0;
     std::vector<std::shared_ptr<Subclass>> entries;
-    int running = 0;            // calls of the list's procedure in progress
-    std::ptrdiff_t next = -1;   // the entry DefSubclassProc calls next; -1: the previous procedure
+    int running = 0;           // calls of the list's procedure in progress
+    std::ptrdiff_t next = -1;  // the entry DefSubclassProc calls next; -1: the previous procedure
 };
 
 using ListPtr = std::shared_ptr<SubclassList>;
@@ -96,8 +96,9 @@ LRESULT Dispatch(const ListPtr& list, HWND hwnd, UINT msg, WPARAM wParam, LPARAM
 ListPtr Install(HWND hwnd) {
     auto list = std::make_shared<SubclassList>();
     list->hwnd = hwnd;
-    list->thunk = AllocWindowProcThunk(
-        [list](HWND h, UINT msg, WPARAM wParam, LPARAM lParam) { return Dispatch(list, h, msg, wParam, lParam); });
+    list->thunk = AllocWindowProcThunk([list](HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
+        return Dispatch(list, h, msg, wParam, lParam);
+    });
     if (list->thunk == nullptr) return nullptr;
     list->previous = SetWindowLongA(hwnd, GWL_WNDPROC, WindowProcToLong(list->thunk));
     if (list->previous == 0) {
@@ -157,7 +158,8 @@ BOOL RemoveWindowSubclass(HWND hwnd, SUBCLASSPROC proc, UINT_PTR id) {
 LRESULT DefSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     const ListPtr list = Find(hwnd);
     if (!list) return DefWindowProcA(hwnd, msg, wParam, lParam);
-    if (list->running == 0) return CallWindowProcA(LongToWindowProc(list->previous), hwnd, msg, wParam, lParam);
+    if (list->running == 0)
+        return CallWindowProcA(LongToWindowProc(list->previous), hwnd, msg, wParam, lParam);
     return CallNext(*list, hwnd, msg, wParam, lParam);
 }
 

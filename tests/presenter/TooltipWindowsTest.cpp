@@ -42,7 +42,8 @@ QRegion ShapeOf(HWND hwnd) {
     ScopedRegion region(CreateRectRgn(0, 0, 0, 0));
     QRegion shape;
     if (GetWindowRgn(hwnd, region.Get()) == ERROR) return shape;
-    for (const RECT& r : GetRegionRects(region.Get())) shape += QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    for (const RECT& r : GetRegionRects(region.Get()))
+        shape += QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
     return shape;
 }
 
@@ -50,11 +51,11 @@ TEST(TooltipWindowsTest, ABalloonOnScreen) {
     Qt();
     QtPresenter presenter;
     SetWorkArea({0, 0, 800, 600});
-    const HWND owner = CreateWindowExA(0, OwnerClass(), "owner", WS_VISIBLE, 100, 100, 80, 30, nullptr, nullptr,
-                                       nullptr, nullptr);
+    const HWND owner = CreateWindowExA(0, OwnerClass(), "owner", WS_VISIBLE, 100, 100, 80, 30, nullptr,
+                                       nullptr, nullptr, nullptr);
     const HWND tip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, TTS_ALWAYSTIP | TTS_NOPREFIX | TTS_BALLOON,
-                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
-                                     nullptr, nullptr);
+                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner,
+                                     nullptr, nullptr, nullptr);
     TOOLINFOA tool;
     tool.cbSize = TTTOOLINFOA_V2_SIZE;
     tool.uFlags = TTF_SUBCLASS;
@@ -76,8 +77,8 @@ TEST(TooltipWindowsTest, ABalloonOnScreen) {
     EXPECT_EQ(view->geometry(), QRect(r.left, r.top, r.right - r.left, r.bottom - r.top));
     EXPECT_EQ(view->mask(), ShapeOf(tip));
     EXPECT_FALSE(view->mask().contains(QPoint(0, 0))) << "the corners are cut";
-    for (Qt::WindowType flag : {Qt::ToolTip, Qt::FramelessWindowHint, Qt::WindowDoesNotAcceptFocus,
-                                Qt::WindowTransparentForInput})
+    for (Qt::WindowType flag :
+         {Qt::ToolTip, Qt::FramelessWindowHint, Qt::WindowDoesNotAcceptFocus, Qt::WindowTransparentForInput})
         EXPECT_TRUE(view->windowFlags().testFlag(flag)) << flag;
     EXPECT_TRUE(view->testAttribute(Qt::WA_ShowWithoutActivating));
     EXPECT_NE(QApplication::activeWindow(), view);

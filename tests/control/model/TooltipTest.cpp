@@ -68,14 +68,16 @@ private:
         switch (msg) {
             case WM_NCCREATE: {
                 const auto& cs = *reinterpret_cast<const CREATESTRUCTA*>(lParam);
-                log.push_back("create style=" + Hex(static_cast<DWORD>(cs.style)) + " owner=" + Owner(cs.hwndParent) +
+                log.push_back("create style=" + Hex(static_cast<DWORD>(cs.style)) +
+                              " owner=" + Owner(cs.hwndParent) +
                               (cs.hInstance == host::App().hInstance() ? " instance=app" : " instance=?"));
                 break;
             }
             case TTM_ADDTOOLA: {
                 const RECT& r = tool->rect;
                 log.push_back("TTM_ADDTOOLA " + Tool(*tool) + " rect=" + std::to_string(r.left) + "," +
-                              std::to_string(r.top) + "," + std::to_string(r.right) + "," + std::to_string(r.bottom) +
+                              std::to_string(r.top) + "," + std::to_string(r.right) + "," +
+                              std::to_string(r.bottom) +
                               (tool->hinst == host::App().hInstance() ? " instance=app" : " instance=?") +
                               " text=" + tool->lpszText);
                 break;
@@ -85,8 +87,12 @@ private:
                 log.push_back("TTM_SETTITLEA icon=" + std::to_string(wParam) +
                               " title=" + reinterpret_cast<const char*>(lParam));
                 break;
-            case TTM_SETTIPTEXTCOLOR: log.push_back("TTM_SETTIPTEXTCOLOR " + Hex(static_cast<DWORD>(wParam))); break;
-            case TTM_SETTIPBKCOLOR: log.push_back("TTM_SETTIPBKCOLOR " + Hex(static_cast<DWORD>(wParam))); break;
+            case TTM_SETTIPTEXTCOLOR:
+                log.push_back("TTM_SETTIPTEXTCOLOR " + Hex(static_cast<DWORD>(wParam)));
+                break;
+            case TTM_SETTIPBKCOLOR:
+                log.push_back("TTM_SETTIPBKCOLOR " + Hex(static_cast<DWORD>(wParam)));
+                break;
             case WM_DESTROY: log.push_back("destroy"); break;
             default: break;
         }
@@ -159,46 +165,60 @@ TEST_F(ControlTooltipTest, MessagesAndTheContainersText) {
         std::vector<std::string> sent;
     };
     const std::vector<Row> rows = {
-        {"a balloon with the information icon", Bag({{"ToolTipIcon", host::PropertyValue::Long(1)}}),
+        {"a balloon with the information icon",
+         Bag({{"ToolTipIcon", host::PropertyValue::Long(1)}}),
          {Enter, Leave},
          {"", "Esci"},
          {kCreateBalloon, kAddEsci, "TTM_SETTITLEA icon=1 title=", kDelete, "destroy"}},
-        {"rectangular, with a title", Bag({{"ToolTipType", host::PropertyValue::Long(0)},
-                                           {"Tooltiptitle", host::PropertyValue::String("Titolo")}}),
+        {"rectangular, with a title",
+         Bag({{"ToolTipType", host::PropertyValue::Long(0)},
+              {"Tooltiptitle", host::PropertyValue::String("Titolo")}}),
          {Enter, Leave},
          {"", "Esci"},
-         {"create style=0x000003 owner=button instance=app", kAddEsci, "TTM_SETTITLEA icon=0 title=Titolo", kDelete,
-          "destroy"}},
-        {"no title and no icon: no title message", Bag({}), {Enter, Leave}, {"", "Esci"},
+         {"create style=0x000003 owner=button instance=app", kAddEsci, "TTM_SETTITLEA icon=0 title=Titolo",
+          kDelete, "destroy"}},
+        {"no title and no icon: no title message",
+         Bag({}),
+         {Enter, Leave},
+         {"", "Esci"},
          {kCreateBalloon, kAddEsci, kDelete, "destroy"}},
-        {"a text colour, and black never applied", Bag({{"ttForeColor", host::PropertyValue::Long(0x0000FF)}}),
+        {"a text colour, and black never applied",
+         Bag({{"ttForeColor", host::PropertyValue::Long(0x0000FF)}}),
          {Enter, Leave},
          {"", "Esci"},
          {kCreateBalloon, kAddEsci, "TTM_SETTIPTEXTCOLOR 0x0000FF", kDelete, "destroy"}},
         {"a background given as a system colour",
-         Bag({{"ttBackColor", host::PropertyValue::Long(static_cast<std::int32_t>(0x80000000u | COLOR_INFOBK))}}),
+         Bag({{"ttBackColor",
+               host::PropertyValue::Long(static_cast<std::int32_t>(0x80000000u | COLOR_INFOBK))}}),
          {Enter, Leave},
          {"", "Esci"},
          {kCreateBalloon, kAddEsci, "TTM_SETTIPBKCOLOR 0xE1FFFF", kDelete, "destroy"}},
-        {"disabled: the text is borrowed, no tooltip", Bag({{"Enabled", host::PropertyValue::Boolean(false)}}),
+        {"disabled: the text is borrowed, no tooltip",
+         Bag({{"Enabled", host::PropertyValue::Boolean(false)}}),
          {Enter, Leave},
          {"", "Esci"},
          {}},
-        {"hidden with the pointer on it: the text comes back at once", Bag({}), {Enter, Hide, Leave},
+        {"hidden with the pointer on it: the text comes back at once",
+         Bag({}),
+         {Enter, Hide, Leave},
          {"", "Esci", "Esci"},
          {kCreateBalloon, kAddEsci, kDelete, "destroy"}},
-        {"new text with the pointer on it: the tooltip is built anew", Bag({}), {Enter, SetText("Nuovo"), Leave},
+        {"new text with the pointer on it: the tooltip is built anew",
+         Bag({}),
+         {Enter, SetText("Nuovo"), Leave},
          {"", "", "Nuovo"},
          {kCreateBalloon, kAddEsci, kDelete, "destroy", kCreateBalloon,
           "TTM_ADDTOOLA size=44 flags=0x000010 owner=button id=0 rect=0,0,107,27 instance=app text=Nuovo",
           "TTM_DELTOOLA size=44 flags=0x000010 owner=button id=0", "destroy"}},
-        {"new text with the pointer away: the container gets it, no tooltip yet", Bag({}),
+        {"new text with the pointer away: the container gets it, no tooltip yet",
+         Bag({}),
          {SetText("Nuovo"), Enter, Leave},
          {"Nuovo", "", "Nuovo"},
          {kCreateBalloon,
-          "TTM_ADDTOOLA size=44 flags=0x000010 owner=button id=0 rect=0,0,107,27 instance=app text=Nuovo", kDelete,
-          "destroy"}},
-        {"an enter while disabled after a tooltip has gone acts on no window", Bag({}),
+          "TTM_ADDTOOLA size=44 flags=0x000010 owner=button id=0 rect=0,0,107,27 instance=app text=Nuovo",
+          kDelete, "destroy"}},
+        {"an enter while disabled after a tooltip has gone acts on no window",
+         Bag({}),
          {Enter, Leave, Disable, Enter, Leave},
          {"", "Esci", "Esci", "", "Esci"},
          {kCreateBalloon, kAddEsci, kDelete, "destroy"}},

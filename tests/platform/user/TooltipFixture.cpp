@@ -35,8 +35,8 @@ void TooltipFixture::SetUpOwner() {
 }
 
 HWND TooltipFixture::MakeTooltip(DWORD style) {
-    tooltip_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                               CW_USEDEFAULT, owner_, nullptr, nullptr, nullptr);
+    tooltip_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, style, CW_USEDEFAULT, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, owner_, nullptr, nullptr, nullptr);
     return tooltip_;
 }
 

@@ -49,5 +49,4 @@ protected:
     win32::HWND tooltip_ = nullptr;
 };
 
-
 }  // namespace corvalmire::test

@@ -22,9 +22,11 @@ class TooltipTest : public TooltipFixture {};
 
 TEST_F(TooltipTest, TheRecordSizesOfTheseVersions) {
     const HWND tip = MakeTooltip();
-    for (const auto& [size, accepted] : std::vector<std::pair<UINT, bool>>{
-             {0, false}, {TTTOOLINFOA_V1_SIZE - 1, false}, {TTTOOLINFOA_V1_SIZE, true},
-             {TTTOOLINFOA_V2_SIZE, true}, {TTTOOLINFOA_V3_SIZE, false}}) {
+    for (const auto& [size, accepted] : std::vector<std::pair<UINT, bool>>{{0, false},
+                                                                           {TTTOOLINFOA_V1_SIZE - 1, false},
+                                                                           {TTTOOLINFOA_V1_SIZE, true},
+                                                                           {TTTOOLINFOA_V2_SIZE, true},
+                                                                           {TTTOOLINFOA_V3_SIZE, false}}) {
         EXPECT_EQ(AddTool(tip, "x", TTF_SUBCLASS, size), accepted ? TRUE : FALSE) << size;
     }
     EXPECT_EQ(SendMessageA(tip, TTM_GETTOOLCOUNT, 0, 0), 2);
@@ -69,9 +71,14 @@ TEST_F(TooltipTest, WhatPopsAShownTip) {
         DWORD wait;  // the tip is checked after this much more time
     };
     const std::vector<Row> rows = {
-        {"a left press", [](TooltipFixture& f) { SendMessageA(f.owner(), WM_LBUTTONDOWN, MK_LBUTTON, 0); }, 0},
+        {"a left press", [](TooltipFixture& f) { SendMessageA(f.owner(), WM_LBUTTONDOWN, MK_LBUTTON, 0); },
+         0},
         {"a right release", [](TooltipFixture& f) { SendMessageA(f.owner(), WM_RBUTTONUP, 0, 0); }, 0},
-        {"a move off the tool's rectangle", [](TooltipFixture& f) { f.MoveOnto({70, 25}); }, 0},
+        {"a move off the tool's rectangle",
+         [](TooltipFixture& f) {
+             f.MoveOnto({70, 25});
+         },
+         0},
         {"the pointer leaving for another window", [](TooltipFixture&) { SetCursorPos(900, 700); }, 100},
         {"the tool's window hidden", [](TooltipFixture& f) { ShowWindow(f.owner(), SW_HIDE); }, 0},
         {"the tool's window moved", [](TooltipFixture& f) { MoveWindow(f.owner(), 0, 0, 80, 30, TRUE); }, 0},
@@ -102,7 +109,8 @@ TEST_F(TooltipTest, MovingToAnotherToolSwapsAfterTheReshowDelay) {
     EXPECT_FALSE(IsWindowVisible(tip));
     Wait(100);
     ASSERT_TRUE(IsWindowVisible(tip));
-    EXPECT_LT(WindowRectOf(tip).right - WindowRectOf(tip).left, first.right - first.left) << "the second tool's shorter text";
+    EXPECT_LT(WindowRectOf(tip).right - WindowRectOf(tip).left, first.right - first.left)
+        << "the second tool's shorter text";
 }
 
 // Deleting the tool hides its tip and the tooltip lets go of the window;
