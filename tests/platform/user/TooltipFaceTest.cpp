@@ -49,8 +49,8 @@ struct Expected {
 };
 
 HFONT TipFont(bool bold) {
-    return CreateFontA(FontHeightFromPoints(8), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0,
-                       0, 0, 0, "Tahoma");
+    return CreateFontA(FontHeightFromPoints(8), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET,
+                       0, 0, 0, 0, "Tahoma");
 }
 
 UINT TextFlags(const Case& c) { return DT_EXTERNALLEADING | ((c.style & TTS_NOPREFIX) ? DT_NOPREFIX : 0u); }
@@ -134,7 +134,8 @@ void DrawExpected(HDC dc, const Case& c, const Expected& e) {
         ScopedFont bold(TipFont(true));
         ScopedSelect select(dc, bold.Get());
         RECT r{x, y, x + e.title.cx, y + e.rowHeight};
-        DrawTextA(dc, c.title.c_str(), static_cast<int>(c.title.size()), &r, DT_SINGLELINE | DT_NOPREFIX | DT_BOTTOM);
+        DrawTextA(dc, c.title.c_str(), static_cast<int>(c.title.size()), &r,
+                  DT_SINGLELINE | DT_NOPREFIX | DT_BOTTOM);
         y += e.rowHeight + 8;
     }
     ScopedFont font(TipFont(false));
@@ -180,8 +181,8 @@ std::string Hex(COLORREF colour) {
             if (!PtInRegion(shape.Get(), x, y) || (c.icon != TTI_NONE && PtInRect(&icon, {x, y}))) continue;
             const COLORREF want = expected.At(x, y), got = GetPixel(surface, x, y);
             if (want != got)
-                return ::testing::AssertionFailure() << "first difference at " << x << "," << y << ": expected "
-                                                     << Hex(want) << ", got " << Hex(got);
+                return ::testing::AssertionFailure() << "first difference at " << x << "," << y
+                                                     << ": expected " << Hex(want) << ", got " << Hex(got);
         }
     }
     return ::testing::AssertionSuccess();
@@ -192,7 +193,8 @@ TEST_F(TooltipFaceTest, PlainAndBalloonFaces) {
     constexpr DWORD kBalloon = kPlain | TTS_BALLOON;
     const std::vector<Case> cases = {
         {"plain, system colours", kPlain, "Apri file da convertire", ""},
-        {"plain with a title and the warning icon: the balloon's margins", kPlain, "Avvia", "Titolo", TTI_WARNING},
+        {"plain with a title and the warning icon: the balloon's margins", kPlain, "Avvia", "Titolo",
+         TTI_WARNING},
         {"plain, custom colours", kPlain, "Esci", "", TTI_NONE, RGB(10, 20, 30), RGB(255, 200, 0)},
         {"several '&' left as they are", kPlain, "Salva && Esci & Chiudi", ""},
         {"without TTS_NOPREFIX '&' marks the next letter", TTS_ALWAYSTIP, "Salva && Esci & Chiudi", ""},
@@ -202,10 +204,24 @@ TEST_F(TooltipFaceTest, PlainAndBalloonFaces) {
         {"balloon, custom colours, title without icon", kBalloon, "Esci", "Chiudi", TTI_NONE, RGB(0, 0, 128),
          RGB(255, 255, 255)},
         {"balloon below the pointer near the top", kBalloon, "Apri", "", TTI_NONE, {}, {}, {100, 5}, {10, 5}},
-        {"balloon pushed left at the right edge, error icon and title", kBalloon, "Errore grave", "Attenzione",
-         TTI_ERROR, {}, {}, {940, 300}, {75, 10}},
-        {"plain pushed left at the right edge", kPlain, "Apri file da convertire", "", TTI_NONE, {}, {},
-         {940, 300}, {75, 10}},
+        {"balloon pushed left at the right edge, error icon and title",
+         kBalloon,
+         "Errore grave",
+         "Attenzione",
+         TTI_ERROR,
+         {},
+         {},
+         {940, 300},
+         {75, 10}},
+        {"plain pushed left at the right edge",
+         kPlain,
+         "Apri file da convertire",
+         "",
+         TTI_NONE,
+         {},
+         {},
+         {940, 300},
+         {75, 10}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -223,6 +239,91 @@ TEST_F(TooltipFaceTest, PlainAndBalloonFaces) {
             EXPECT_EQ(GetWindowRgn(tip, region.Get()), ERROR) << "a plain tip is rectangular";
         }
         EXPECT_TRUE(FaceMatches(tip, c, e));
+        DestroyWindow(tip);
+    }
+}
+
+// Pixels worked out by hand from the layout, for tips wide enough that
+// the stem keeps its place: the frame, the body, the cut corners, the stem
+// (its tip in the window's column 20, at the pointer), where it opens into
+// the body, and the information icon 10 pixels in (11 in a plain tip).
+// Negative coordinates count from the right or the bottom.
+TEST_F(TooltipFaceTest, PixelsWorkedOutByHand) {
+    constexpr COLORREF kOut = 0xFFFFFFFF;  // not in the window's shape
+    constexpr COLORREF kDisc = RGB(0x3C, 0x78, 0xDC);
+    constexpr COLORREF kBack = RGB(10, 20, 30);
+    constexpr DWORD kPlain = TTS_ALWAYSTIP | TTS_NOPREFIX;
+    constexpr DWORD kBalloon = kPlain | TTS_BALLOON;
+    const std::string text = "Apri file da convertire";
+    struct Pixel {
+        LONG x, y;
+        COLORREF colour;
+    };
+    struct Row {
+        Case c;
+        POINT corner;  // the window's top-left, or its bottom-left
+        bool bottomLeft;
+        std::vector<Pixel> pixels;
+    };
+    const std::vector<Row> rows = {
+        {{"plain", kPlain, text, ""},
+         {110, 130},
+         false,
+         {{0, 0, kBlack},
+          {-1, 0, kBlack},
+          {0, -1, kBlack},
+          {-1, -1, kBlack},
+          {1, 1, kInfoBk},
+          {2, 2, kInfoBk},
+          {-2, -2, kInfoBk}}},
+        {{"plain, custom background", kPlain, text, "", TTI_NONE, kBack},
+         {110, 130},
+         false,
+         {{0, 0, kBlack}, {1, 1, kBack}, {-2, -2, kBack}}},
+        {{"plain with the icon", kPlain, text, "", TTI_INFO},
+         {110, 130},
+         false,
+         {{0, 0, kBlack}, {1, 1, kInfoBk}, {11, 11, kInfoBk}, {14, 19, kDisc}}},
+        {{"balloon above", kBalloon, text, "", TTI_INFO},
+         {90, 110},
+         true,
+         {{0, 0, kOut},      {-1, 0, kOut},     {0, -14, kOut},     {-1, -14, kOut},   {60, 0, kBlack},
+          {60, 1, kInfoBk},  {0, 25, kBlack},   {1, 25, kInfoBk},   {-1, 25, kBlack},  {-2, 25, kInfoBk},
+          {10, 10, kInfoBk}, {13, 18, kDisc},   {20, -1, kBlack},   {19, -1, kOut},    {21, -1, kOut},
+          {20, -8, kBlack},  {22, -8, kInfoBk}, {25, -14, kInfoBk}, {35, -14, kBlack}, {35, -13, kOut}}},
+        {{"balloon below, custom background", kBalloon, text, "", TTI_NONE, kBack, {}, {100, 5}, {10, 5}},
+         {90, 10},
+         false,
+         {{20, 0, kOut},
+          {19, 1, kOut},
+          {20, 1, kBlack},
+          {21, 1, kOut},
+          {0, 13, kOut},
+          {-1, -1, kOut},
+          {60, 13, kBlack},
+          {60, 14, kBack},
+          {25, 13, kBack},
+          {35, 13, kBlack},
+          {35, 12, kOut},
+          {0, 30, kBlack},
+          {1, 30, kBack}}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.c.name);
+        const HWND tip = Show(row.c);
+        ASSERT_TRUE(IsWindowVisible(tip));
+        const RECT window = WindowRectOf(tip);
+        EXPECT_EQ(window.left, row.corner.x);
+        EXPECT_EQ(row.bottomLeft ? window.bottom : window.top, row.corner.y);
+        const LONG w = window.right - window.left, h = window.bottom - window.top;
+        ScopedRegion shape(CreateRectRgn(0, 0, w, h));
+        GetWindowRgn(tip, shape.Get());
+        for (const Pixel& p : row.pixels) {
+            const LONG x = p.x < 0 ? w + p.x : p.x, y = p.y < 0 ? h + p.y : p.y;
+            const COLORREF got =
+                PtInRegion(shape.Get(), x, y) ? GetPixel(GetTooltipSurface(tip), x, y) : kOut;
+            EXPECT_EQ(Hex(got), Hex(p.colour)) << "at " << p.x << "," << p.y;
+        }
         DestroyWindow(tip);
     }
 }
@@ -260,7 +361,8 @@ TEST_F(TooltipFaceTest, TheTitleIcons) {
 TEST_F(TooltipFaceTest, AnIconHandleIsCopied) {
     constexpr COLORREF kGreen = RGB(0, 160, 0);
     ScopedMemoryDC dc;
-    ScopedBitmap mask(CreateCompatibleBitmap(dc.Get(), 16, 16)), colour(CreateCompatibleBitmap(dc.Get(), 16, 16));
+    ScopedBitmap mask(CreateCompatibleBitmap(dc.Get(), 16, 16)),
+        colour(CreateCompatibleBitmap(dc.Get(), 16, 16));
     {
         ScopedSelect select(dc.Get(), mask.Get());
         PatBlt(dc.Get(), 0, 0, 16, 16, BLACKNESS);
