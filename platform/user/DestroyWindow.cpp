@@ -59,6 +59,17 @@ std::vector<HWND> OwnedBy(HWND owner) {
     return owned;
 }
 
+// A popup owned by a window inside this one (a button's tooltip) goes too:
+// nothing would be left to own it.
+std::vector<HWND> OwnedWithin(HWND hwnd) {
+    std::vector<HWND> owned = OwnedBy(hwnd);
+    for (HWND child : ChildrenOf(hwnd)) {
+        const std::vector<HWND> inner = OwnedWithin(child);
+        owned.insert(owned.end(), inner.begin(), inner.end());
+    }
+    return owned;
+}
+
 }  // namespace
 
 BOOL DestroyWindow(HWND hwnd) {
@@ -70,7 +81,7 @@ BOOL DestroyWindow(HWND hwnd) {
     // A procedure that destroys its window again while it goes away is ignored.
     if (window->destroying) return TRUE;
     MarkDestroying(hwnd);
-    for (HWND owned : OwnedBy(hwnd)) DestroyWindow(owned);
+    for (HWND owned : OwnedWithin(hwnd)) DestroyWindow(owned);
     // Focus and capture leave before the window's procedures hear WM_DESTROY.
     user::ForgetFocusAndCapture(hwnd);
     SendDestroy(hwnd);

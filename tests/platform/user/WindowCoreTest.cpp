@@ -88,13 +88,16 @@ TEST_F(WindowCoreTest, DestroyingAParentDestroysItsChildren) {
     const HWND grandchild = CreateRecorded("grandchild", WS_CHILD, {0, 0, 5, 5}, child);
     const HWND sibling = CreateRecorded("sibling", WS_CHILD, {50, 0, 100, 50}, parent);
     const HWND owned = CreateRecorded("owned", WS_POPUP, {0, 0, 5, 5}, parent);
+    const HWND ownedByChild = CreateRecorded("ownedByChild", WS_POPUP, {0, 0, 5, 5}, child);
     EXPECT_EQ(GetParent(owned), parent) << "a popup's parent is its owner";
     PostMessageA(child, WM_USER, 0, 0);
     MessageLog::Instance().Watch({WM_DESTROY, WM_NCDESTROY, WM_USER});
     ASSERT_TRUE(DestroyWindow(parent));
-    // Owned windows go first; children sit in z-order, newest on top.
+    // Owned windows go first, also those a child owns; children sit in z-order, newest on top.
     EXPECT_TRUE(SequenceIs({{"owned", WM_DESTROY},
                             {"owned", WM_NCDESTROY},
+                            {"ownedByChild", WM_DESTROY},
+                            {"ownedByChild", WM_NCDESTROY},
                             {"parent", WM_DESTROY},
                             {"sibling", WM_DESTROY},
                             {"child", WM_DESTROY},
@@ -103,7 +106,7 @@ TEST_F(WindowCoreTest, DestroyingAParentDestroysItsChildren) {
                             {"grandchild", WM_NCDESTROY},
                             {"child", WM_NCDESTROY},
                             {"parent", WM_NCDESTROY}}));
-    for (HWND gone : {parent, child, grandchild, sibling, owned}) EXPECT_FALSE(IsWindow(gone));
+    for (HWND gone : {parent, child, grandchild, sibling, owned, ownedByChild}) EXPECT_FALSE(IsWindow(gone));
     EXPECT_EQ(PumpPendingMessages(), 0) << "messages for destroyed windows are dropped";
     EXPECT_FALSE(DestroyWindow(parent));
 }
