@@ -11,6 +11,7 @@
 #include "platform/gdi/GdiExtensions.h"
 #include "platform/user/Tooltips.h"
 #include "platform/user/WindowSubclass.h"
+#include "tests/platform/user/MessageLog.h"
 #include "tests/platform/user/TooltipFixture.h"
 
 using namespace win32;
@@ -96,6 +97,26 @@ TEST_F(TooltipTest, WhatPopsAShownTip) {
         Wait(row.wait);
         EXPECT_FALSE(IsWindowVisible(tip));
     }
+}
+
+// The tool's window hears nothing when the window holding it moves: the
+// tip goes at the next check that the tool is still where it was.
+TEST_F(TooltipTest, ATipGoesWhenTheToolsParentMoves) {
+    const HWND parent = CreateRecorded("parent", WS_VISIBLE, {0, 0, 400, 300});
+    SetParent(owner(), parent);
+    MoveWindow(owner(), kOwnerAt.x, kOwnerAt.y, 80, 30, TRUE);
+    const HWND tip = MakeTooltip();
+    AddTool(tip, "Apri");
+    MoveOnto({10, 10});
+    Wait(500);
+    ASSERT_TRUE(IsWindowVisible(tip));
+    MoveWindow(parent, 0, 1, 400, 300, TRUE);
+    SetCursorPos(kOwnerAt.x + 10, kOwnerAt.y + 11);  // the pointer stays on the tool
+    Wait(99);
+    EXPECT_TRUE(IsWindowVisible(tip));
+    Wait(1);
+    EXPECT_FALSE(IsWindowVisible(tip));
+    DestroyWindow(parent);
 }
 
 TEST_F(TooltipTest, MovingToAnotherToolSwapsAfterTheReshowDelay) {
