@@ -19,13 +19,19 @@ Pointer& ThePointer() {
     return pointer;
 }
 
-HWND DeepestAt(const std::vector<HWND>& windows, POINT point) {
+constexpr LRESULT HTTRANSPARENT = -1;
+
+// A window answering HTTRANSPARENT (a tooltip) lets the point through to
+// the windows beneath it, as the platform's hit test does.
+HWND DeepestAt(std::vector<HWND> windows, POINT point) {
     for (HWND hwnd : windows) {
         const user::Window* window = user::LookupWindow(hwnd);
         if (window == nullptr || !(window->style & WS_VISIBLE) ||
             !user::WindowShapeContains(*window, point)) {
             continue;
         }
+        if (SendMessageA(hwnd, WM_NCHITTEST, 0, MAKELPARAM(point.x, point.y)) == HTTRANSPARENT) continue;
+        if ((window = user::LookupWindow(hwnd)) == nullptr) continue;  // gone while answering
         const HWND child = DeepestAt(window->children, point);
         return child ? child : hwnd;
     }

@@ -119,6 +119,25 @@ TEST_F(TooltipTest, ATipGoesWhenTheToolsParentMoves) {
     DestroyWindow(parent);
 }
 
+// A tip lets the pointer through: moving onto its stem, just above the
+// point it was shown at, is still a move over the tool's window.
+TEST_F(TooltipTest, ThePointerPassesThroughTheTip) {
+    const HWND tip = MakeTooltip(TTS_ALWAYSTIP | TTS_NOPREFIX | TTS_BALLOON);
+    AddTool(tip, "Apri file da convertire");
+    MoveOnto({10, 20});
+    TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, owner(), 0};
+    TrackMouseEvent(&track);
+    Wait(500);
+    ASSERT_TRUE(IsWindowVisible(tip));
+    EXPECT_EQ(WindowFromPoint({kOwnerAt.x + 10, kOwnerAt.y + 19}), owner());
+    MoveOnto({10, 19});
+    Wait(100);
+    EXPECT_TRUE(IsWindowVisible(tip));
+    track.dwFlags = TME_QUERY;
+    TrackMouseEvent(&track);
+    EXPECT_EQ(track.hwndTrack, owner()) << "no leave for the window beneath";
+}
+
 TEST_F(TooltipTest, MovingToAnotherToolSwapsAfterTheReshowDelay) {
     const HWND tip = MakeTooltip();
     AddTool(tip, "Apri file da convertire", TTF_SUBCLASS, TTTOOLINFOA_V2_SIZE, {0, 0, 40, 30}, 1);
