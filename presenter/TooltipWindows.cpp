@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QRegion>
+#include <QWindow>
 #include <cstring>
 
 #include "platform/gdi/Gdi.h"
@@ -58,6 +59,16 @@ void TooltipView::FollowRegion() {
     for (const RECT& r : GetRegionRects(region.Get()))
         mask += QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
     setMask(mask);
+    PassInputThrough();
+}
+
+// On X11 a window's mask shapes its input too; the pointer must still go
+// through to whatever lies beneath, so the input shape is emptied again.
+void TooltipView::PassInputThrough() {
+    QWindow* native = windowHandle();
+    if (native == nullptr) return;
+    native->setFlag(Qt::WindowTransparentForInput, false);
+    native->setFlag(Qt::WindowTransparentForInput, true);
 }
 
 // Shown where the layer placed it, already shaped, without activation.
@@ -66,6 +77,7 @@ void TooltipView::FollowVisibility() {
         FollowGeometry();
         FollowRegion();
         show();  // a tool-tip window maps on top of the others
+        PassInputThrough();
     } else {
         hide();
     }

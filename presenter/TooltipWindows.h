@@ -27,6 +27,7 @@ private:
     void FollowGeometry();
     void FollowRegion();
     void FollowVisibility();
+    void PassInputThrough();
 
     win32::HWND tooltip_;
 };

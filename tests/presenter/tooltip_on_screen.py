@@ -187,6 +187,11 @@ def check(args):
             subprocess.run(["convert", "ppm:-", "-crop", f"{right - left}x{bottom - top}+{left}+{top}", "+repage",
                             "-strip", args.screenshot], input=hover.ppm, check=True)
 
+        # Onto the stem: the pointer goes through the balloon to the button.
+        run("xdotool", "mousemove", str(pointer[0] + 1), str(pointer[1] - 3), display=display)
+        time.sleep(0.3)
+        expect(len(visible_windows(app.pid, display)) == 2, "the balloon went when the pointer moved onto its stem")
+
         run("xdotool", "mousemove", "10", "740", display=display)
         gone = wait_for(lambda: len(visible_windows(app.pid, display)) == 1, 3)
         expect(gone, "the balloon stayed after the pointer left")
