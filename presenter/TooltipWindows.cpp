@@ -53,12 +53,12 @@ void TooltipView::FollowRegion() {
     ScopedRegion region(CreateRectRgn(0, 0, 0, 0));
     if (GetWindowRgn(tooltip_, region.Get()) == ERROR) {
         clearMask();
-        return;
+    } else {
+        QRegion mask;
+        for (const RECT& r : GetRegionRects(region.Get()))
+            mask += QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+        setMask(mask);
     }
-    QRegion mask;
-    for (const RECT& r : GetRegionRects(region.Get()))
-        mask += QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
-    setMask(mask);
     PassInputThrough();
 }
 
