@@ -144,7 +144,8 @@ HWND SetParent(HWND child, HWND newParent) {
     const HWND old = window->parent;
     if (std::vector<HWND>* siblings = user::SiblingList(*window)) std::erase(*siblings, child);
     window->parent = newParent;
-    window->exStyle &= ~WS_EX_TOPMOST;
+    // The window goes to the top of its new siblings; a topmost one stays
+    // topmost, as the platform keeps the bit across the move.
     user::SiblingList(*window)->push_back(child);
     Restack(*window, HWND_TOP);
     user::NotifyChanged(child, WindowChange::Parent);

@@ -60,7 +60,9 @@ int GetWindowTextLengthA(HWND hwnd);
 // The parent of a child window, the owner of a popup, else the parent set
 // by SetParent (usually none).
 HWND GetParent(HWND hwnd);
-// nullptr makes the window top-level; its coordinates are kept as they are.
+// nullptr makes the window top-level; its coordinates are kept as they are
+// (a child at 10,20 in its parent is then at 10,20 on the screen). The
+// window goes on top of its new siblings and keeps WS_EX_TOPMOST.
 HWND SetParent(HWND child, HWND newParent);
 BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint);
 // Sends WM_SIZE and WM_MOVE for what changed (the platform sends them from

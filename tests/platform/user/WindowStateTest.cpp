@@ -117,3 +117,32 @@ TEST_F(WindowStateTest, InvalidatedWindowsGetOnePaintPerPump) {
 }
 
 }  // namespace
+
+// A hidden child given a caption, made topmost and then top-level: what a
+// control does to float a box of its own above every other window.
+TEST_F(WindowStateTest, ACaptionedChildMadeTopLevelStaysTopmost) {
+    const HWND box = CreateRecorded("box", WS_CHILD, {10, 20, 60, 50}, a_);
+    const HWND later = CreateRecorded("later", WS_VISIBLE, {0, 0, 100, 100});
+    const DWORD captioned = WS_CHILD | WS_CAPTION | WS_THICKFRAME | WS_MINIMIZEBOX;
+    MessageLog::Instance().Watch({WM_SHOWWINDOW, WM_STYLECHANGED, WM_SIZE, WM_MOVE});
+    SetWindowLongA(box, GWL_STYLE, static_cast<LONG>(captioned));
+    EXPECT_TRUE(SetWindowPos(box, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW));
+    EXPECT_TRUE(
+        SetWindowPos(box, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED));
+    EXPECT_EQ(SetParent(box, nullptr), a_);
+    EXPECT_TRUE(SequenceIs({{"box", WM_STYLECHANGED}, {"box", WM_SHOWWINDOW}})) << "nothing moved or resized";
+
+    EXPECT_EQ(GetParent(box), nullptr);
+    EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(box, GWL_STYLE)), captioned | WS_VISIBLE);
+    EXPECT_TRUE(GetWindowLongA(box, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(IsWindowVisible(box));
+    RECT rect;
+    GetWindowRect(box, &rect);
+    EXPECT_EQ(rect, (RECT{10, 20, 60, 50})) << "its coordinates, now on the screen";
+    // Above the top-level window made after it, which is not topmost.
+    EXPECT_EQ(WindowFromPoint({30, 30}), box);
+    SetWindowPos(later, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+    EXPECT_EQ(WindowFromPoint({30, 30}), box);
+    DestroyWindow(later);
+    DestroyWindow(box);
+}
