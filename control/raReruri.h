@@ -17,6 +17,7 @@
 #include "host/Font.h"
 #include "host/Form.h"
 #include "host/Picture.h"
+#include "host/PictureBox.h"
 #include "host/UserControl.h"
 #include "host/UserControlEvents.h"
 #include "platform/Win32Types.h"
@@ -115,6 +116,8 @@ public:
 
     // ---- Methods ----
     void Refresh();
+    // Floats the About box, captioned and topmost, above every window.
+    void About();
     std::string Version() const { return "3.7.0"; }
     Long OpenLink(const std::string& sLink);
     // Draws any icon in grey levels; True when it was drawn.
@@ -142,6 +145,9 @@ public:
     win32::HWND TooltipWindow() const;                          // 0 when none is up
     host::UserControl& UserControl() { return *userControl_; }
     const host::UserControl& UserControl() const { return *userControl_; }
+    // The About box, and the window style saved for it when the instance was new.
+    const host::PictureBox& AboutBox() const { return *m_About; }
+    Long AboutStyle() const { return aboutStyle_; }
 
     // ---- Host events ----
     void UserControl_Initialize() override {}
@@ -209,6 +215,7 @@ private:
     void DestroyTooltipWindow();
     void RaiseEvent(const host::Event<>& event);
     void Notify(const char* propertyName);
+    void CreateAboutBox();
     template <typename T>
     void StoreThenLayout(T& member, const T& value, const char* name);
     template <typename T>
@@ -216,6 +223,7 @@ private:
 
     SubclassEngine subclass_{this};
     std::unique_ptr<host::UserControl> userControl_;
+    std::unique_ptr<host::PictureBox> m_About;  // a hidden child of the control's window until About
 
     // Properties.
     Long style_ = 0;
@@ -263,6 +271,7 @@ private:
     bool toolTipBorrowed_ = false;  // the container's tooltip text is held by the control
     win32::RECT captionRect_{};
     win32::RECT clientRect_{};
+    Long aboutStyle_ = 0;
 };
 
 }  // namespace control

@@ -28,6 +28,7 @@ host::Font SurfaceFont() {
 raReruri::raReruri(Passkey, const host::ControlSite& site)
     : userControl_(std::make_unique<host::UserControl>(site, SurfaceFont())) {
     font_ = userControl_->GetFont();
+    CreateAboutBox();
 }
 
 std::shared_ptr<raReruri> raReruri::Create(const host::ControlSite& site) {
@@ -39,6 +40,8 @@ std::shared_ptr<raReruri> raReruri::Create(const host::ControlSite& site) {
 
 raReruri::~raReruri() {
     if (!userControl_->Terminated()) UserControl_Terminate();
+    // The About box may be a top-level window by now: it goes with us.
+    m_About.reset();
     // The window goes first: its last messages still pass the subclass,
     // which then removes itself, before the engine's state is released.
     userControl_.reset();

@@ -11,6 +11,7 @@
 #include "host/PropertyBag.h"
 #include "platform/gdi/Font.h"
 #include "platform/gdi/SysColors.h"
+#include "platform/user/Window.h"
 
 namespace control {
 namespace {
@@ -305,6 +306,7 @@ void raReruri::UserControl_InitProperties() {
         highlightColor_ = styles::TranslateColor(SystemColorRef(win32::COLOR_HIGHLIGHT));
         fontColor_ = styles::TranslateColor(SystemColorRef(win32::COLOR_BTNTEXT));
         fontHighlightColor_ = styles::TranslateColor(SystemColorRef(win32::COLOR_BTNTEXT));
+        aboutStyle_ = win32::GetWindowLongA(m_About->hWnd(), win32::GWL_STYLE);
         toolTipType_ = 1;
         captionAlign_ = 0;
         iconAlign_ = 1;
