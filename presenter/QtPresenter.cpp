@@ -122,6 +122,20 @@ void QtPresenter::MessagePosted() {
         this, [this] { Pump(); }, Qt::QueuedConnection);
 }
 
+void QtPresenter::WindowChanged(win32::HWND hwnd, win32::WindowChange what) {
+    if (!tooltips_.Changed(hwnd, what)) floating_.WindowChanged(hwnd, what);
+}
+
+void QtPresenter::WindowDestroyed(win32::HWND hwnd) {
+    if (!tooltips_.Destroyed(hwnd)) floating_.WindowDestroyed(hwnd);
+}
+
+// The window's WM_PAINT comes from the queue: have it pumped soon.
+void QtPresenter::Invalidate(win32::HWND hwnd) {
+    tooltips_.Invalidated(hwnd);
+    MessagePosted();
+}
+
 void QtPresenter::TimersChanged() {
     const win32::DWORD due = win32::MillisecondsUntilNextTimer();
     if (due == 0xFFFFFFFF) {

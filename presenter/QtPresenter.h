@@ -11,6 +11,7 @@
 
 #include "host/FormDisplay.h"
 #include "platform/user/WindowPresenter.h"
+#include "presenter/FloatingWindow.h"
 #include "presenter/QtFileDialogs.h"
 #include "presenter/QtMessageBoxes.h"
 #include "presenter/TooltipWindows.h"
@@ -35,14 +36,16 @@ public:
 
     // The view of a tooltip window, or nullptr.
     TooltipView* TooltipViewOf(win32::HWND hwnd) const { return tooltips_.ViewOf(hwnd); }
+    // The on-screen window of a layer window made top-level, or nullptr.
+    FloatingWindow* FloatingWindowOf(win32::HWND hwnd) const { return floating_.WindowOf(hwnd); }
 
     // win32::WindowPresenter
     void MessagePosted() override;
     void TimersChanged() override;
     void WindowCreated(win32::HWND hwnd) override { tooltips_.Created(hwnd); }
-    void WindowDestroyed(win32::HWND hwnd) override { tooltips_.Destroyed(hwnd); }
-    void WindowChanged(win32::HWND hwnd, win32::WindowChange what) override { tooltips_.Changed(hwnd, what); }
-    void Invalidate(win32::HWND hwnd) override { tooltips_.Invalidated(hwnd); }
+    void WindowDestroyed(win32::HWND hwnd) override;
+    void WindowChanged(win32::HWND hwnd, win32::WindowChange what) override;
+    void Invalidate(win32::HWND hwnd) override;
 
 protected:
     // While what queued up during a busy spell is drained, input to the
@@ -56,6 +59,7 @@ private:
     QtFileDialogs fileDialogs_;
     TooltipWindows tooltips_;
     std::map<const host::Form*, FormWindow*> windows_;
+    FloatingWindows floating_;
     FormWindow* draining_ = nullptr;
     bool pumpQueued_ = false;
     QTimer timer_;
