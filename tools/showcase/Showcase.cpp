@@ -96,7 +96,7 @@ struct SwitchEntry {
     void (*apply)(raReruri&, bool on);  // to each style button
 };
 
-const std::array<SwitchEntry, 4> kSwitches{{
+const std::array<SwitchEntry, Showcase::kSwitchCount> kSwitches{{
     {"swDisabled", "Disattiva", "Riattiva", "Disattiva o riattiva i pulsanti degli stili",
      [](raReruri& b, bool on) { b.SetEnabled(!on); }},
     {"swToggle", "Modo interruttore", "Modo pulsante", "Ogni clic li lascia premuti o li rilascia",
@@ -192,8 +192,9 @@ void Showcase::AddSwitches() {
         const SwitchEntry& entry = kSwitches[i];
         raReruri& button = Add(entry.name, kMargin + static_cast<int>(i) * kColumnStep, kSwitchTop,
                                kButtonWidth, kButtonHeight, entry.toolTip, CommandBag(entry.captionOff));
-        button.Click.Connect([this, &button, &entry, on = false]() mutable {
-            on = !on;
+        // The switch's state lives here: an event raises copies of its handlers.
+        button.Click.Connect([this, &button, &entry, i] {
+            const bool on = switchOn_[i] = !switchOn_[i];
             button.SetCaption(on ? entry.captionOn : entry.captionOff);
             if (!entry.apply) {
                 on ? UseOtherScheme() : win32::ResetSysColors();

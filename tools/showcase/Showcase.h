@@ -5,6 +5,7 @@
 // had the focus last (the first one when none had it yet).
 #pragma once
 
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,6 +19,7 @@ namespace showcase {
 class Showcase {
 public:
     static constexpr int kStyleCount = 11;
+    static constexpr int kSwitchCount = 4;
 
     Showcase();
     ~Showcase();
@@ -44,6 +46,7 @@ private:
     host::Form form_;
     FocusWatch focus_;
     std::vector<control::raReruri*> styleButtons_;
+    std::array<bool, kSwitchCount> switchOn_{};
     int nextTabIndex_ = 0;
 };
 
