@@ -131,9 +131,10 @@ void FloatingWindow::mouseReleaseEvent(QMouseEvent* event) {
 void FloatingWindow::mouseMoveEvent(QMouseEvent* event) { SendMouse(WM_MOUSEMOVE, event); }
 
 // The window has no close box of its own; the desktop's close request hides
-// it, as a click in it does, and the box stays for the next time.
+// it, as a click in it does, and the box stays for the next time. The
+// request is granted, so the application can still quit with it open.
 void FloatingWindow::closeEvent(QCloseEvent* event) {
-    event->ignore();
+    event->accept();
     if (IsWindow(hwnd_)) ShowWindow(hwnd_, SW_HIDE);
 }
 
