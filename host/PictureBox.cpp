@@ -17,11 +17,6 @@ std::vector<PictureBox*>& Live() {
     return boxes;
 }
 
-PictureBox*& Creating() {
-    static PictureBox* box = nullptr;
-    return box;
-}
-
 std::int16_t ShiftFromMouse(WPARAM wParam) {
     return static_cast<std::int16_t>(((wParam & MK_SHIFT) ? vbShiftMask : 0) |
                                      ((wParam & MK_CONTROL) ? vbCtrlMask : 0));
@@ -45,10 +40,8 @@ PictureBox::PictureBox(const PictureBoxSite& site, const Font& font, OLE_COLOR b
     Live().push_back(this);
     const DWORD style =
         WS_CLIPSIBLINGS | (site.parent ? WS_CHILD : WS_POPUP) | (site.visible ? WS_VISIBLE : 0);
-    Creating() = this;
     CreateWindowExA(0, kWindowClass, site.name.c_str(), style, site.left, site.top, site.width, site.height,
-                    site.parent, nullptr, nullptr, nullptr);
-    Creating() = nullptr;
+                    site.parent, nullptr, nullptr, this);
 }
 
 PictureBox::~PictureBox() {
@@ -64,7 +57,11 @@ PictureBox* PictureBox::FromHwnd(HWND hwnd) {
 }
 
 LRESULT PictureBox::Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_NCCREATE && Creating()) Creating()->hwnd_ = hwnd;
+    if (msg == WM_NCCREATE) {
+        // Messages sent during creation find their box.
+        const auto* cs = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+        static_cast<PictureBox*>(cs->lpCreateParams)->hwnd_ = hwnd;
+    }
     PictureBox* box = FromHwnd(hwnd);
     if (!box) return DefWindowProcA(hwnd, msg, wParam, lParam);
     return box->Dispatch(msg, wParam, lParam);

@@ -59,7 +59,6 @@ FloatingWindow::FloatingWindow(host::PictureBox& box) : box_(&box), hwnd_(box.hW
     // Shown without taking the focus from the window the user works in, as
     // SWP_SHOWWINDOW does.
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setObjectName(QStringLiteral("floating"));
     surfaceConnection_ = box.SurfaceUpdated.Connect([self = QPointer<FloatingWindow>(this)] {
         if (self) self->update();
     });
