@@ -1,9 +1,11 @@
 #include "host/DrawingSurface.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/gdi/Font.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
 
 namespace host {
 
@@ -13,17 +15,14 @@ win32::COLORREF ResolveColor(OLE_COLOR color) {
 }
 
 DrawingSurface::DrawingSurface(const Font& font) : font_(font) {
-    dc_ = win32::CreateCompatibleDC(nullptr);
-    win32::SetBkMode(dc_, win32::TRANSPARENT);
+    win32::SetBkMode(hDC(), win32::TRANSPARENT);
     SetFont(font);
 }
 
 DrawingSurface::~DrawingSurface() {
-    if (originalBitmap_) win32::SelectObject(dc_, originalBitmap_);
-    if (originalFont_) win32::SelectObject(dc_, originalFont_);
-    if (bitmap_) win32::DeleteObject(bitmap_);
-    if (hfont_) win32::DeleteObject(hfont_);
-    win32::DeleteDC(dc_);
+    // The surface's own objects go back in, so the members can delete theirs.
+    if (originalBitmap_) win32::SelectObject(hDC(), originalBitmap_);
+    if (originalFont_) win32::SelectObject(hDC(), originalFont_);
 }
 
 void DrawingSurface::Resize(int width, int height, OLE_COLOR fill) {
@@ -32,35 +31,32 @@ void DrawingSurface::Resize(int width, int height, OLE_COLOR fill) {
     if (bitmap_ && width == width_ && height == height_) return;
     width_ = width;
     height_ = height;
-    const win32::HBITMAP bitmap =
-        win32::CreateCompatibleBitmap(dc_, std::max(width_, 1), std::max(height_, 1));
-    const win32::HGDIOBJ previous = win32::SelectObject(dc_, bitmap);
+    // A bitmap has at least one pixel; the size still reports zero.
+    win32::ScopedBitmap bitmap(win32::CreateCompatibleBitmap(hDC(), std::max(width, 1), std::max(height, 1)));
+    const win32::HGDIOBJ previous = win32::SelectObject(hDC(), bitmap.Get());
     if (!originalBitmap_) originalBitmap_ = previous;
-    if (bitmap_) win32::DeleteObject(bitmap_);
-    bitmap_ = bitmap;
+    bitmap_ = std::move(bitmap);
     Fill(fill);
 }
 
 void DrawingSurface::Fill(OLE_COLOR color) {
     const win32::RECT all{0, 0, std::max(width_, 1), std::max(height_, 1)};
-    const win32::HBRUSH brush = win32::CreateSolidBrush(ResolveColor(color));
-    win32::FillRect(dc_, &all, brush);
-    win32::DeleteObject(brush);
+    const win32::ScopedBrush brush(ResolveColor(color));
+    win32::FillRect(hDC(), &all, brush.Get());
 }
 
 void DrawingSurface::SetFont(const Font& font) {
-    const win32::HFONT created = win32::CreateFontA(
+    win32::ScopedFont created(win32::CreateFontA(
         win32::FontHeightFromPoints(font.size), 0, 0, 0, font.bold ? win32::FW_BOLD : win32::FW_NORMAL,
         font.italic, font.underline, font.strikethrough, static_cast<win32::DWORD>(font.charset), 0, 0, 0, 0,
-        font.name.c_str());
+        font.name.c_str()));
     if (!created) return;
     font_ = font;
-    const win32::HGDIOBJ previous = win32::SelectObject(dc_, created);
+    const win32::HGDIOBJ previous = win32::SelectObject(hDC(), created.Get());
     if (!originalFont_) originalFont_ = previous;
-    if (hfont_) win32::DeleteObject(hfont_);
-    hfont_ = created;
+    hfont_ = std::move(created);
 }
 
-void DrawingSurface::SetTextColor(OLE_COLOR color) { win32::SetTextColor(dc_, ResolveColor(color)); }
+void DrawingSurface::SetTextColor(OLE_COLOR color) { win32::SetTextColor(hDC(), ResolveColor(color)); }
 
 }  // namespace host

@@ -6,6 +6,7 @@
 #include "host/Control.h"
 #include "host/Font.h"
 #include "platform/Win32Types.h"
+#include "platform/gdi/GdiScoped.h"
 
 namespace host {
 
@@ -16,7 +17,7 @@ public:
     DrawingSurface(const DrawingSurface&) = delete;
     DrawingSurface& operator=(const DrawingSurface&) = delete;
 
-    win32::HDC hDC() const { return dc_; }
+    win32::HDC hDC() const { return dc_.Get(); }
     int Width() const { return width_; }
     int Height() const { return height_; }
 
@@ -31,10 +32,11 @@ public:
     void SetTextColor(OLE_COLOR color);
 
 private:
-    win32::HDC dc_ = nullptr;
-    win32::HBITMAP bitmap_ = nullptr;
+    // Declared before the objects selected into it, so it is deleted last.
+    win32::ScopedMemoryDC dc_;
+    win32::ScopedBitmap bitmap_;
     win32::HGDIOBJ originalBitmap_ = nullptr;
-    win32::HFONT hfont_ = nullptr;
+    win32::ScopedFont hfont_;
     win32::HGDIOBJ originalFont_ = nullptr;
     Font font_;
     int width_ = 0;

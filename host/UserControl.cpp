@@ -19,20 +19,13 @@ std::vector<UserControl*>& Live() {
     return controls;
 }
 
-win32::COLORREF Resolve(OLE_COLOR color) {
-    if (color & kSystemColorFlag) return win32::GetSysColor(static_cast<int>(color & 0xFF));
-    return color & 0xFFFFFF;
-}
-
 }  // namespace
 
 UserControl::UserControl(const ControlSite& site, Font surfaceFont)
-    : extender_(*this, site.name), ambient_(site.ambient), font_(std::move(surfaceFont)) {
+    : extender_(*this, site.name), ambient_(site.ambient), surface_(surfaceFont), font_(std::move(surfaceFont)) {
     extender_.SetTabIndex(site.tabIndex);
     extender_.SetToolTipText(site.toolTipText);
-    SetFont(font_);
-    win32::SetBkMode(hDC(), win32::TRANSPARENT);
-    win32::SetTextColor(hDC(), Resolve(foreColor_));
+    surface_.SetTextColor(foreColor_);
     Live().push_back(this);
     // The window procedure takes the handle at WM_NCCREATE; a window that
     // failed to be made is already gone.
@@ -42,9 +35,6 @@ UserControl::UserControl(const ControlSite& site, Font surfaceFont)
 UserControl::~UserControl() {
     hwnd_.Reset();
     std::erase(Live(), this);
-    // The surface's own objects go back in, so the members can delete theirs.
-    if (originalBitmap_) win32::SelectObject(hDC(), originalBitmap_);
-    if (originalFont_) win32::SelectObject(hDC(), originalFont_);
 }
 
 void UserControl::RaiseEvent(const std::function<void(UserControlEvents&)>& handler) {
@@ -84,26 +74,6 @@ void UserControl::Terminate() {
     hwnd_.Reset();
 }
 
-void UserControl::ResizeSurface(int width, int height) {
-    width = std::max(width, 0);
-    height = std::max(height, 0);
-    if (bitmap_ && width == width_ && height == height_) return;
-    width_ = width;
-    height_ = height;
-    // A bitmap has at least one pixel; the scale size still reports zero.
-    win32::ScopedBitmap bitmap(win32::CreateCompatibleBitmap(hDC(), std::max(width, 1), std::max(height, 1)));
-    const win32::HGDIOBJ previous = win32::SelectObject(hDC(), bitmap.Get());
-    if (!originalBitmap_) originalBitmap_ = previous;
-    bitmap_ = std::move(bitmap);
-    FillSurface();
-}
-
-void UserControl::FillSurface() {
-    const win32::RECT all{0, 0, std::max(width_, 1), std::max(height_, 1)};
-    const win32::ScopedBrush brush(Resolve(backColor_));
-    win32::FillRect(hDC(), &all, brush.Get());
-}
-
 void UserControl::SetBackColor(OLE_COLOR color) {
     backColor_ = color;
     Cls();
@@ -111,24 +81,17 @@ void UserControl::SetBackColor(OLE_COLOR color) {
 
 void UserControl::SetForeColor(OLE_COLOR color) {
     foreColor_ = color;
-    win32::SetTextColor(hDC(), Resolve(color));
+    surface_.SetTextColor(color);
 }
 
 void UserControl::Cls() {
-    FillSurface();
+    surface_.Fill(backColor_);
     win32::MoveToEx(hDC(), 0, 0, nullptr);
 }
 
 void UserControl::SetFont(const Font& font) {
     font_ = font;
-    win32::ScopedFont created(win32::CreateFontA(
-        win32::FontHeightFromPoints(font.size), 0, 0, 0, font.bold ? win32::FW_BOLD : win32::FW_NORMAL,
-        font.italic, font.underline, font.strikethrough, static_cast<win32::DWORD>(font.charset), 0, 0, 0, 0,
-        font.name.c_str()));
-    if (!created) return;
-    const win32::HGDIOBJ previous = win32::SelectObject(hDC(), created.Get());
-    if (!originalFont_) originalFont_ = previous;
-    hfont_ = std::move(created);
+    surface_.SetFont(font);
 }
 
 bool UserControl::Enabled() const { return hwnd_ && win32::IsWindowEnabled(hWnd()); }

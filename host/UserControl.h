@@ -18,13 +18,13 @@
 
 #include "host/Ambient.h"
 #include "host/Control.h"
+#include "host/DrawingSurface.h"
 #include "host/Event.h"
 #include "host/Extender.h"
 #include "host/Font.h"
 #include "host/Picture.h"
 #include "host/UserControlEvents.h"
 #include "platform/Win32Types.h"
-#include "platform/gdi/GdiScoped.h"
 #include "platform/user/ScopedWindow.h"
 
 namespace host {
@@ -65,9 +65,9 @@ public:
 
     // ---- The drawing surface ----
     win32::HWND hWnd() const { return hwnd_.Get(); }
-    win32::HDC hDC() const { return dc_.Get(); }
-    float ScaleWidth() const { return static_cast<float>(width_); }
-    float ScaleHeight() const { return static_cast<float>(height_); }
+    win32::HDC hDC() const { return surface_.hDC(); }
+    float ScaleWidth() const { return static_cast<float>(surface_.Width()); }
+    float ScaleHeight() const { return static_cast<float>(surface_.Height()); }
     OLE_COLOR BackColor() const { return backColor_; }
     void SetBackColor(OLE_COLOR color);  // also clears the surface
     OLE_COLOR ForeColor() const { return foreColor_; }
@@ -113,21 +113,14 @@ public:
 
 private:
     friend class UserControlWindow;
-    void ResizeSurface(int width, int height);
-    void FillSurface();
+    void ResizeSurface(int width, int height) { surface_.Resize(width, height, backColor_); }
 
     std::weak_ptr<UserControlEvents> events_;
     host::Extender extender_;
     AmbientProperties ambient_;
-    // Declared before the objects selected into it, so it is deleted last.
-    win32::ScopedMemoryDC dc_;
-    win32::ScopedBitmap bitmap_;
-    win32::HGDIOBJ originalBitmap_ = nullptr;
-    win32::ScopedFont hfont_;
-    win32::HGDIOBJ originalFont_ = nullptr;
+    // Declared before the window, so the window goes first.
+    DrawingSurface surface_;
     win32::ScopedWindow hwnd_;
-    int width_ = 0;
-    int height_ = 0;
     OLE_COLOR backColor_ = SystemColor(win32::COLOR_BTNFACE);
     OLE_COLOR foreColor_ = SystemColor(win32::COLOR_BTNTEXT);
     Font font_;

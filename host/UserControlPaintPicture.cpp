@@ -50,8 +50,8 @@ void UserControl::PaintPicture(const Picture& picture, float x, float y, float w
         return;
     }
     const int x0 = std::max(0, -left), y0 = std::max(0, -top);
-    const int x1 = static_cast<int>(std::min<long long>(w, static_cast<long long>(width_) - left));
-    const int y1 = static_cast<int>(std::min<long long>(h, static_cast<long long>(height_) - top));
+    const int x1 = static_cast<int>(std::min<long long>(w, static_cast<long long>(surface_.Width()) - left));
+    const int y1 = static_cast<int>(std::min<long long>(h, static_cast<long long>(surface_.Height()) - top));
     if (x0 >= x1 || y0 >= y1) return;
     const std::vector<std::uint32_t> source =
         ReadPixels(hDC(), reinterpret_cast<win32::HBITMAP>(picture.Handle()), sw, sh);
