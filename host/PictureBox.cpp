@@ -40,19 +40,22 @@ PictureBox::PictureBox(const PictureBoxSite& site, const Font& font, OLE_COLOR b
     Live().push_back(this);
     const DWORD style =
         WS_CLIPSIBLINGS | (site.parent ? WS_CHILD : WS_POPUP) | (site.visible ? WS_VISIBLE : 0);
-    CreateWindowExA(0, kWindowClass, site.name.c_str(), style, site.left, site.top, site.width, site.height,
-                    site.parent, nullptr, nullptr, this);
+    // The window procedure takes the handle at WM_NCCREATE; a window that
+    // failed to be made is already gone.
+    if (!CreateWindowExA(0, kWindowClass, site.name.c_str(), style, site.left, site.top, site.width, site.height,
+                    site.parent, nullptr, nullptr, this))
+        hwnd_.Release();
 }
 
 PictureBox::~PictureBox() {
-    if (hwnd_) DestroyWindow(hwnd_);
+    hwnd_.Reset();
     std::erase(Live(), this);
 }
 
 PictureBox* PictureBox::FromHwnd(HWND hwnd) {
     if (!hwnd) return nullptr;
     for (PictureBox* box : Live())
-        if (box->hwnd_ == hwnd) return box;
+        if (box->hWnd() == hwnd) return box;
     return nullptr;
 }
 
@@ -60,7 +63,7 @@ LRESULT PictureBox::Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     if (msg == WM_NCCREATE) {
         // Messages sent during creation find their box.
         const auto* cs = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-        static_cast<PictureBox*>(cs->lpCreateParams)->hwnd_ = hwnd;
+        static_cast<PictureBox*>(cs->lpCreateParams)->hwnd_.Reset(hwnd);
     }
     PictureBox* box = FromHwnd(hwnd);
     if (!box) return DefWindowProcA(hwnd, msg, wParam, lParam);
@@ -68,7 +71,7 @@ LRESULT PictureBox::Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 }
 
 LRESULT PictureBox::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
-    const HWND hwnd = hwnd_;
+    const HWND hwnd = hWnd();
     switch (msg) {
         case WM_SIZE:
             surface_.Resize(LOWORD(lParam), HIWORD(lParam), backColor_);
@@ -88,7 +91,7 @@ LRESULT PictureBox::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_MBUTTONUP: Released(vbMiddleButton, lParam); return 0;
         case WM_NCDESTROY:
             // The parent's destruction took the window with it.
-            hwnd_ = nullptr;
+            hwnd_.Release();
             return DefWindowProcA(hwnd, msg, wParam, lParam);
         default: return DefWindowProcA(hwnd, msg, wParam, lParam);
     }
@@ -108,10 +111,10 @@ void PictureBox::Released(std::int16_t button, LPARAM lParam) {
     if (click) Click.Raise();
 }
 
-bool PictureBox::Visible() const { return hwnd_ && (GetWindowLongA(hwnd_, GWL_STYLE) & WS_VISIBLE); }
+bool PictureBox::Visible() const { return hwnd_ && (GetWindowLongA(hWnd(), GWL_STYLE) & WS_VISIBLE); }
 
 void PictureBox::SetVisible(bool visible) {
-    if (hwnd_) ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
+    if (hwnd_) ShowWindow(hWnd(), visible ? SW_SHOW : SW_HIDE);
 }
 
 void PictureBox::SetBackColor(OLE_COLOR color) {

@@ -19,6 +19,7 @@
 #include "host/Event.h"
 #include "host/Font.h"
 #include "platform/Win32Types.h"
+#include "platform/user/ScopedWindow.h"
 
 namespace host {
 
@@ -36,7 +37,7 @@ public:
     PictureBox(const PictureBox&) = delete;
     PictureBox& operator=(const PictureBox&) = delete;
 
-    win32::HWND hWnd() const { return hwnd_; }
+    win32::HWND hWnd() const { return hwnd_.Get(); }
     win32::HDC hDC() const { return surface_.hDC(); }
     int ScaleWidth() const { return surface_.Width(); }
     int ScaleHeight() const { return surface_.Height(); }
@@ -71,10 +72,11 @@ private:
     void Pressed(std::int16_t button, win32::WPARAM wParam, win32::LPARAM lParam);
     void Released(std::int16_t button, win32::LPARAM lParam);
 
+    // Declared before the window, so the window goes first.
     DrawingSurface surface_;
-    win32::HWND hwnd_ = nullptr;
+    win32::ScopedWindow hwnd_;
     OLE_COLOR backColor_;
-    OLE_COLOR foreColor_ = kSystemColorFlag | 18;  // button text
+    OLE_COLOR foreColor_ = SystemColor(win32::COLOR_BTNTEXT);
     std::int16_t armedButton_ = 0;                 // pressed on the box, awaiting its release
 };
 
