@@ -1,6 +1,6 @@
 // The About box: a hidden child picture box of the control that About turns
 // into a floating, captioned, topmost window; a click anywhere hides it.
-#include "control/AboutBox.h"
+#include "control/raReruriAboutBox.h"
 #include "control/Trap.h"
 #include "control/raReruri.h"
 #include "platform/gdi/SysColors.h"
@@ -29,7 +29,7 @@ void raReruri::CreateAboutBox() {
     site.width = about::kBoxWidth;
     site.height = about::kBoxHeight;
     site.visible = false;
-    m_About = std::make_unique<host::PictureBox>(site, AboutFont(), host::kSystemColorFlag | COLOR_BTNFACE);
+    m_About = std::make_unique<host::PictureBox>(site, AboutFont(), host::SystemColor(COLOR_BTNFACE));
     host::PictureBox& box = *m_About;
     box.Paint.Connect([this, &box] { Trap([&] { about::PaintAboutBox(box, Version()); }); });
     box.MouseDown.Connect([&box](std::int16_t, std::int16_t, float, float) {

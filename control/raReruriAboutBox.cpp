@@ -1,4 +1,4 @@
-#include "control/AboutBox.h"
+#include "control/raReruriAboutBox.h"
 
 #include "control/styles/Colors.h"
 #include "control/styles/Gradients.h"
@@ -58,7 +58,7 @@ void RoundCorners(HDC dc, const CloseButtonGeometry& b, COLORREF face) {
 }  // namespace
 
 void PaintAboutBox(host::PictureBox& box, const std::string& version) {
-    box.SetForeColor(host::kSystemColorFlag | COLOR_BTNTEXT);
+    box.SetForeColor(host::SystemColor(COLOR_BTNTEXT));
     box.SetFontUnderline(false);
     box.SetFontSize(18);
     Text(box, "raReruri", {20, 10, 220, 40}, kLeft);

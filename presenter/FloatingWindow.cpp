@@ -7,7 +7,9 @@
 #include <QTimer>
 
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
 #include "platform/user/User32.h"
+#include "platform/user/UserExtensions.h"
 
 namespace presenter {
 namespace {

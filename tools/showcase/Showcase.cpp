@@ -8,6 +8,7 @@
 #include "host/Resources.h"
 #include "host/Twips.h"
 #include "host/UserControlHost.h"
+#include "platform/gdi/GdiExtensions.h"
 #include "platform/gdi/SysColors.h"
 #include "resources/Resources.h"
 
@@ -215,8 +216,8 @@ void Showcase::AddLabel(const std::string& caption, int left, int top, int width
     label->height = Twips(16);
     label->tabIndex = nextTabIndex_++;
     label->font = form_.font;
-    label->backColor = host::kSystemColorFlag | win32::COLOR_BTNFACE;
-    label->foreColor = host::kSystemColorFlag | win32::COLOR_BTNTEXT;
+    label->backColor = host::SystemColor(win32::COLOR_BTNFACE);
+    label->foreColor = host::SystemColor(win32::COLOR_BTNTEXT);
     label->backStyle = host::BackStyle::Transparent;
     form_.Add(std::move(label));
 }

@@ -8,23 +8,25 @@
 #include <string>
 #include <vector>
 
-#include "control/AboutBox.h"
+#include "control/raReruriAboutBox.h"
 #include "control/raReruri.h"
 #include "host/PropertyBag.h"
 #include "platform/gdi/Font.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
+#include "platform/gdi/GdiScoped.h"
 #include "platform/gdi/SysColors.h"
 #include "platform/user/User32.h"
+#include "platform/user/UserExtensions.h"
 #include "tests/control/render/SurfaceCompare.h"
-#include "tests/control/render/TestSurface.h"
 #include "tests/platform/shell/StandInOpener.h"
 
 namespace control {
 namespace {
 
 using namespace win32;
-using render_test::Hex;
-using render_test::TestSurface;
+using corvalmire::test::Hex;
+using corvalmire::test::Surface;
 
 constexpr COLORREF kFace = RGB(212, 208, 200);  // the classic button face
 constexpr COLORREF kShadow = RGB(128, 128, 128);
@@ -175,37 +177,35 @@ struct ExpectedText {
 
 // Draws the text where a single centred line lands: its cell's top at the
 // rectangle's centre, (top + bottom) / 2, less half the line height.
-void DrawExpected(TestSurface& s, const ExpectedText& t) {
-    const HFONT font = CreateFontA(FontHeightFromPoints(t.points), 0, 0, 0, t.bold ? FW_BOLD : FW_NORMAL, 0,
-                                   t.underline, 0, 0, 0, 0, 0, 0, "Verdana");
-    const HGDIOBJ old = SelectObject(s.Dc(), font);
+void DrawExpected(Surface& s, const ExpectedText& t) {
+    const ScopedFont font(CreateFontA(FontHeightFromPoints(t.points), 0, 0, 0, t.bold ? FW_BOLD : FW_NORMAL, 0,
+                                      t.underline, 0, 0, 0, 0, 0, 0, "Verdana"));
+    const ScopedSelect selected(s.dc(), font.Get());
     TEXTMETRICA metrics{};
-    GetTextMetricsA(s.Dc(), &metrics);
+    GetTextMetricsA(s.dc(), &metrics);
     const int length = static_cast<int>(std::string(t.text).size());
     SIZE extent{};
-    GetTextExtentPoint32A(s.Dc(), t.text, length, &extent);
+    GetTextExtentPoint32A(s.dc(), t.text, length, &extent);
     const int x = t.centred ? (t.left + t.right - extent.cx) / 2 : t.left;
     const int y = (t.top + t.bottom) / 2 - metrics.tmHeight / 2;
-    SetBkMode(s.Dc(), TRANSPARENT);
-    SetTextColor(s.Dc(), t.color);
-    TextOutA(s.Dc(), x, y, t.text, length);
-    SelectObject(s.Dc(), old);
-    DeleteObject(font);
+    SetBkMode(s.dc(), TRANSPARENT);
+    SetTextColor(s.dc(), t.color);
+    TextOutA(s.dc(), x, y, t.text, length);
 }
 
-void DrawExpectedCloseButton(TestSurface& s, about::CloseLook look) {
+void DrawExpectedCloseButton(Surface& s, about::CloseLook look) {
     const COLORREF light = RGB(227, 223, 215), dark = RGB(197, 193, 185);  // the face +15 and -15
     const bool raised = look == about::CloseLook::Raised;
     for (int i = 0; i <= 26; ++i) {
         const COLORREF c = RampAt(raised ? light : dark, raised ? dark : light, i, 26);
-        for (int x = 290; x < 360; ++x) SetPixelV(s.Dc(), x, 80 + i, c);
+        for (int x = 290; x < 360; ++x) SetPixelV(s.dc(), x, 80 + i, c);
     }
     const std::pair<POINT, POINT> outline[] = {
         {{292, 80}, {358, 80}},  {{292, 80}, {290, 82}},   {{358, 80}, {360, 82}},   {{290, 82}, {290, 104}},
         {{360, 82}, {360, 106}}, {{290, 104}, {292, 106}}, {{360, 104}, {357, 107}}, {{292, 106}, {358, 106}},
     };
     for (const auto& [a, b] : outline)
-        for (POINT p : LinePixels(a, b)) SetPixelV(s.Dc(), p.x, p.y, kShadow);
+        for (POINT p : LinePixels(a, b)) SetPixelV(s.dc(), p.x, p.y, kShadow);
     for (POINT p : std::vector<POINT>{{290, 80},
                                       {291, 80},
                                       {290, 81},
@@ -218,11 +218,11 @@ void DrawExpectedCloseButton(TestSurface& s, about::CloseLook look) {
                                       {360, 106},
                                       {359, 106},
                                       {360, 105}})
-        SetPixelV(s.Dc(), p.x, p.y, kFace);
+        SetPixelV(s.dc(), p.x, p.y, kFace);
     DrawExpected(s, {"Close", 8, false, true, RGB(0, 0, 255), 290, 80, 360, 106, true});
 }
 
-void DrawExpectedFace(TestSurface& s) {
+void DrawExpectedFace(Surface& s) {
     const COLORREF text = RGB(0, 0, 0);
     DrawExpected(s, {"raReruri", 18, false, false, text, 20, 10, 220, 40, false});
     DrawExpected(s, {"Version 3.7.0", 10, false, false, text, 160, 70, 300, 20, false});
@@ -245,7 +245,7 @@ TEST_F(AboutBoxTest, TheFaceIsPaintedWhereTheLayoutPutsIt) {
     EXPECT_EQ(Hex(GetPixel(dc, 360, 90)), Hex(kShadow));
     EXPECT_EQ(Hex(GetPixel(dc, 358, 106)), Hex(kShadow)) << "the longer lower-right bevel";
 
-    TestSurface expected(about::kBoxWidth, about::kBoxHeight, kFace);
+    Surface expected(about::kBoxWidth, about::kBoxHeight, kFace);
     DrawExpectedFace(expected);
     EXPECT_TRUE(render_test::SameSurface(dc, expected, "about-face"));
 }
@@ -259,7 +259,7 @@ TEST_F(AboutBoxTest, APressShowsThePressedCloseButton) {
     EXPECT_EQ(Hex(GetPixel(dc, 295, 81)), Hex(RGB(198, 194, 186))) << "darker at the top";
     EXPECT_EQ(Hex(GetPixel(dc, 295, 105)), Hex(RGB(226, 222, 214)));
 
-    TestSurface expected(about::kBoxWidth, about::kBoxHeight, kFace);
+    Surface expected(about::kBoxWidth, about::kBoxHeight, kFace);
     DrawExpectedFace(expected);
     DrawExpectedCloseButton(expected, about::CloseLook::Pressed);
     EXPECT_TRUE(render_test::SameSurface(dc, expected, "about-pressed"));

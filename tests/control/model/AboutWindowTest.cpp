@@ -5,10 +5,11 @@
 #include <QApplication>
 #include <QTest>
 
-#include "control/AboutBox.h"
+#include "control/raReruriAboutBox.h"
 #include "control/raReruri.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/user/User32.h"
+#include "platform/user/UserExtensions.h"
 #include "presenter/QtPresenter.h"
 
 namespace control {
