@@ -11,18 +11,16 @@
 # Exits 77 (skipped) when Xvfb, xdotool, xwininfo, xprop or openbox is missing.
 set -euo pipefail
 
-if [ "${1:-}" != "--inside" ]; then
-  for tool in xvfb-run xdotool xwininfo xprop openbox; do
-    command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-  done
-  # -a picks a free display: other X servers may be running.
-  exec xvfb-run -a -s "-screen 0 800x600x24" "$0" --inside "$@"
-fi
-shift
+for tool in Xvfb xdotool xwininfo xprop openbox; do
+  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+done
 bin=$1
 shots=""
 if [ "${2:-}" = "--shots" ]; then shots=$3; fi
 log=$(mktemp)
+number=$(mktemp)
+xvfb="" wm="" app=""
+trap 'kill $app $wm $xvfb 2>/dev/null || true; wait; rm -f "$log" "$number"' EXIT
 
 fail() {
   echo "FAIL: $*"
@@ -66,10 +64,25 @@ above() {
 
 click_at() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
 
-openbox >/dev/null 2>&1 &
-wm=$!
-app=""
-trap 'kill $app $wm 2>/dev/null || true; rm -f "$log"' EXIT
+# The server picks a free display itself and tells its number, so checks
+# running side by side never meet on one.
+Xvfb -displayfd 9 -nolisten tcp -screen 0 800x600x24 9>"$number" 2>/dev/null &
+xvfb=$!
+has_line() { [ "$(wc -l <"$1")" -ge 1 ]; }
+eventually has_line "$number" || fail "Xvfb did not start"
+export DISPLAY=":$(head -1 "$number")"
+
+# The manager owns the screen once it names itself on the root window. On a
+# busy machine its first connection is now and then refused: it tries again.
+wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
+wm_up_or_gone() { wm_ready || ended "$wm"; }
+for _ in 1 2 3; do
+  openbox >>"$log" 2>&1 &
+  wm=$!
+  eventually wm_up_or_gone
+  wm_ready && break
+done
+wm_ready || fail "the window manager did not start on $DISPLAY"
 
 "$bin/corvalmire-showcase" --about >"$log" 2>&1 &
 app=$!
