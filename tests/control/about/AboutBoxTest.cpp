@@ -295,10 +295,10 @@ TEST(OpenLinkTest, TheLinkReachesTheOpenerAsOneArgument) {
     corvalmire::test::StandInOpener opener;
     opener.Answer(0);
     auto c = NewControl();
-    const std::string link = "https://corvalmire.example.org/?q=a b;touch mark";
+    const std::string link = "https://corvalmire.example.org/?q=a b;touch semi $(touch dollar) \"q\" 'a'";
     EXPECT_GT(c->OpenLink(link), 32);
     EXPECT_EQ(opener.Arguments(), std::vector<std::string>{link});
-    EXPECT_FALSE(opener.InFolder("mark"));
+    for (const char* mark : {"semi", "dollar"}) EXPECT_FALSE(opener.InFolder(mark)) << mark;
     opener.Answer(3);
     EXPECT_EQ(c->OpenLink("strange:thing"), 31) << "SE_ERR_NOASSOC";
 }

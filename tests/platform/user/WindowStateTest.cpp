@@ -4,6 +4,7 @@
 
 #include "platform/gdi/GdiExtensions.h"
 #include "platform/gdi/SysColors.h"
+#include "platform/user/ScopedWindow.h"
 #include "platform/user/UserExtensions.h"
 #include "tests/platform/user/MessageLog.h"
 
@@ -116,13 +117,12 @@ TEST_F(WindowStateTest, InvalidatedWindowsGetOnePaintPerPump) {
     EXPECT_TRUE(SequenceIs({{"a", WM_PAINT}})) << "DefWindowProcA validates";
 }
 
-}  // namespace
-
 // A hidden child given a caption, made topmost and then top-level: what a
 // control does to float a box of its own above every other window.
 TEST_F(WindowStateTest, ACaptionedChildMadeTopLevelStaysTopmost) {
-    const HWND box = CreateRecorded("box", WS_CHILD, {10, 20, 60, 50}, a_);
-    const HWND later = CreateRecorded("later", WS_VISIBLE, {0, 0, 100, 100});
+    const ScopedWindow boxWindow(CreateRecorded("box", WS_CHILD, {10, 20, 60, 50}, a_));
+    const ScopedWindow laterWindow(CreateRecorded("later", WS_VISIBLE, {0, 0, 100, 100}));
+    const HWND box = boxWindow.Get(), later = laterWindow.Get();
     const DWORD captioned = WS_CHILD | WS_CAPTION | WS_THICKFRAME | WS_MINIMIZEBOX;
     MessageLog::Instance().Watch({WM_SHOWWINDOW, WM_STYLECHANGED, WM_SIZE, WM_MOVE});
     SetWindowLongA(box, GWL_STYLE, static_cast<LONG>(captioned));
@@ -143,6 +143,6 @@ TEST_F(WindowStateTest, ACaptionedChildMadeTopLevelStaysTopmost) {
     EXPECT_EQ(WindowFromPoint({30, 30}), box);
     SetWindowPos(later, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
     EXPECT_EQ(WindowFromPoint({30, 30}), box);
-    DestroyWindow(later);
-    DestroyWindow(box);
 }
+
+}  // namespace
