@@ -1,8 +1,8 @@
 // The About box: a hidden child picture box of the control that About turns
 // into a floating, captioned, topmost window; a click anywhere hides it.
-#include "control/raReruriAboutBox.h"
 #include "control/Trap.h"
 #include "control/raReruri.h"
+#include "control/raReruriAboutBox.h"
 #include "platform/gdi/SysColors.h"
 #include "platform/user/User32.h"
 

@@ -42,8 +42,8 @@ PictureBox::PictureBox(const PictureBoxSite& site, const Font& font, OLE_COLOR b
         WS_CLIPSIBLINGS | (site.parent ? WS_CHILD : WS_POPUP) | (site.visible ? WS_VISIBLE : 0);
     // The window procedure takes the handle at WM_NCCREATE; a window that
     // failed to be made is already gone.
-    if (!CreateWindowExA(0, kWindowClass, site.name.c_str(), style, site.left, site.top, site.width, site.height,
-                    site.parent, nullptr, nullptr, this))
+    if (!CreateWindowExA(0, kWindowClass, site.name.c_str(), style, site.left, site.top, site.width,
+                         site.height, site.parent, nullptr, nullptr, this))
         hwnd_.Release();
 }
 

@@ -77,7 +77,7 @@ private:
     win32::ScopedWindow hwnd_;
     OLE_COLOR backColor_;
     OLE_COLOR foreColor_ = SystemColor(win32::COLOR_BTNTEXT);
-    std::int16_t armedButton_ = 0;                 // pressed on the box, awaiting its release
+    std::int16_t armedButton_ = 0;  // pressed on the box, awaiting its release
 };
 
 }  // namespace host

@@ -22,7 +22,10 @@ std::vector<UserControl*>& Live() {
 }  // namespace
 
 UserControl::UserControl(const ControlSite& site, Font surfaceFont)
-    : extender_(*this, site.name), ambient_(site.ambient), surface_(surfaceFont), font_(std::move(surfaceFont)) {
+    : extender_(*this, site.name),
+      ambient_(site.ambient),
+      surface_(surfaceFont),
+      font_(std::move(surfaceFont)) {
     extender_.SetTabIndex(site.tabIndex);
     extender_.SetToolTipText(site.toolTipText);
     surface_.SetTextColor(foreColor_);

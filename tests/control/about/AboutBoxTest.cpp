@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "control/raReruriAboutBox.h"
 #include "control/raReruri.h"
+#include "control/raReruriAboutBox.h"
 #include "host/PropertyBag.h"
 #include "platform/gdi/Font.h"
 #include "platform/gdi/Gdi.h"
@@ -178,8 +178,8 @@ struct ExpectedText {
 // Draws the text where a single centred line lands: its cell's top at the
 // rectangle's centre, (top + bottom) / 2, less half the line height.
 void DrawExpected(Surface& s, const ExpectedText& t) {
-    const ScopedFont font(CreateFontA(FontHeightFromPoints(t.points), 0, 0, 0, t.bold ? FW_BOLD : FW_NORMAL, 0,
-                                      t.underline, 0, 0, 0, 0, 0, 0, "Verdana"));
+    const ScopedFont font(CreateFontA(FontHeightFromPoints(t.points), 0, 0, 0, t.bold ? FW_BOLD : FW_NORMAL,
+                                      0, t.underline, 0, 0, 0, 0, 0, 0, "Verdana"));
     const ScopedSelect selected(s.dc(), font.Get());
     TEXTMETRICA metrics{};
     GetTextMetricsA(s.dc(), &metrics);

@@ -5,8 +5,8 @@
 #include <QApplication>
 #include <QTest>
 
-#include "control/raReruriAboutBox.h"
 #include "control/raReruri.h"
+#include "control/raReruriAboutBox.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/user/User32.h"
 #include "platform/user/UserExtensions.h"
