@@ -1,25 +1,12 @@
 #include "platform/gdi/RegionBands.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "platform/gdi/Gdi.h"
 
 namespace win32::gdi {
 namespace {
-
-// The spans of the band [y0, y1), which lies within one band of the list.
-Spans SpansAt(const std::vector<RECT>& rects, int y0, int y1) {
-    Spans spans;
-    for (const RECT& r : rects) {
-        if (r.top <= y0 && r.bottom >= y1) spans.emplace_back(r.left, r.right);
-    }
-    return spans;  // already sorted: rects of a band are in x order
-}
-
-bool Covers(const Spans& spans, int x) {
-    return std::any_of(spans.begin(), spans.end(),
-                       [x](const auto& s) { return x >= s.first && x < s.second; });
-}
 
 bool Keep(int mode, bool inA, bool inB) {
     switch (mode) {
@@ -31,23 +18,67 @@ bool Keep(int mode, bool inA, bool inB) {
     }
 }
 
-Spans CombineSpans(const Spans& a, const Spans& b, int mode) {
-    std::vector<int> xs;
-    for (const Spans* s : {&a, &b}) {
-        for (const auto& [x0, x1] : *s) {
-            xs.push_back(x0);
-            xs.push_back(x1);
-        }
+// One band of a canonical list: rects [first, last) share top and bottom.
+struct Band {
+    std::size_t first = 0, last = 0;
+};
+
+// Walks the bands of a list in y order.
+class BandCursor {
+public:
+    explicit BandCursor(const std::vector<RECT>& rects) : rects_(rects) { Find(0); }
+
+    bool Done() const { return band_.first >= rects_.size(); }
+    int Top() const { return rects_[band_.first].top; }
+    int Bottom() const { return rects_[band_.first].bottom; }
+    void Next() { Find(band_.last); }
+    // The band's spans when it covers row y, none otherwise.
+    Spans SpansAt(int y) const {
+        Spans spans;
+        if (Done() || y < Top() || y >= Bottom()) return spans;
+        for (std::size_t i = band_.first; i < band_.last; ++i)
+            spans.emplace_back(rects_[i].left, rects_[i].right);
+        return spans;
     }
-    std::sort(xs.begin(), xs.end());
-    xs.erase(std::unique(xs.begin(), xs.end()), xs.end());
+
+private:
+    void Find(std::size_t first) {
+        std::size_t last = first;
+        while (last < rects_.size() && rects_[last].top == rects_[first].top) ++last;
+        band_ = {first, last};
+    }
+
+    const std::vector<RECT>& rects_;
+    Band band_;
+};
+
+// Where the row state of a list next changes at or after y (INT_MAX: never).
+long long NextEdge(const BandCursor& cursor, long long y) {
+    if (cursor.Done()) return INT32_MAX;
+    return y < cursor.Top() ? cursor.Top() : cursor.Bottom();
+}
+
+// The x boundaries of both span lists in one sorted walk: each boundary
+// toggles whether its list covers what follows it.
+Spans CombineSpans(const Spans& a, const Spans& b, int mode) {
+    auto boundary = [](const Spans& s, std::size_t k) { return k % 2 ? s[k / 2].second : s[k / 2].first; };
     Spans out;
-    for (size_t i = 0; i + 1 < xs.size(); ++i) {
-        if (!Keep(mode, Covers(a, xs[i]), Covers(b, xs[i]))) continue;
-        if (!out.empty() && out.back().second == xs[i])
-            out.back().second = xs[i + 1];
+    std::size_t i = 0, j = 0;  // two boundaries per span
+    bool inA = false, inB = false, kept = false;
+    int start = 0;
+    while (i < 2 * a.size() || j < 2 * b.size()) {
+        const long long xa = i < 2 * a.size() ? boundary(a, i) : INT64_MAX;
+        const long long xb = j < 2 * b.size() ? boundary(b, j) : INT64_MAX;
+        const int x = int(std::min(xa, xb));
+        if (xa == x) inA = ++i % 2;
+        if (xb == x) inB = ++j % 2;
+        const bool keep = Keep(mode, inA, inB);
+        if (keep == kept) continue;
+        if (keep)
+            start = x;
         else
-            out.emplace_back(xs[i], xs[i + 1]);
+            out.emplace_back(start, x);
+        kept = keep;
     }
     return out;
 }
@@ -77,20 +108,21 @@ std::vector<RECT> RectsFromRows(int top, const std::vector<Spans>& rows) {
     return rects;
 }
 
+// One pass down both lists, band by band, so the cost is linear in the
+// rectangles in and out.
 std::vector<RECT> CombineRects(const std::vector<RECT>& a, const std::vector<RECT>& b, int mode) {
-    std::vector<int> ys;
-    for (const auto* list : {&a, &b}) {
-        for (const RECT& r : *list) {
-            ys.push_back(r.top);
-            ys.push_back(r.bottom);
-        }
-    }
-    std::sort(ys.begin(), ys.end());
-    ys.erase(std::unique(ys.begin(), ys.end()), ys.end());
     std::vector<RECT> out;
-    for (size_t i = 0; i + 1 < ys.size(); ++i) {
-        AppendBand(out, ys[i], ys[i + 1],
-                   CombineSpans(SpansAt(a, ys[i], ys[i + 1]), SpansAt(b, ys[i], ys[i + 1]), mode));
+    BandCursor ca(a), cb(b);
+    long long y = INT32_MAX;
+    for (const BandCursor* c : {&ca, &cb}) {
+        if (!c->Done()) y = std::min<long long>(y, c->Top());
+    }
+    while (!ca.Done() || !cb.Done()) {
+        const long long next = std::min(NextEdge(ca, y), NextEdge(cb, y));
+        AppendBand(out, int(y), int(next), CombineSpans(ca.SpansAt(int(y)), cb.SpansAt(int(y)), mode));
+        y = next;
+        if (!ca.Done() && ca.Bottom() <= y) ca.Next();
+        if (!cb.Done() && cb.Bottom() <= y) cb.Next();
     }
     return out;
 }

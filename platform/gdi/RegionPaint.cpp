@@ -7,8 +7,12 @@
 namespace win32 {
 namespace {
 
+// Saturating, so the bands stay in order at the ends of the int range.
 std::vector<RECT> Shifted(std::vector<RECT> rects, int dx, int dy) {
-    for (RECT& r : rects) OffsetRect(&r, dx, dy);
+    for (RECT& r : rects) {
+        r = RECT{gdi::ClampToInt(1LL * r.left + dx), gdi::ClampToInt(1LL * r.top + dy),
+                 gdi::ClampToInt(1LL * r.right + dx), gdi::ClampToInt(1LL * r.bottom + dy)};
+    }
     return rects;
 }
 

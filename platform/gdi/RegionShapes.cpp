@@ -4,6 +4,7 @@
 #include <limits>
 #include <utility>
 
+#include "platform/gdi/DrawTarget.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/RegionBands.h"
 #include "platform/gdi/Regions.h"
@@ -21,9 +22,32 @@ struct Crossing {
 
 long long CeilDiv(long long n, long long d) { return n >= 0 ? (n + d - 1) / d : -((-n) / d); }
 
-// The platform samples at integer coordinates: an edge from (xa,ya) to
-// (xb,yb), ya < yb, crosses rows ya..yb-1 at X = xa + (y-ya)(xb-xa)/(yb-ya),
-// and pixel x is inside when the crossings at ceil(X) <= x say so.
+// A non-horizontal polygon edge, crossing rows top..bottom-1.
+struct Edge {
+    long long top, bottom;
+    long long x, dx, dy;  // x at top, and the slope dx/dy
+    int direction;        // +1 drawn downwards, -1 upwards
+
+    // The platform samples at integer coordinates: the edge crosses row y at
+    // X = x + (y-top)dx/dy, and pixel x is inside when the crossings at
+    // ceil(X) <= x say so.
+    long long CrossingAt(long long y) const { return x + CeilDiv((y - top) * dx, dy); }
+};
+
+std::vector<Edge> EdgesOf(const POINT* points, int count) {
+    std::vector<Edge> edges;
+    for (int i = 0; i < count; ++i) {
+        POINT a = points[i], b = points[(i + 1) % count];  // the polygon closes itself
+        if (a.y == b.y) continue;                          // horizontal edges do not count
+        const int direction = a.y < b.y ? 1 : -1;
+        if (a.y > b.y) std::swap(a, b);
+        edges.push_back(
+            {a.y, b.y, a.x, static_cast<long long>(b.x) - a.x, static_cast<long long>(b.y) - a.y, direction});
+    }
+    std::sort(edges.begin(), edges.end(), [](const Edge& p, const Edge& q) { return p.top < q.top; });
+    return edges;
+}
+
 gdi::Spans RowSpans(std::vector<Crossing>& crossings, int fillMode) {
     std::sort(crossings.begin(), crossings.end(),
               [](const Crossing& a, const Crossing& b) { return a.x < b.x; });
@@ -46,6 +70,8 @@ gdi::Spans RowSpans(std::vector<Crossing>& crossings, int fillMode) {
 
 }  // namespace
 
+// Scan conversion keeps only the edges crossing the current row, so memory
+// follows the points and the bands made, never points times rows.
 HRGN CreatePolygonRgn(const POINT* points, int count, int fillMode) {
     if (!points || count < 2 || (fillMode != ALTERNATE && fillMode != WINDING)) return nullptr;
     long long minY = points[0].y, maxY = points[0].y;
@@ -54,20 +80,28 @@ HRGN CreatePolygonRgn(const POINT* points, int count, int fillMode) {
         maxY = std::max<long long>(maxY, points[i].y);
     }
     if (maxY - minY > kMaxRows) return nullptr;
-    std::vector<std::vector<Crossing>> rows(size_t(maxY - minY));
-    for (int i = 0; i < count; ++i) {
-        POINT a = points[i], b = points[(i + 1) % count];  // the polygon closes itself
-        if (a.y == b.y) continue;                          // horizontal edges do not count
-        const int direction = a.y < b.y ? 1 : -1;
-        if (a.y > b.y) std::swap(a, b);
-        const long long dx = static_cast<long long>(b.x) - a.x, dy = static_cast<long long>(b.y) - a.y;
-        for (long long y = a.y; y < b.y; ++y) {
-            rows[size_t(y - minY)].push_back({a.x + CeilDiv((y - a.y) * dx, dy), direction});
+    const std::vector<Edge> edges = EdgesOf(points, count);
+    std::vector<RECT> rects;
+    std::vector<const Edge*> active;
+    std::vector<Crossing> crossings;
+    std::size_t next = 0;
+    for (long long y = minY; y < maxY;) {
+        std::erase_if(active, [y](const Edge* e) { return e->bottom <= y; });
+        for (; next < edges.size() && edges[next].top <= y; ++next) active.push_back(&edges[next]);
+        // Up to the next vertex, rows between vertical edges are all alike.
+        long long until = next < edges.size() ? edges[next].top : maxY;
+        bool vertical = true;
+        crossings.clear();
+        for (const Edge* e : active) {
+            until = std::min(until, e->bottom);
+            vertical = vertical && e->dx == 0;
+            crossings.push_back({e->CrossingAt(y), e->direction});
         }
+        const long long rows = vertical ? until - y : 1;
+        gdi::AppendBand(rects, int(y), int(y + rows), RowSpans(crossings, fillMode));
+        y += rows;
     }
-    std::vector<gdi::Spans> spans(rows.size());
-    for (size_t r = 0; r < rows.size(); ++r) spans[r] = RowSpans(rows[r], fillMode);
-    return gdi::NewRegion(gdi::RectsFromRows(int(minY), spans));
+    return gdi::NewRegion(std::move(rects));
 }
 
 namespace {
@@ -110,32 +144,42 @@ std::vector<int> EllipseInsets(int w, int h) {
     return inset;
 }
 
-}  // namespace
-
-HRGN CreateRoundRectRgn(int left, int top, int right, int bottom, int width, int height) {
+// In 64 bits, so no coordinate or size near the ends of the int range wraps.
+HRGN RoundRectRegion(long long left, long long top, long long right, long long bottom, long long width,
+                     long long height) {
     if (left > right) std::swap(left, right);
     if (top > bottom) std::swap(top, bottom);
     // The platform's region covers the interior only at right and bottom.
     --right;
     --bottom;
-    width = std::min(right - left, std::abs(width));
-    height = std::min(bottom - top, std::abs(height));
-    if (width < 2 || height < 2) return CreateRectRgn(left, top, right, bottom);
+    width = std::min(right - left, std::llabs(width));
+    height = std::min(bottom - top, std::llabs(height));
+    if (width < 2 || height < 2) {
+        return CreateRectRgn(gdi::ClampToInt(left), gdi::ClampToInt(top), gdi::ClampToInt(right),
+                             gdi::ClampToInt(bottom));
+    }
     if (height > kMaxRows || width > kMaxRows) return nullptr;
-    const std::vector<int> inset = EllipseInsets(width, height);
-    const int half = height / 2;
+    const std::vector<int> inset = EllipseInsets(int(width), int(height));
+    const long long half = height / 2;
     std::vector<RECT> rects;
-    auto row = [&](int y, int in) {
-        if (left + in < right - in) gdi::AppendBand(rects, y, y + 1, {{left + in, right - in}});
+    auto row = [&](long long y, int in) {
+        if (left + in < right - in)
+            gdi::AppendBand(rects, int(y), int(y + 1), {{int(left + in), int(right - in)}});
     };
-    for (int i = 0; i < half; ++i) row(top + i, inset[size_t(i)]);
-    gdi::AppendBand(rects, top + half, bottom - half, {{left, right}});
-    for (int i = half; i > 0; --i) row(bottom - i, inset[size_t(height - i)]);
+    for (long long i = 0; i < half; ++i) row(top + i, inset[size_t(i)]);
+    gdi::AppendBand(rects, int(top + half), int(bottom - half), {{int(left), int(right)}});
+    for (long long i = half; i > 0; --i) row(bottom - i, inset[size_t(height - i)]);
     return gdi::NewRegion(std::move(rects));
 }
 
+}  // namespace
+
+HRGN CreateRoundRectRgn(int left, int top, int right, int bottom, int width, int height) {
+    return RoundRectRegion(left, top, right, bottom, width, height);
+}
+
 HRGN CreateEllipticRgn(int left, int top, int right, int bottom) {
-    return CreateRoundRectRgn(left, top, right, bottom, right - left, bottom - top);
+    return RoundRectRegion(left, top, right, bottom, 1LL * right - left, 1LL * bottom - top);
 }
 
 HRGN CreateEllipticRgnIndirect(const RECT* rect) {

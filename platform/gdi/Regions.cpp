@@ -62,6 +62,13 @@ int CombineRgn(HRGN dest, HRGN src1, HRGN src2, int mode) {
 int OffsetRgn(HRGN hrgn, int dx, int dy) {
     gdi::Region* region = gdi::LookupRegion(hrgn);
     if (!region) return ERROR;
+    // A move past the ends of the int range would wrap and unsort the bands:
+    // refused, the region left as it was.
+    const RECT box = gdi::RegionBounds(region->rects);
+    auto fits = [](long long v) { return v == gdi::ClampToInt(v); };
+    if (!region->rects.empty() && !(fits(1LL * box.left + dx) && fits(1LL * box.right + dx) &&
+                                    fits(1LL * box.top + dy) && fits(1LL * box.bottom + dy)))
+        return ERROR;
     for (RECT& r : region->rects) OffsetRect(&r, dx, dy);
     return gdi::RegionType(region->rects);
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <random>
 #include <string>
 #include <utility>
@@ -228,6 +229,146 @@ TEST(Regions, FrameRgnPaintsTheRegionsBorder) {
     Surface canvas(7, 7);
     EXPECT_TRUE(FrameRgn(canvas.dc(), region, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)), 1, 1));
     EXPECT_TRUE(MatchesRows(canvas, {"KKKKKK", "K...K", "K..K", "K.K", "KK", "K"}, {{'K', RGB(0, 0, 0)}}));
+    DeleteObject(region);
+}
+
+// Coordinates and sizes at the ends of the int range: worked out in 64 bits,
+// never wrapped into a region spanning the whole plane.
+TEST(CreateRoundRectRgn, CoordinatesAtTheEndsOfTheIntRange) {
+    struct Case {
+        const char* what;
+        int left, top, right, bottom, width, height;
+        int type;  // ERROR: no region made
+        RECT box;
+    };
+    const Case cases[] = {
+        {"zero width at INT_MIN: the one column left of it does not exist",
+         INT_MIN,
+         0,
+         INT_MIN,
+         10,
+         0,
+         0,
+         NULLREGION,
+         {}},
+        {"zero width at INT_MAX: the column left of it",
+         INT_MAX,
+         0,
+         INT_MAX,
+         10,
+         0,
+         0,
+         SIMPLEREGION,
+         {INT_MAX - 1, 0, INT_MAX, 9}},
+        {"the whole plane less the last row and column",
+         INT_MIN,
+         INT_MIN,
+         INT_MAX,
+         INT_MAX,
+         0,
+         0,
+         SIMPLEREGION,
+         {INT_MIN, INT_MIN, INT_MAX - 1, INT_MAX - 1}},
+        {"corners of INT_MIN are the whole ellipse",
+         0,
+         0,
+         100,
+         30,
+         INT_MIN,
+         INT_MIN,
+         COMPLEXREGION,
+         {0, 0, 99, 29}},
+        {"an ellipse wider than can be traced is refused", INT_MIN, 0, INT_MAX, 10, INT_MAX, 10, ERROR, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        HRGN region = CreateRoundRectRgn(c.left, c.top, c.right, c.bottom, c.width, c.height);
+        if (c.type == ERROR) {
+            EXPECT_EQ(region, nullptr);
+            continue;
+        }
+        RECT box;
+        EXPECT_EQ(GetRgnBox(region, &box), c.type);
+        EXPECT_EQ(box, c.box);
+        DeleteObject(region);
+    }
+    HRGN ellipse = CreateEllipticRgn(INT_MAX, 0, INT_MIN, 10);  // width -(2^32 - 1)
+    EXPECT_EQ(ellipse, nullptr);
+}
+
+TEST(Regions, AnOffsetPastTheIntRangeIsRefusedAndChangesNothing) {
+    HRGN region = CreateRectRgn(0, 0, 10, 10);
+    RECT box;
+    EXPECT_EQ(OffsetRgn(region, INT_MAX, 0), ERROR);
+    EXPECT_EQ(OffsetRgn(region, 0, INT_MIN + 5), SIMPLEREGION);
+    GetRgnBox(region, &box);
+    EXPECT_EQ(box, (RECT{0, INT_MIN + 5, 10, INT_MIN + 15}));
+    EXPECT_EQ(OffsetRgn(region, 0, -6), ERROR);
+    GetRgnBox(region, &box);
+    EXPECT_EQ(box, (RECT{0, INT_MIN + 5, 10, INT_MIN + 15}));
+    DeleteObject(region);
+}
+
+DWORD RectCount(HRGN region) {
+    std::vector<char> buffer(GetRegionData(region, 0, nullptr));
+    auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
+    return GetRegionData(region, DWORD(buffer.size()), data) ? data->rdh.nCount : 0;
+}
+
+// One band per row over 131,072 rows: quadratic algebra took seconds here.
+TEST(CombineRgn, RegionsOfManyBandsCombineExactly) {
+    constexpr int kRows = 1 << 17;
+    const POINT triangle[] = {{0, 0}, {kRows, 0}, {0, kRows}};  // row y: columns 0..kRows-y-1
+    HRGN a = CreatePolygonRgn(triangle, 3, ALTERNATE);
+    HRGN b = CreatePolygonRgn(triangle, 3, ALTERNATE);
+    ASSERT_EQ(OffsetRgn(b, 0, 1), COMPLEXREGION);
+    HRGN out = CreateRectRgn(0, 0, 0, 0);
+    RECT box;
+    EXPECT_EQ(CombineRgn(out, a, a, RGN_XOR), NULLREGION);
+    // Row y of a | b: columns 0..kRows-y, b's; row 0 is a's, as wide as row 1,
+    // so the two share a band.
+    EXPECT_EQ(CombineRgn(out, a, b, RGN_OR), COMPLEXREGION);
+    EXPECT_EQ(RectCount(out), DWORD(kRows));
+    GetRgnBox(out, &box);
+    EXPECT_EQ(box, (RECT{0, 0, kRows, kRows + 1}));
+    EXPECT_TRUE(PtInRegion(out, kRows - 100, 100));
+    EXPECT_FALSE(PtInRegion(out, kRows - 99, 100));
+    // a & b is a without its first row; b - a the one pixel closing each row of b.
+    EXPECT_EQ(CombineRgn(out, a, b, RGN_AND), COMPLEXREGION);
+    EXPECT_EQ(RectCount(out), DWORD(kRows - 1));
+    EXPECT_EQ(CombineRgn(out, b, a, RGN_DIFF), COMPLEXREGION);
+    EXPECT_EQ(RectCount(out), DWORD(kRows));
+    GetRgnBox(out, &box);
+    EXPECT_EQ(box, (RECT{0, 1, kRows, kRows + 1}));
+    EXPECT_TRUE(PtInRegion(out, kRows - 100, 100));
+    EXPECT_FALSE(PtInRegion(out, kRows - 101, 100));
+    for (HRGN r : {a, b, out}) DeleteObject(r);
+}
+
+// A comb of 32 teeth hanging from a bar a million rows down: 128 points.
+// Memory and time follow the 33 rectangles it makes, not points x rows.
+TEST(CreatePolygonRgn, TallCombOfVerticalEdgesIsTwoBands) {
+    constexpr int kHeight = 1'000'000;
+    std::vector<POINT> comb = {{0, kHeight}};
+    for (int tooth = 0; tooth < 32; ++tooth) {
+        const int x = 4 * tooth;
+        comb.push_back({x, 0});
+        comb.push_back({x + 2, 0});
+        if (tooth < 31) {
+            comb.push_back({x + 2, kHeight - 1});
+            comb.push_back({x + 4, kHeight - 1});
+        }
+    }
+    comb.push_back({126, kHeight});
+    ASSERT_EQ(comb.size(), 128u);
+    HRGN region = CreatePolygonRgn(comb.data(), int(comb.size()), ALTERNATE);
+    EXPECT_EQ(RectCount(region), 33u);
+    RECT box;
+    EXPECT_EQ(GetRgnBox(region, &box), COMPLEXREGION);
+    EXPECT_EQ(box, (RECT{0, 0, 126, kHeight}));
+    EXPECT_TRUE(PtInRegion(region, 1, kHeight - 2));
+    EXPECT_FALSE(PtInRegion(region, 2, kHeight - 2));
+    EXPECT_TRUE(PtInRegion(region, 2, kHeight - 1));
     DeleteObject(region);
 }
 
