@@ -35,28 +35,34 @@ TextPainter::TextPainter(const DeviceContext& dc, Font& font, GlyphCache& glyphs
       clip_(clip ? *clip : kNoClip),
       textPixel_(ToPixel(dc.textColor)) {}
 
+// The part of [x0, x1) x [y0, y1) inside the clip rectangle and the bitmap,
+// worked out in 64 bits: text placed near the ends of the int range lands
+// nowhere instead of wrapping onto the surface.
+TextPainter::Area TextPainter::Visible(long long x0, long long y0, long long x1, long long y1) const {
+    const Bitmap* bitmap = SelectedBitmap(dc_);
+    if (!bitmap) return {};
+    return {int(std::clamp<long long>(std::max<long long>(x0, clip_.left), 0, bitmap->width)),
+            int(std::clamp<long long>(std::max<long long>(y0, clip_.top), 0, bitmap->height)),
+            int(std::clamp<long long>(std::min<long long>(x1, clip_.right), 0, bitmap->width)),
+            int(std::clamp<long long>(std::min<long long>(y1, clip_.bottom), 0, bitmap->height))};
+}
+
 void TextPainter::Fill(long long left, long long top, long long right, long long bottom,
                        std::uint32_t pixel) {
     const DrawTarget target(dc_);
-    const int x0 = int(std::max<long long>(left, clip_.left));
-    const int x1 = int(std::min<long long>(right, clip_.right));
-    const int y0 = int(std::max<long long>(top, clip_.top));
-    const int y1 = int(std::min<long long>(bottom, clip_.bottom));
-    for (int y = y0; y < y1; ++y)
-        target.ForEachSpan(y, x0, x1,
+    const Area area = Visible(left, top, right, bottom);
+    for (int y = area.y0; y < area.y1; ++y)
+        target.ForEachSpan(y, area.x0, area.x1,
                            [pixel](std::uint32_t* row, int a, int b) { std::fill(row + a, row + b, pixel); });
 }
 
 void TextPainter::Blend(long long x, long long y, int width, int height, const std::uint8_t* coverage) {
     const DrawTarget target(dc_);
-    const int x0 = int(std::max<long long>(x, clip_.left));
-    const int x1 = int(std::min<long long>(x + width, clip_.right));
-    const int y0 = int(std::max<long long>(y, clip_.top));
-    const int y1 = int(std::min<long long>(y + height, clip_.bottom));
+    const Area area = Visible(x, y, x + width, y + height);
     const std::uint32_t text = textPixel_;
-    for (int row = y0; row < y1; ++row) {
+    for (int row = area.y0; row < area.y1; ++row) {
         const std::uint8_t* source = coverage + size_t(row - y) * size_t(width);
-        target.ForEachSpan(row, x0, x1, [source, text, x](std::uint32_t* pixels, int a, int b) {
+        target.ForEachSpan(row, area.x0, area.x1, [source, text, x](std::uint32_t* pixels, int a, int b) {
             for (int i = a; i < b; ++i) {
                 const unsigned alpha = source[i - x];
                 if (alpha == 255)

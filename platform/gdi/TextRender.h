@@ -25,6 +25,10 @@ public:
     void DrawRow(int x0, int x1, int y);
 
 private:
+    struct Area {
+        int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    };
+    Area Visible(long long x0, long long y0, long long x1, long long y1) const;
     void Fill(long long left, long long top, long long right, long long bottom, std::uint32_t pixel);
     void Blend(long long x, long long y, int width, int height, const std::uint8_t* coverage);
 

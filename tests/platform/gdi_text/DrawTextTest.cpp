@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdint>
 
 #include "platform/gdi/Font.h"
@@ -263,6 +264,33 @@ TEST(DrawTextRender, LinePastTheBottomIsTheLastOneProcessed) {
     EXPECT_EQ(DrawTextA(s.dc(), "1\n2\n3\n4\n5", -1, &rect, 0), 3 * lh);
     rect = {0, 0, 100, 2 * lh};
     EXPECT_EQ(DrawTextA(s.dc(), "1\n2\n3\n4\n5", -1, &rect, DT_NOCLIP), 5 * lh);
+}
+
+// Text whose cell reaches past the ends of the int range lands nowhere (it
+// once wrapped to rows before the glyph's coverage and read outside it).
+TEST(DrawTextRender, RectanglesAtTheEndsOfTheIntRangeDrawNothing) {
+    struct Case {
+        RECT rect;
+        UINT format;
+    };
+    const Case cases[] = {
+        {{0, INT_MAX - 5, 40, INT_MAX}, 0},
+        {{0, INT_MAX - 5, 40, INT_MAX}, DT_NOCLIP},
+        {{0, INT_MAX, 40, INT_MAX}, DT_NOCLIP | DT_VCENTER | DT_SINGLELINE},
+        {{INT_MAX - 3, 0, INT_MAX, 20}, DT_NOCLIP},
+        {{0, INT_MIN, 40, INT_MIN + 5}, DT_NOCLIP | DT_BOTTOM | DT_SINGLELINE},
+    };
+    TextSurface s(40, 20, CaptionFont());
+    for (const Case& c : cases) {
+        RECT rect = c.rect;
+        EXPECT_GT(DrawTextA(s.dc(), "Converti\nEsci", -1, &rect, c.format), 0);
+        EXPECT_EQ(s.Ink(), InkBox{}) << c.rect.left << "," << c.rect.top << " format " << c.format;
+    }
+    for (const POINT at : {POINT{0, INT_MAX - 3}, POINT{INT_MAX - 3, 0}, POINT{INT_MIN, INT_MIN}}) {
+        SetBkMode(s.dc(), OPAQUE);
+        EXPECT_TRUE(TextOutA(s.dc(), at.x, at.y, "Esci", 4));
+        EXPECT_EQ(s.Ink(), InkBox{}) << at.x << "," << at.y;
+    }
 }
 
 TEST(TextOut, OpaqueModeFillsTheCellWithTheBackgroundColour) {
