@@ -23,8 +23,8 @@ public:
 
     static bool Supported(const BITMAPINFOHEADER& h) {
         const int b = h.biBitCount;
-        return h.biSize >= sizeof(BITMAPINFOHEADER) && h.biCompression == BI_RGB && h.biWidth > 0 &&
-               h.biHeight != 0 && h.biHeight != INT32_MIN &&
+        return h.biSize >= sizeof(BITMAPINFOHEADER) && h.biCompression == BI_RGB &&
+               DibImageSize(h.biWidth, h.biHeight, b) != 0 &&
                (b == 1 || b == 4 || b == 8 || b == 24 || b == 32);
     }
 
@@ -86,12 +86,11 @@ int GetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT lines, void* bits, BITMAPIN
             h.biBitCount = 32;
             h.biCompression = BI_RGB;
         }
-        if (h.biWidth <= 0) return 0;
-        h.biSizeImage = DWORD(DibStride(h.biWidth, h.biBitCount) * std::abs(h.biHeight));
-        return bitmap->height;
+        h.biSizeImage = DibImageSize(h.biWidth, h.biHeight, h.biBitCount);
+        return h.biSizeImage ? bitmap->height : 0;
     }
-    if ((h.biBitCount != 24 && h.biBitCount != 32) || h.biCompression != BI_RGB || h.biWidth <= 0 ||
-        h.biHeight == 0 || h.biHeight == INT32_MIN)
+    if ((h.biBitCount != 24 && h.biBitCount != 32) || h.biCompression != BI_RGB ||
+        DibImageSize(h.biWidth, h.biHeight, h.biBitCount) == 0)
         return 0;
     const int height = std::abs(h.biHeight);
     const bool bottomUp = h.biHeight > 0;

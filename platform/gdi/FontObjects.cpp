@@ -11,7 +11,11 @@
 
 namespace win32 {
 
-LONG FontHeightFromPoints(double points) { return -static_cast<LONG>(std::lround(points * 96.0 / 72.0)); }
+// Clamped far beyond any real size, so no value wraps on its way to a LONG.
+LONG FontHeightFromPoints(double points) {
+    const double pixels = points * 96.0 / 72.0;
+    return pixels == pixels ? -static_cast<LONG>(std::lround(std::clamp(pixels, -1e6, 1e6))) : 0;
+}
 
 HFONT CreateFontIndirectA(const LOGFONTA* logFont) {
     if (!logFont) return nullptr;

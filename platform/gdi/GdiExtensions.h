@@ -23,8 +23,20 @@ struct WindowDCProvider {
 };
 void SetWindowDCProvider(WindowDCProvider provider);  // an empty provider removes it
 
-// Bytes per stored row of a DIB: width * bits rounded up to whole DWORDs.
-constexpr LONG DibStride(LONG width, int bitCount) { return ((width * bitCount + 31) / 32) * 4; }
+// Bytes per stored row of a DIB: width * bits rounded up to whole DWORDs;
+// 0 for a width or depth that is not positive, or a row that no LONG holds.
+constexpr LONG DibStride(LONG width, int bitCount) {
+    if (width <= 0 || bitCount <= 0 || bitCount > 32) return 0;
+    const long long stride = (static_cast<long long>(width) * bitCount + 31) / 32 * 4;
+    return stride > INT32_MAX ? 0 : static_cast<LONG>(stride);
+}
+// Bytes of |height| such rows; 0 when DibStride is, for a height of 0 or
+// INT32_MIN, or when the image would not fit in a DWORD (biSizeImage).
+constexpr DWORD DibImageSize(LONG width, LONG height, int bitCount) {
+    const long long rows = height < 0 ? -static_cast<long long>(height) : height;
+    const long long size = static_cast<long long>(DibStride(width, bitCount)) * rows;
+    return height == INT32_MIN || size > UINT32_MAX ? 0 : static_cast<DWORD>(size);
+}
 
 // The region's rectangles, sorted in y-x bands; empty for a bad handle.
 std::vector<RECT> GetRegionRects(HRGN hrgn);

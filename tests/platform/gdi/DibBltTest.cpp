@@ -29,6 +29,33 @@ BITMAPINFO Header24(int width, int height) {
     return info;
 }
 
+TEST(Dib, StrideAndImageSizeRefuseWhatDoesNotFit) {
+    struct Case {
+        LONG width, height;
+        int bits;
+        LONG stride;
+        DWORD image;
+    };
+    const Case cases[] = {
+        {5, 3, 24, 16, 48},  // 15 bytes padded to 16
+        {33, -2, 1, 8, 16},  // top-down counts the same
+        {0x7FFFFFFF, 1, 1, 268435456, 268435456},
+        {1 << 27, 1, 32, 1 << 29, 1u << 29},
+        {0x7FFFFFFF, 1, 32, 0, 0},           // 2^33 bytes a row
+        {1 << 20, 1 << 12, 32, 1 << 22, 0},  // 2^34 bytes in all
+        {5, INT32_MIN, 24, 16, 0},
+        {0, 3, 24, 0, 0},
+        {-5, 3, 24, 0, 0},
+        {5, 0, 24, 16, 0},
+        {5, 3, 0, 0, 0},
+        {5, 3, 33, 0, 0},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(DibStride(c.width, c.bits), c.stride) << c.width << " x " << c.bits;
+        EXPECT_EQ(DibImageSize(c.width, c.height, c.bits), c.image) << c.width << " x " << c.height;
+    }
+}
+
 TEST(Dib, BottomUp24BitRoundTripWithPaddedRows) {
     constexpr int kW = 5, kH = 3, kStride = 16;  // 15 bytes of pixels padded to 16
     ASSERT_EQ(DibStride(kW, 24), kStride);
