@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 #include <stdexcept>
 
+#include "host/DescriptionJson.h"
 #include "host/Label.h"
 #include "host/PropertyBagJson.h"
 #include "host/TextBox.h"
@@ -16,9 +17,7 @@ using nlohmann::json;
 // Colours are written as text ("0x80000010") so they read like the values they are.
 OLE_COLOR ReadColor(const json& j, const char* key, OLE_COLOR fallback) {
     if (!j.contains(key)) return fallback;
-    const json& v = j.at(key);
-    if (v.is_number_unsigned()) return v.get<OLE_COLOR>();
-    return static_cast<OLE_COLOR>(std::stoul(v.get<std::string>(), nullptr, 0));
+    return static_cast<OLE_COLOR>(WholeNumberField(j.at(key), key, 0, UINT32_MAX));
 }
 
 // Where an entry sits, as the control's site: name, twips rectangle, tab
@@ -27,25 +26,25 @@ ControlSite ReadSite(const json& j) {
     ControlSite site;
     site.name = j.at("name").get<std::string>();
     const auto& rect = j.at("rect");  // left, top, width, height in twips
-    site.left = rect.at(0);
-    site.top = rect.at(1);
-    site.width = rect.at(2);
-    site.height = rect.at(3);
-    site.tabIndex = j.value("tabIndex", 0);
-    site.toolTipText = j.value("toolTipText", std::string());
+    site.left = IntItem(rect, "rect", 0);
+    site.top = IntItem(rect, "rect", 1);
+    site.width = IntItem(rect, "rect", 2);
+    site.height = IntItem(rect, "rect", 3);
+    site.tabIndex = IntField(j, "tabIndex", 0);
+    site.toolTipText = TextField(j, "toolTipText", "");
     return site;
 }
 
 void ReadCommon(const json& j, const Form& form, Control& control) {
     const ControlSite site = ReadSite(j);
     control.name = site.name;
-    control.index = j.value("index", -1);
+    control.index = IntField(j, "index", -1);
     control.left = site.left;
     control.top = site.top;
     control.width = site.width;
     control.height = site.height;
     control.tabIndex = site.tabIndex;
-    control.visible = j.value("visible", true);
+    control.visible = BoolField(j, "visible", true);
     control.font = j.contains("font") ? FontFromJson(j.at("font")) : form.font;
     control.foreColor = ReadColor(j, "foreColor", control.foreColor);
     control.backColor = ReadColor(j, "backColor", control.backColor);
@@ -54,9 +53,9 @@ void ReadCommon(const json& j, const Form& form, Control& control) {
 
 std::unique_ptr<Control> MakeTextBox(const json& j) {
     auto box = std::make_unique<TextBox>();
-    box->multiLine = j.value("multiLine", false);
-    box->scrollBars = static_cast<ScrollBars>(j.value("scrollBars", 0));
-    box->SetText(j.value("text", std::string()));
+    box->multiLine = BoolField(j, "multiLine", false);
+    box->scrollBars = static_cast<ScrollBars>(IntField(j, "scrollBars", 0, 0, 3));
+    box->SetText(TextField(j, "text", ""));
     return box;
 }
 
@@ -64,11 +63,17 @@ std::unique_ptr<Control> MakeLabel(const json& j) {
     auto label = std::make_unique<Label>();
     label->backColor = SystemColor(win32::COLOR_BTNFACE);
     label->foreColor = SystemColor(win32::COLOR_BTNTEXT);
-    label->SetCaption(j.value("caption", std::string()));
-    label->autoSize = j.value("autoSize", false);
-    label->backStyle = j.value("transparent", false) ? BackStyle::Transparent : BackStyle::Opaque;
-    label->mouseIcon = j.value("mouseIcon", 0);
+    label->SetCaption(TextField(j, "caption", ""));
+    label->autoSize = BoolField(j, "autoSize", false);
+    label->backStyle = BoolField(j, "transparent", false) ? BackStyle::Transparent : BackStyle::Opaque;
+    label->mouseIcon = IntField(j, "mouseIcon", 0);
     return label;
+}
+
+json Settings(const json& j) {
+    if (!j.contains("settings")) return json::object();
+    if (!j.at("settings").is_object()) throw std::runtime_error("\"settings\": not an object");
+    return j.at("settings");
 }
 
 std::unique_ptr<Control> MakeControl(const json& j) {
@@ -76,26 +81,27 @@ std::unique_ptr<Control> MakeControl(const json& j) {
     if (kind == "TextBox") return MakeTextBox(j);
     if (kind == "Label") return MakeLabel(j);
     if (FindUserControlKind(kind))
-        return MakeUserControl(kind, ReadSite(j),
-                               PropertyBagFromJson(j.value("settings", json::object()), FormPictureLoader()));
+        return MakeUserControl(kind, ReadSite(j), PropertyBagFromJson(Settings(j), FormPictureLoader()));
     throw std::runtime_error("unknown control kind \"" + kind + "\"");
 }
 
 void FillForm(Form& form, const json& doc) {
     const json& window = doc.at("form");
     form.name = window.at("name").get<std::string>();
-    form.caption = window.value("caption", std::string());
-    form.clientWidth = window.at("clientSize").at(0);
-    form.clientHeight = window.at("clientSize").at(1);
-    form.iconId = window.value("icon", 0);
+    form.caption = TextField(window, "caption", "");
+    form.clientWidth = IntItem(window.at("clientSize"), "clientSize", 0);
+    form.clientHeight = IntItem(window.at("clientSize"), "clientSize", 1);
+    form.iconId = IntField(window, "icon", 0);
     if (window.contains("font")) form.font = FontFromJson(window.at("font"), form.font);
     for (const json& entry : doc.at("controls")) {
         std::unique_ptr<Control> control;
         try {
             control = MakeControl(entry);
             ReadCommon(entry, form, *control);
-        } catch (const json::exception& e) {
-            throw std::runtime_error("control " + entry.value("name", std::string("?")) + ": " + e.what());
+        } catch (const std::exception& e) {
+            const bool named = entry.is_object() && entry.contains("name") && entry.at("name").is_string();
+            throw std::runtime_error("control " + (named ? entry.at("name").get<std::string>() : "?") + ": " +
+                                     e.what());
         }
         form.Add(std::move(control));
     }
@@ -105,8 +111,10 @@ void FillForm(Form& form, const json& doc) {
 
 void LoadFormDescription(Form& form, std::string_view text) {
     try {
-        FillForm(form, json::parse(text));
-    } catch (const json::exception& e) {
+        FillForm(form, ParseDescriptionJson(text));
+    } catch (const std::bad_alloc&) {
+        throw;
+    } catch (const std::exception& e) {
         throw std::runtime_error(std::string("form description: ") + e.what());
     }
 }

@@ -4,40 +4,23 @@
 #include <limits>
 #include <stdexcept>
 
+#include "host/DescriptionJson.h"
+
 namespace host {
 namespace {
 
 using nlohmann::json;
 
-// A whole number, written as a JSON integer or as decimal or "0x" text.
-std::int64_t WholeNumber(const json& j) {
-    if (j.is_string()) {
-        const std::string text = j.get<std::string>();
-        std::size_t used = 0;
-        const std::int64_t value = std::stoll(text, &used, 0);
-        if (used != text.size()) throw std::runtime_error("\"" + text + "\" is not a whole number");
-        return value;
-    }
-    if (j.is_number_unsigned() &&
-        j.get<std::uint64_t>() > static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()))
-        throw std::out_of_range("number out of range");
-    if (!j.is_number_integer()) throw std::runtime_error("not a whole number");
-    return j.get<std::int64_t>();
-}
-
 // A value that does not fit is refused rather than cut down to its low bits.
 std::int16_t IntegerFromJson(const json& j) {
-    const std::int64_t value = WholeNumber(j);
-    if (value < std::numeric_limits<std::int16_t>::min() || value > std::numeric_limits<std::int16_t>::max())
-        throw std::out_of_range("Integer out of range");
-    return static_cast<std::int16_t>(value);
+    return static_cast<std::int16_t>(WholeNumberField(j, "Integer", std::numeric_limits<std::int16_t>::min(),
+                                                      std::numeric_limits<std::int16_t>::max()));
 }
 
 // Colours may be written unsigned (0x8000000F), so 32 bits of either sign fit.
 std::int32_t LongFromJson(const json& j) {
-    const std::int64_t value = WholeNumber(j);
-    if (value < std::numeric_limits<std::int32_t>::min() || value > std::numeric_limits<std::uint32_t>::max())
-        throw std::out_of_range("Long out of range");
+    const long long value = WholeNumberField(j, "Long", std::numeric_limits<std::int32_t>::min(),
+                                             std::numeric_limits<std::uint32_t>::max());
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
 }
 
@@ -54,7 +37,8 @@ PropertyValue TaggedValue(const json& j, const PictureLoader& loadPicture) {
     if (j.contains("resource")) {
         const json& resource = j.at("resource");
         return LoadedPicture(
-            resource.at(0).get<std::string>() + "/" + std::to_string(resource.at(1).get<int>()), loadPicture);
+            resource.at(0).get<std::string>() + "/" + std::to_string(IntItem(resource, "resource", 1)),
+            loadPicture);
     }
     if (j.size() != 1) throw std::runtime_error("a typed value has exactly one tag");
     const std::string tag = j.begin().key();
@@ -108,17 +92,19 @@ nlohmann::ordered_json ValueToJson(const PropertyValue& value) {
 }  // namespace
 
 Font FontFromJson(const json& j, Font font) {
-    font.name = j.value("name", font.name);
-    font.size = j.value("size", font.size);
-    font.bold = j.value("bold", font.bold);
-    font.italic = j.value("italic", font.italic);
-    font.underline = j.value("underline", font.underline);
-    font.strikethrough = j.value("strikethrough", font.strikethrough);
-    font.charset = j.value("charset", font.charset);
+    if (!j.is_object()) throw std::runtime_error("a font is an object");
+    font.name = TextField(j, "name", font.name);
+    font.size = NumberField(j, "size", font.size, 0, kMaxFontSize);
+    font.bold = BoolField(j, "bold", font.bold);
+    font.italic = BoolField(j, "italic", font.italic);
+    font.underline = BoolField(j, "underline", font.underline);
+    font.strikethrough = BoolField(j, "strikethrough", font.strikethrough);
+    font.charset = IntField(j, "charset", font.charset, 0, 255);
     return font;
 }
 
 PropertyBag PropertyBagFromJson(const json& object, const PictureLoader& loadPicture) {
+    if (!object.is_object()) throw std::runtime_error("settings are an object");
     PropertyBag bag;
     for (const auto& [key, value] : object.items()) {
         try {

@@ -24,7 +24,9 @@
 namespace host {
 
 // A font written as {name, size, bold, italic, underline, strikethrough,
-// charset}; keys left out keep the values of `base`.
+// charset}; keys left out keep the values of `base`. Sizes are 0 to
+// kMaxFontSize points, charsets 0 to 255.
+constexpr double kMaxFontSize = 2048;
 Font FontFromJson(const nlohmann::json& object, Font base = {});
 
 // Throws std::runtime_error naming the key whose value is not one of the forms above.

@@ -1,6 +1,6 @@
 #include "host/UserControlHost.h"
 
-#include <cstdlib>
+#include <charconv>
 #include <map>
 
 #include "host/Resources.h"
@@ -36,8 +36,11 @@ void SetFormPictureLoader(PictureLoader loader) { Loader() = std::move(loader); 
 const PictureLoader& FormPictureLoader() {
     static const PictureLoader resources = [](const std::string& name) -> PicturePtr {
         const auto slash = name.find('/');
-        if (slash == std::string::npos) return nullptr;
-        const ResourceEntry* entry = FindResource(std::atoi(name.c_str() + slash + 1), name.substr(0, slash));
+        int id = 0;
+        const char* end = name.data() + name.size();
+        if (slash == std::string::npos || std::from_chars(name.data() + slash + 1, end, id).ptr != end)
+            return nullptr;
+        const ResourceEntry* entry = FindResource(id, name.substr(0, slash));
         if (!entry) return nullptr;
         PicturePtr picture = Picture::FromIconFile(entry->bytes);
         return picture ? picture : Picture::Empty();

@@ -120,13 +120,31 @@ TEST(FormDescription, MainWindowDescriptionGivesItsControls) {
     EXPECT_EQ(execute.toolTipText, "Avvia la Conversione");
 }
 
+// A form holding one control described by `entry`.
+std::string OneControl(const std::string& entry) {
+    return R"({"form": {"name": "f", "clientSize": [1, 2]}, "controls": [)" + entry + "]}";
+}
+
 TEST(FormDescription, BrokenDescriptionsNameWhatIsWrong) {
+    const std::string deep = std::string(60000, '[') + std::string(60000, ']');
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"{", "form description"},
-        {R"({"form": {"name": "f", "clientSize": [1, 2]}, "controls": [{"kind": "Gizmo", "name": "g"}]})",
-         "Gizmo"},
-        {R"({"form": {"name": "f", "clientSize": [1, 2]}, "controls": [{"kind": "Label", "name": "l1"}]})",
-         "l1"},
+        {OneControl(R"({"kind": "Gizmo", "name": "g"})"), "Gizmo"},
+        {OneControl(R"({"kind": "Label", "name": "l1"})"), "l1"},
+        // Values no conversion may see: each error names its key.
+        {OneControl(R"({"kind": "Label", "name": "l", "rect": [1, 2, 3, 4], "foreColor": "black"})"),
+         "\"foreColor\": \"black\" is not a whole number"},
+        {OneControl(R"({"kind": "Label", "name": "l", "rect": [1, 1e30, 3, 4]})"), "\"rect[1]\""},
+        {OneControl(R"({"kind": "Label", "name": "l", "rect": [1, 2, 3, 4], "tabIndex": 1e30})"),
+         "\"tabIndex\""},
+        {OneControl(R"({"kind": "Label", "name": "l", "rect": [1, 2, 3, 4], "font": {"size": 1e30}})"),
+         "\"size\""},
+        {OneControl(R"({"kind": "TextBox", "name": "t", "rect": [1, 2, 3, 4], "scrollBars": 9})"),
+         "\"scrollBars\""},
+        {R"({"form": {"name": "f", "clientSize": [5000000000, 2]}, "controls": []})", "\"clientSize[0]\""},
+        {OneControl(R"({"kind": "raReruri", "name": "b", "rect": [1, 2, 3, 4], "settings": {"deep": )" +
+                    deep + "}}"),
+         "\"deep\": nested deeper than 32 levels"},
     };
     for (const auto& [text, expected] : cases) {
         host::Form form;
