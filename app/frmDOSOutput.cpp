@@ -1,17 +1,18 @@
 #include "app/frmDOSOutput.h"
 
+#include "app/ConverterCommandLine.h"
 #include "app/mGeneralFunctions.h"
 #include "app/modApiCommon.h"
 #include "app/modApiCommonDialog.h"
 #include "control/raReruri.h"
 #include "host/App.h"
+#include "host/FileLease.h"
 #include "host/Files.h"
 #include "host/FormDescription.h"
 #include "host/MsgBox.h"
 #include "host/Resources.h"
 #include "host/RuntimeError.h"
 #include "host/TextBox.h"
-#include "platform/kernel/CommandLine.h"
 #include "resources/Resources.h"
 
 namespace app {
@@ -45,19 +46,23 @@ control::raReruri& frmDOSOutput::cmdExit() const { return control::raReruri::OnF
 
 std::string frmDOSOutput::ConverterPath() { return AddBackslash(host::App().Path()) + "nrg2iso.exe"; }
 
+std::string frmDOSOutput::ConverterCommand() const { return converterWritten_ ? ConverterPath() : "nrg2iso"; }
+
 void frmDOSOutput::Form_Load() {
     objDOS_ = std::make_unique<DOSOutputs>();
     objDOS_->ReceiveOutputs.Connect([this](const std::string& chunk) { objDOS_ReceiveOutputs(chunk); });
-    GenFileFromRes(ConverterPath(), corvalmire::kResConverter, "files", true);
+    converterLease_ = std::make_unique<host::FileLease>(ConverterPath());
+    // In a folder where others could swap the file, a program we write out
+    // might not be the one we run: the search path supplies the converter.
+    converterWritten_ = host::FolderGuardsItsFiles(host::App().Path()) &&
+                        GenFileFromRes(ConverterPath(), corvalmire::kResConverter, "files", true);
 }
 
 void frmDOSOutput::Form_QueryUnload(bool&, host::UnloadMode) {
-    // A converter that is already gone, or cannot be deleted, must not stop
-    // the window from closing.
-    try {
-        host::Kill(ConverterPath());
-    } catch (const host::RuntimeError&) {
-    }
+    // Deleted by the last copy of the program to close; a converter that is
+    // already gone, or cannot be deleted, does not stop the window closing.
+    if (converterLease_) converterLease_->Release();
+    converterLease_.reset();
 }
 
 void frmDOSOutput::cmdOpen_Click() {
@@ -111,8 +116,7 @@ bool frmDOSOutput::PrepareSource(const std::string& path) {
     ShowImageWarnings(path);
     preparedDestination_ = txtOutput().Text();
     // Paths that would split into several arguments are quoted.
-    txtComando().SetText("cmd /c nrg2iso " + win32::QuoteCommandLineArgument(txtCommand().Text()) + " " +
-                         win32::QuoteCommandLineArgument(txtOutput().Text()));
+    txtComando().SetText(ConverterCommandLine(ConverterCommand(), txtCommand().Text(), txtOutput().Text()));
     cmdExecute().SetValue(true);
     return true;
 }

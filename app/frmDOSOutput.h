@@ -10,6 +10,7 @@
 #include "host/Form.h"
 
 namespace host {
+class FileLease;
 class TextBox;
 }  // namespace host
 namespace control {
@@ -36,6 +37,9 @@ public:
 
     // Where the converter is written out: the program's folder.
     static std::string ConverterPath();
+    // The converter the command line names: the written-out file by its full
+    // path, or "nrg2iso" through the search path when it was not written.
+    std::string ConverterCommand() const;
 
     host::TextBox& txtCommand() const;
     host::TextBox& txtOutput() const;
@@ -72,6 +76,10 @@ private:
     std::unique_ptr<DOSOutputs> objDOS_;
     std::string preparedDestination_;  // the ISO the prepared command writes
     bool destinationExisted_ = false;
+    // Held from load to unload, so another copy of the program in the same
+    // folder keeps the converter it shares with this one.
+    std::unique_ptr<host::FileLease> converterLease_;
+    bool converterWritten_ = false;
 };
 
 }  // namespace app

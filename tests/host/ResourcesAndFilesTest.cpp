@@ -1,10 +1,15 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
+#include "host/FileLease.h"
 #include "host/Files.h"
 #include "host/Resources.h"
 #include "host/RuntimeError.h"
@@ -105,6 +110,104 @@ TEST_F(TempFolder, UnwritableTargetsRaisePathFileAccess) {
             EXPECT_EQ(e.Number(), host::errPathFileAccess);
         }
     }
+}
+
+TEST_F(TempFolder, AFifoUnderTheNameIsNeverOpened) {
+    // Opening a FIFO for writing would wait for a reader for ever.
+    const fs::path fifo = folder_ / "tool.exe";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_THROW(host::WriteBinaryFile(fifo.string(), std::vector<unsigned char>{1}), host::RuntimeError);
+    EXPECT_TRUE(fs::is_fifo(fifo));
+}
+
+// Whoever held the file that was under the name keeps only that file: the
+// name gets a new one holding exactly the bytes written.
+TEST_F(TempFolder, AWriterHoldingTheOldFileCannotAddToTheNewOne) {
+    const fs::path tool = folder_ / "tool.exe";
+    const int planted = ::open(tool.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0777);
+    ASSERT_GE(planted, 0);
+    const std::vector<unsigned char> bytes{0x7f, 'E', 'L', 'F', 0, 1, 2};
+    host::WriteBinaryFile(tool.string(), bytes);
+    ASSERT_EQ(::pwrite(planted, "TAIL", 4, 100), 4);
+    ::close(planted);
+    EXPECT_EQ(ReadAll(tool), bytes);
+    EXPECT_EQ(fs::status(tool).permissions() & fs::perms::all, fs::perms(0755));
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1)
+        << "no file left over";
+}
+
+// A second process plants its own file under the name whenever the name is
+// free, then adds a tail to it, as an attacker sharing the folder would.
+TEST_F(TempFolder, ARacingProcessNeverGetsItsBytesIntoTheWrittenFile) {
+    const fs::path tool = folder_ / "tool.exe";
+    const pid_t attacker = ::fork();
+    ASSERT_GE(attacker, 0);
+    if (attacker == 0) {
+        for (;;) {
+            const int fd = ::open(tool.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0777);
+            if (fd < 0) continue;
+            (void)!::write(fd, "EVIL", 4);
+            (void)!::pwrite(fd, "TAIL", 4, 64);
+            ::close(fd);
+        }
+    }
+    std::vector<unsigned char> bytes(64, 0x90);
+    int written = 0;
+    for (int round = 0; round < 300; ++round) {
+        ::unlink(tool.c_str());
+        host::WriteBinaryFile(tool.string(), bytes);
+        ++written;
+        if (ReadAll(tool) != bytes) break;
+    }
+    ::kill(attacker, SIGKILL);
+    ::waitpid(attacker, nullptr, 0);
+    EXPECT_EQ(written, 300) << "round " << written << " held " << ReadAll(tool).size() << " bytes";
+}
+
+// Two copies of a program share the file written beside them: the first to
+// close leaves it to the other, the last one deletes it.
+TEST_F(TempFolder, TheLastCopyToCloseDeletesTheSharedFile) {
+    const fs::path tool = folder_ / "tool.exe";
+    host::WriteBinaryFile(tool.string(), std::vector<unsigned char>{1, 2, 3});
+    int ready[2], go[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    ASSERT_EQ(::pipe(go), 0);
+    const pid_t other = ::fork();
+    ASSERT_GE(other, 0);
+    if (other == 0) {
+        host::FileLease lease(tool.string());
+        char byte = lease.Held() ? 'y' : 'n';
+        (void)!::write(ready[1], &byte, 1);
+        (void)!::read(go[0], &byte, 1);
+        ::_exit(lease.Release() ? 0 : 1);
+    }
+    host::FileLease mine(tool.string());
+    char byte = 0;
+    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+    EXPECT_EQ(byte, 'y');
+    EXPECT_TRUE(mine.Held());
+    EXPECT_FALSE(mine.Release()) << "the other copy still runs";
+    EXPECT_TRUE(fs::exists(tool));
+    EXPECT_FALSE(mine.Release()) << "released once";
+    ASSERT_EQ(::write(go[1], "g", 1), 1);
+    int status = 0;
+    ASSERT_EQ(::waitpid(other, &status, 0), other);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the other copy was the last";
+    EXPECT_FALSE(fs::exists(tool));
+    for (int fd : {ready[0], ready[1], go[0], go[1]}) ::close(fd);
+}
+
+TEST_F(TempFolder, OnlyAFolderOthersCannotWriteToGuardsItsFiles) {
+    const std::pair<fs::perms, bool> cases[] = {
+        {fs::perms(0700), true},  {fs::perms(0755), true},  {fs::perms(0775), false},
+        {fs::perms(0777), false}, {fs::perms(01777), true},  // the sticky bit keeps others to their own files
+    };
+    for (const auto& [mode, guards] : cases) {
+        fs::permissions(folder_, mode);
+        EXPECT_EQ(host::FolderGuardsItsFiles(folder_.string()), guards) << std::oct << int(mode);
+    }
+    fs::permissions(folder_, fs::perms(0700));
+    EXPECT_FALSE(host::FolderGuardsItsFiles((folder_ / "missing").string()));
 }
 
 }  // namespace

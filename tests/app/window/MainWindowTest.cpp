@@ -23,6 +23,7 @@
 #include "MainWindowFixture.h"
 #include "app/ConversionTexts.h"
 #include "control/raReruri.h"
+#include "host/FileLease.h"
 #include "host/TextBox.h"
 #include "host/Twips.h"
 #include "platform/user/Window.h"
@@ -110,9 +111,11 @@ TEST_F(MainWindow, ChoosingFillsTheBoxesAndCancellingChangesNothing) {
     Click("cmdOpen");
 
     const std::string p = disk.string();
+    // The converter written out at load runs by its full path.
+    const std::string command = "cmd /c " + app::frmDOSOutput::ConverterPath() + " " + p + " " + p + ".iso";
     EXPECT_EQ(window_->txtCommand().Text(), p);
     EXPECT_EQ(window_->txtOutput().Text(), p + ".iso");
-    EXPECT_EQ(window_->txtComando().Text(), "cmd /c nrg2iso " + p + " " + p + ".iso");
+    EXPECT_EQ(window_->txtComando().Text(), command);
     EXPECT_EQ(window_->txtOutputs().Text(), kUnrecognised) << "a one-byte file is no NRG";
     EXPECT_EQ(Widget<QLineEdit>("txtCommand")->text().toStdString(), p);
     EXPECT_TRUE(window_->cmdExecute().Value());
@@ -124,7 +127,7 @@ TEST_F(MainWindow, ChoosingFillsTheBoxesAndCancellingChangesNothing) {
     Click("cmdOpen");
     EXPECT_EQ(Prompts(), std::vector<std::string>{"Operazione annullata"});
     EXPECT_EQ(window_->txtCommand().Text(), p);
-    EXPECT_EQ(window_->txtComando().Text(), "cmd /c nrg2iso " + p + " " + p + ".iso");
+    EXPECT_EQ(window_->txtComando().Text(), command);
     // The second dialog started in the folder of the first choice.
     ASSERT_EQ(dialogs_.shown.size(), 2u);
     EXPECT_EQ(dialogs_.shown[1].request.initialDir, work_.path().string() + "/");
@@ -295,6 +298,36 @@ TEST_F(MainWindow, ConverterIsWrittenAtLoadReplacingAnOlderOneAndDeletedByTheClo
     EXPECT_FALSE(window_->Form().Loaded());
     EXPECT_FALSE(fs::exists(converter));
     EXPECT_TRUE(Prompts().empty());
+}
+
+// A program of that name planted in the current folder, where the
+// interpreter looks first, is never what runs.
+TEST_F(MainWindow, APlantedConverterInTheCurrentFolderIsNeverRun) {
+    const fs::path planted = work_.path() / "nrg2iso.exe";
+    std::ofstream(planted) << "#!/bin/sh\ntouch " << (work_.path() / "pwned").string() << "\n";
+    fs::permissions(planted, fs::perms(0755));
+    const fs::path nrg = work_.path() / "image.nrg";
+    const fs::path iso = MakeImage(nrg);
+    Open();
+    dialogs_.Choose(nrg.string());
+    Click("cmdOpen");
+    Click("cmdExecute");
+    EXPECT_EQ(ReadFile(nrg.string() + ".iso"), ReadFile(iso)) << window_->txtOutputs().Text();
+    EXPECT_FALSE(fs::exists(work_.path() / "pwned"));
+}
+
+// Another copy of the program started from the same folder holds its lease
+// on the converter: closing this window leaves the file to it.
+TEST_F(MainWindow, ClosingLeavesTheConverterToAnotherCopyStillRunning) {
+    const std::string converter = app::frmDOSOutput::ConverterPath();
+    host::FileLease otherCopy(converter);
+    ASSERT_TRUE(otherCopy.Held());
+    Open();
+    Click("cmdExit");
+    EXPECT_FALSE(window_->Form().Loaded());
+    EXPECT_EQ(ReadFile(converter), ReadFile(fs::canonical("/usr/bin/nrg2iso")));
+    EXPECT_TRUE(otherCopy.Release()) << "the other copy closes last";
+    EXPECT_FALSE(fs::exists(converter));
 }
 
 TEST_F(MainWindow, AnUnwritableProgramFolderStillConvertsThroughPath) {
