@@ -25,19 +25,47 @@ std::size_t CutOffCharacter(std::string_view text) {
 
 }  // namespace
 
-void ConsoleAppender::Reset() {
+ConsoleAppender::ConsoleAppender(QTextDocument* document, int lines, int lineLength)
+    : cursor_(document), lines_(lines), lineLength_(lineLength) {
+    document->setMaximumBlockCount(lines);
     cursor_.movePosition(QTextCursor::End);
+}
+
+void ConsoleAppender::Reset() {
+    cursor_.setPosition(cursor_.document()->characterCount() - 1);
     pendingCarriageReturn_ = false;
     pendingBytes_.clear();
+    showsAll_ = true;
+}
+
+// A chunk holding as many line feeds as the screen keeps lines pushes off
+// everything before its last lines: the document starts again from those.
+std::string_view ConsoleAppender::OnScreenPart(std::string_view chunk) {
+    std::size_t at = chunk.size();
+    for (int feeds = 0; feeds < lines_; ++feeds) {
+        at = at == 0 ? std::string_view::npos : chunk.rfind('\n', at - 1);
+        if (at == std::string_view::npos) return chunk;
+    }
+    cursor_.select(QTextCursor::Document);
+    cursor_.removeSelectedText();
+    pendingCarriageReturn_ = false;
+    pendingBytes_.clear();
+    showsAll_ = false;
+    return chunk.substr(at + 1);
 }
 
 void ConsoleAppender::Append(std::string_view chunk) {
+    // One edit block: the document tells its layout and views once.
+    cursor_.beginEditBlock();
+    chunk = OnScreenPart(chunk);
+    const int blocksBefore = cursor_.document()->blockCount();
+    newLines_ = 0;
     std::size_t runStart = 0;
     for (std::size_t i = 0; i < chunk.size(); ++i) {
         const char c = chunk[i];
         if (c != '\r' && c != '\n') {
             if (pendingCarriageReturn_) {
-                cursor_.movePosition(QTextCursor::StartOfBlock);
+                cursor_.setPosition(cursor_.block().position());
                 pendingCarriageReturn_ = false;
                 runStart = i;
             }
@@ -53,11 +81,14 @@ void ConsoleAppender::Append(std::string_view chunk) {
         }
     }
     Write(chunk.substr(runStart), false);
+    cursor_.endEditBlock();
+    if (blocksBefore + newLines_ > lines_) showsAll_ = false;  // the first lines went
 }
 
-// Overwrites the characters after the cursor on its line, then extends it.
-// Before a line break a cut-off character can no longer be completed and
-// shows as a replacement character.
+// Overwrites the characters after the cursor on its line, then extends it;
+// past the line's width the rest goes on in a new line. Before a line break
+// a cut-off character can no longer be completed and shows as a replacement
+// character.
 void ConsoleAppender::Write(std::string_view run, bool lineEnds) {
     std::string bytes = std::move(pendingBytes_);
     pendingBytes_.clear();
@@ -67,17 +98,31 @@ void ConsoleAppender::Write(std::string_view run, bool lineEnds) {
         pendingBytes_.assign(bytes, bytes.size() - cut, cut);
         bytes.resize(bytes.size() - cut);
     }
-    if (bytes.empty()) return;
     const QString text = QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    const int toLineEnd = cursor_.block().position() + cursor_.block().length() - 1 - cursor_.position();
-    const int replaced = std::min<int>(toLineEnd, static_cast<int>(text.size()));
-    cursor_.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor, replaced);
-    cursor_.insertText(text);
+    qsizetype done = 0;
+    while (done < text.size()) {
+        qsizetype take = std::min<qsizetype>(text.size() - done, lineLength_ - cursor_.positionInBlock());
+        // A character of two UTF-16 units stays whole on one line.
+        if (take > 0 && done + take < text.size() && text[done + take - 1].isHighSurrogate()) --take;
+        if (take <= 0) {
+            NewLine();
+            showsAll_ = false;
+            continue;
+        }
+        const int toLineEnd = cursor_.block().length() - 1 - cursor_.positionInBlock();
+        cursor_.setPosition(cursor_.position() + std::min<int>(toLineEnd, static_cast<int>(take)),
+                            QTextCursor::KeepAnchor);
+        cursor_.insertText(text.mid(done, take));
+        done += take;
+    }
 }
 
+// Positions are set, never moved to: a move lays out the block it starts
+// in, which would lay out every line written.
 void ConsoleAppender::NewLine() {
-    cursor_.movePosition(QTextCursor::End);
+    cursor_.setPosition(cursor_.document()->characterCount() - 1);
     cursor_.insertBlock();
+    ++newLines_;
 }
 
 }  // namespace presenter

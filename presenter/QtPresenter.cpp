@@ -7,11 +7,13 @@
 #include "host/Form.h"
 #include "host/MsgBox.h"
 #include "platform/comdlg/FileDialogProvider.h"
+#include "platform/kernel/Pipes.h"
 #include "platform/user/SystemParameters.h"
 #include "platform/user/Timers.h"
 #include "platform/user/UserExtensions.h"
 #include "platform/user/Window.h"
 #include "presenter/FormWindow.h"
+#include "presenter/TextBoxView.h"
 
 namespace presenter {
 namespace {
@@ -83,9 +85,15 @@ void QtPresenter::CloseForm(host::Form& form) {
     window->deleteLater();
 }
 
-void QtPresenter::BeginBusy(host::Form&) { QApplication::setOverrideCursor(Qt::WaitCursor); }
+void QtPresenter::BeginBusy(host::Form&) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // Output read while busy is shown before the program waits for more.
+    win32::SetPipeWaitHandler(
+        [](const std::function<bool(int)>& waitForData) { TextBoxView::CatchUp(waitForData); });
+}
 
 void QtPresenter::EndBusy(host::Form& form) {
+    win32::SetPipeWaitHandler({});
     QApplication::restoreOverrideCursor();
     FormWindow* window = WindowOf(form);
     if (!window) return;

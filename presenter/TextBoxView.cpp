@@ -1,9 +1,11 @@
 #include "presenter/TextBoxView.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <algorithm>
+#include <vector>
 
 #include "host/Twips.h"
 #include "presenter/Look.h"
@@ -21,6 +23,15 @@ bool Has(host::ScrollBars bars, host::ScrollBars which) {
     return bars == which || bars == host::ScrollBars::Both;
 }
 
+// A screen frame at 60 Hz.
+constexpr int kFrameMilliseconds = 16;
+
+// The multi-line boxes alive, for CatchUp.
+std::vector<TextBoxView*>& MultiLineViews() {
+    static std::vector<TextBoxView*> views;
+    return views;
+}
+
 }  // namespace
 
 TextBoxView::TextBoxView(host::TextBox& box, QWidget* parent) : box_(box) {
@@ -32,8 +43,13 @@ TextBoxView::TextBoxView(host::TextBox& box, QWidget* parent) : box_(box) {
         multi_->setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
         // Without a horizontal scroll bar long lines wrap, as in the platform's box.
         multi_->setLineWrapMode(horizontal ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+        // Program output is no edit to undo; keeping it twice would double the memory.
+        multi_->document()->setUndoRedoEnabled(false);
         console_ = std::make_unique<ConsoleAppender>(multi_->document());
         QObject::connect(multi_, &QPlainTextEdit::textChanged, multi_, [this] { UserEdited(); });
+        flushSoon_.setSingleShot(true);
+        QObject::connect(&flushSoon_, &QTimer::timeout, multi_, [this] { Flush(); });
+        MultiLineViews().push_back(this);
     } else {
         single_ = new QLineEdit(parent);
         QObject::connect(single_, &QLineEdit::textEdited, single_, [this] { UserEdited(); });
@@ -47,6 +63,7 @@ TextBoxView::TextBoxView(host::TextBox& box, QWidget* parent) : box_(box) {
 }
 
 TextBoxView::~TextBoxView() {
+    std::erase(MultiLineViews(), this);
     if (box_.View() == this) box_.SetView(nullptr);
 }
 
@@ -65,9 +82,12 @@ void TextBoxView::TextReplaced() {
     if (updating_) return;  // the user's own edit coming back
     updating_ = true;
     if (multi_) {
+        selStartPending_ = false;
         multi_->clear();
         console_->Reset();
         console_->Append(box_.Text());
+        shown_ = box_.Text().size();
+        KeepEditsWhole();
     } else {
         single_->setText(FromUtf8(box_.Text()));
         single_->setCursorPosition(0);
@@ -75,18 +95,28 @@ void TextBoxView::TextReplaced() {
     updating_ = false;
 }
 
-void TextBoxView::TextAppended(std::string_view chunk) {
-    updating_ = true;
+void TextBoxView::TextAppended(std::string_view) {
     if (multi_) {
-        console_->Append(chunk);
-    } else {
-        // Decoded whole: a character may be split between two chunks.
-        single_->setText(FromUtf8(box_.Text()));
+        // The chunk is already at the end of the box's text, after shown_.
+        if (!flushSoon_.isActive()) flushSoon_.start(0);
+        return;
     }
+    updating_ = true;
+    // Decoded whole: a character may be split between two chunks.
+    single_->setText(FromUtf8(box_.Text()));
     updating_ = false;
 }
 
 void TextBoxView::SelStartChanged() {
+    // The caret goes where the box says once the text it counts is shown.
+    if (multi_ && Pending()) {
+        selStartPending_ = true;
+        return;
+    }
+    ApplySelStart();
+}
+
+void TextBoxView::ApplySelStart() {
     const bool atEnd = box_.SelStart() >= box_.Text().size();
     if (multi_) {
         QTextCursor cursor = multi_->textCursor();
@@ -105,13 +135,60 @@ void TextBoxView::SelStartChanged() {
     }
 }
 
+void TextBoxView::Flush() {
+    if (!Pending()) return;
+    updating_ = true;
+    console_->Append(std::string_view(box_.Text()).substr(shown_));
+    shown_ = box_.Text().size();
+    updating_ = false;
+    KeepEditsWhole();
+    if (selStartPending_) {
+        selStartPending_ = false;
+        ApplySelStart();
+    }
+    // While the program is busy the loop does not run: what the edit posted
+    // to the box is delivered now, or the queue would grow with the output.
+    QCoreApplication::sendPostedEvents(multi_, 0);
+}
+
+// An edit in a box that shows only part of its text would replace the whole
+// text with that part: such a box can be read and copied, not edited.
+void TextBoxView::KeepEditsWhole() { multi_->setReadOnly(!console_->ShowsAll()); }
+
+int TextBoxView::MillisecondsUntilFrame() const {
+    if (!sincePaint_.isValid()) return 0;
+    return std::max<int>(0, kFrameMilliseconds - static_cast<int>(sincePaint_.elapsed()));
+}
+
+// Only this box is painted: the program is busy and the loop is not running.
+void TextBoxView::Paint() {
+    Flush();
+    multi_->viewport()->repaint();
+    multi_->verticalScrollBar()->repaint();
+    sincePaint_.start();
+}
+
 void TextBoxView::RepaintNow() {
-    // Only this box is painted: the program is busy and the loop is not running.
-    if (multi_) {
-        multi_->viewport()->repaint();
-        multi_->verticalScrollBar()->repaint();
-    } else {
+    if (!multi_) {
         single_->repaint();
+        return;
+    }
+    // At most one paint a frame; what waits is shown by CatchUp or the loop.
+    if (MillisecondsUntilFrame() == 0) Paint();
+}
+
+void TextBoxView::CatchUp(const std::function<bool(int milliseconds)>& waitForData) {
+    int due = kFrameMilliseconds;
+    bool anything = false;
+    for (const TextBoxView* view : MultiLineViews()) {
+        if (!view->Pending()) continue;
+        anything = true;
+        due = std::min(due, view->MillisecondsUntilFrame());
+    }
+    // More output before the frame is due is shown with it by RepaintNow.
+    if (!anything || (due > 0 && waitForData(due))) return;
+    for (TextBoxView* view : MultiLineViews()) {
+        if (view->Pending()) view->Paint();
     }
 }
 
@@ -119,7 +196,12 @@ void TextBoxView::RepaintNow() {
 void TextBoxView::UserEdited() {
     if (updating_) return;
     updating_ = true;
-    box_.SetText((multi_ ? multi_->toPlainText() : single_->text()).toUtf8().toStdString());
+    std::string edited = (multi_ ? multi_->toPlainText() : single_->text()).toUtf8().toStdString();
+    // Output not shown yet came before the edit and stays at the end; it
+    // reaches the document when it is flushed.
+    const std::string notShown = multi_ ? box_.Text().substr(shown_) : std::string();
+    shown_ = edited.size();
+    box_.SetText(edited + notShown);
     updating_ = false;
 }
 

@@ -1,9 +1,11 @@
 #include "platform/kernel/Pipes.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <utility>
 
 #include "platform/kernel/KernelObjects.h"
 #include "platform/kernel/LastError.h"
@@ -23,6 +25,23 @@ DWORD ErrorFromErrno(int error) {
     }
 }
 
+// Per thread: only reads on the thread that set it call it.
+PipeWaitHandler& WaitHandler() {
+    thread_local PipeWaitHandler handler;
+    return handler;
+}
+
+// True when a read of fd would return at once (data, or the end), waiting up
+// to `milliseconds` for it.
+bool Readable(int fd, int milliseconds) {
+    pollfd entry{fd, POLLIN, 0};
+    int ready;
+    do {
+        ready = ::poll(&entry, 1, milliseconds);
+    } while (ready < 0 && errno == EINTR);
+    return ready != 0;
+}
+
 // The descriptor behind a pipe end of the wanted direction, or -1.
 int PipeDescriptor(HANDLE handle, kernel::KernelObjectKind kind) {
     const auto object = kernel::FindKernelObject(handle);
@@ -30,6 +49,8 @@ int PipeDescriptor(HANDLE handle, kernel::KernelObjectKind kind) {
 }
 
 }  // namespace
+
+void SetPipeWaitHandler(PipeWaitHandler handler) { WaitHandler() = std::move(handler); }
 
 BOOL CreatePipe(PHANDLE hReadPipe, PHANDLE hWritePipe, LPSECURITY_ATTRIBUTES lpPipeAttributes,
                 DWORD /*nSize*/) {
@@ -61,6 +82,10 @@ BOOL ReadFile(HANDLE hFile, LPVOID lpBuffer, DWORD nNumberOfBytesToRead, LPDWORD
     if (lpOverlapped != nullptr || (lpBuffer == nullptr && nNumberOfBytesToRead > 0)) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
+    }
+    if (WaitHandler() && !Readable(fd, 0)) {
+        const PipeWaitHandler handler = WaitHandler();  // a copy: it may replace itself
+        handler([fd](int milliseconds) { return Readable(fd, milliseconds); });
     }
     ssize_t got;
     do {

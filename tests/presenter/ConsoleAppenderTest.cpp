@@ -9,14 +9,16 @@
 
 namespace {
 
-std::string Show(const std::vector<std::string>& chunks) {
+std::string Show(const std::vector<std::string>& chunks, int lines = presenter::kConsoleLines,
+                 int lineLength = presenter::kConsoleLineLength, bool* showsAll = nullptr) {
     static int argc = 1;
     static char name[] = "test";
     static char* argv[] = {name, nullptr};
     static QGuiApplication app(argc, argv);  // documents need the font database
     QTextDocument document;
-    presenter::ConsoleAppender console(&document);
+    presenter::ConsoleAppender console(&document, lines, lineLength);
     for (const auto& chunk : chunks) console.Append(chunk);
+    if (showsAll) *showsAll = console.ShowsAll();
     return document.toPlainText().toStdString();
 }
 
@@ -43,6 +45,29 @@ TEST(ConsoleAppender, ShowsOutputAsAConsoleDoes) {
         {"rewritten in place after a split", {"\xC3", "\xA8\xC3\xA8\r", "x"}, "x\xC3\xA8"},
     };
     for (const auto& c : cases) EXPECT_EQ(Show(c.chunks), c.shown) << c.what;
+}
+
+// A screen of 3 lines of 4 characters.
+TEST(ConsoleAppender, KeepsTheLastLinesAndWrapsLongOnesAsAConsoleBufferDoes) {
+    const struct {
+        const char* what;
+        std::vector<std::string> chunks;
+        std::string shown;
+        bool showsAll;
+    } cases[] = {
+        {"fits", {"ab\ncd"}, "ab\ncd", true},
+        {"a long line goes on in the next", {"abcdefghij"}, "abcd\nefgh\nij", false},
+        {"CR goes back to the start of the row it is on", {"abcdefgh\rX"}, "abcd\nXfgh", false},
+        {"the first lines go", {"1\n2\n", "3\n4\n5"}, "3\n4\n5", false},
+        {"one chunk of more lines than kept", {"old\n", "1\n2\n3\n4"}, "2\n3\n4", false},
+        {"a CR LF split before such a chunk", {"old\r", "\n1\n2\n3\n4"}, "2\n3\n4", false},
+        {"progress rewritten in place on the last line", {"1\n2\n[1%]", "\r[9%]"}, "1\n2\n[9%]", true},
+    };
+    for (const auto& c : cases) {
+        bool showsAll = false;
+        EXPECT_EQ(Show(c.chunks, 3, 4, &showsAll), c.shown) << c.what;
+        EXPECT_EQ(showsAll, c.showsAll) << c.what;
+    }
 }
 
 }  // namespace

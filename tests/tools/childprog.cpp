@@ -1,6 +1,9 @@
 // A child process for the runner's tests; each mode writes a known pattern.
 //   silent               writes nothing
 //   bytes N              writes N bytes ("0123456789" repeated) in one write
+//   flood N              writes the N bytes of FloodText.h in 64 KB writes
+//   paced A +MS B ...    writes each word as a line of its own, and sleeps
+//                        MS milliseconds for each +MS
 //   interleave           out1, err1, out2, err2: alternate writes to stdout and stderr
 //   grandchild           starts a grandchild that keeps stdout and writes only
 //                        after this process has exited
@@ -15,9 +18,13 @@
 #include <spawn.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <thread>
+
+#include "FloodText.h"
 
 extern char** environ;
 
@@ -36,6 +43,27 @@ int Bytes(long count) {
     std::string text;
     for (long i = 0; i < count; ++i) text.push_back(static_cast<char>('0' + i % 10));
     WriteAll(1, text);
+    return 0;
+}
+
+int Flood(long count) {
+    std::string block;
+    for (long at = 0; at < count;) {
+        block.clear();
+        for (; at < count && block.size() < (64u << 10); ++at)
+            block.push_back(flood::ByteAt(std::size_t(at)));
+        WriteAll(1, block);
+    }
+    return 0;
+}
+
+int Paced(int argc, char** argv) {
+    for (int i = 2; i < argc; ++i) {
+        if (argv[i][0] == '+')
+            std::this_thread::sleep_for(std::chrono::milliseconds(std::atoi(argv[i] + 1)));
+        else
+            WriteAll(1, std::string(argv[i]) + "\n");
+    }
     return 0;
 }
 
@@ -121,6 +149,8 @@ int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "";
     if (mode == "silent") return 0;
     if (mode == "bytes" && argc > 2) return Bytes(std::atol(argv[2]));
+    if (mode == "flood" && argc > 2) return Flood(std::atol(argv[2]));
+    if (mode == "paced") return Paced(argc, argv);
     if (mode == "interleave") return Interleave();
     if (mode == "grandchild") return Grandchild(argv[0]);
     if (mode == "late-writer") return LateWriter();
