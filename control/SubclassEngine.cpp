@@ -89,8 +89,10 @@ void SubclassEngine::sc_UnSubclass(HWND hWnd) {
 void SubclassEngine::sc_UnSubclassAll() {
     if (!mapExists_) return;
     const auto entries = windowMap_;
-    for (const auto& [hWnd, block] : std::views::reverse(entries)) {
-        if (block->IsValid()) sc_UnSubclass(block->hWnd);
+    // Last subclassed first; reverse iterators rather than a view, which
+    // clang 14 cannot build with libstdc++ 12.
+    for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
+        if (entry->second->IsValid()) sc_UnSubclass(entry->second->hWnd);
     }
     windowMap_.clear();
     mapExists_ = false;
