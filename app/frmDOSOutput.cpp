@@ -46,7 +46,11 @@ control::raReruri& frmDOSOutput::cmdExit() const { return control::raReruri::OnF
 
 std::string frmDOSOutput::ConverterPath() { return AddBackslash(host::App().Path()) + "nrg2iso.exe"; }
 
-std::string frmDOSOutput::ConverterCommand() const { return converterWritten_ ? ConverterPath() : "nrg2iso"; }
+// A folder whose name holds a quote cannot be named on a command line.
+std::string frmDOSOutput::ConverterCommand() const {
+    const bool nameable = ConverterPath().find('"') == std::string::npos;
+    return converterWritten_ && nameable ? ConverterPath() : "nrg2iso";
+}
 
 void frmDOSOutput::Form_Load() {
     objDOS_ = std::make_unique<DOSOutputs>();

@@ -33,12 +33,12 @@ public:
     int Bottom() const { return rects_[band_.first].bottom; }
     void Next() { Find(band_.last); }
     // The band's spans when it covers row y, none otherwise.
-    Spans SpansAt(int y) const {
-        Spans spans;
-        if (Done() || y < Top() || y >= Bottom()) return spans;
+    const Spans& SpansAt(int y) {
+        spans_.clear();
+        if (Done() || y < Top() || y >= Bottom()) return spans_;
         for (std::size_t i = band_.first; i < band_.last; ++i)
-            spans.emplace_back(rects_[i].left, rects_[i].right);
-        return spans;
+            spans_.emplace_back(rects_[i].left, rects_[i].right);
+        return spans_;
     }
 
 private:
@@ -50,6 +50,7 @@ private:
 
     const std::vector<RECT>& rects_;
     Band band_;
+    Spans spans_;  // reused, so a band costs no allocation
 };
 
 // Where the row state of a list next changes at or after y (INT_MAX: never).
@@ -60,9 +61,9 @@ long long NextEdge(const BandCursor& cursor, long long y) {
 
 // The x boundaries of both span lists in one sorted walk: each boundary
 // toggles whether its list covers what follows it.
-Spans CombineSpans(const Spans& a, const Spans& b, int mode) {
+void CombineSpans(const Spans& a, const Spans& b, int mode, Spans& out) {
     auto boundary = [](const Spans& s, std::size_t k) { return k % 2 ? s[k / 2].second : s[k / 2].first; };
-    Spans out;
+    out.clear();
     std::size_t i = 0, j = 0;  // two boundaries per span
     bool inA = false, inB = false, kept = false;
     int start = 0;
@@ -80,7 +81,6 @@ Spans CombineSpans(const Spans& a, const Spans& b, int mode) {
             out.emplace_back(start, x);
         kept = keep;
     }
-    return out;
 }
 
 }  // namespace
@@ -113,13 +113,15 @@ std::vector<RECT> RectsFromRows(int top, const std::vector<Spans>& rows) {
 std::vector<RECT> CombineRects(const std::vector<RECT>& a, const std::vector<RECT>& b, int mode) {
     std::vector<RECT> out;
     BandCursor ca(a), cb(b);
+    Spans spans;
     long long y = INT32_MAX;
     for (const BandCursor* c : {&ca, &cb}) {
         if (!c->Done()) y = std::min<long long>(y, c->Top());
     }
     while (!ca.Done() || !cb.Done()) {
         const long long next = std::min(NextEdge(ca, y), NextEdge(cb, y));
-        AppendBand(out, int(y), int(next), CombineSpans(ca.SpansAt(int(y)), cb.SpansAt(int(y)), mode));
+        CombineSpans(ca.SpansAt(int(y)), cb.SpansAt(int(y)), mode, spans);
+        AppendBand(out, int(y), int(next), spans);
         y = next;
         if (!ca.Done() && ca.Bottom() <= y) ca.Next();
         if (!cb.Done() && cb.Bottom() <= y) cb.Next();

@@ -4,6 +4,8 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <thread>
+#include <vector>
 
 #include "platform/kernel/ChildReaper.h"
 #include "platform/kernel/Handles.h"
@@ -138,6 +140,43 @@ TEST(Processes, ReadFileFailsWithBrokenPipeAtTheEnd) {
     EXPECT_EQ(GetLastError(), ERROR_BROKEN_PIPE);
     EXPECT_EQ(count, 0u);
     child.Close();
+}
+
+// A reader about to wait hears of it first, on its own thread only, and can
+// wait a while for data itself.
+TEST(Pipes, AReadAboutToWaitCallsTheWaitHandlerOfItsThread) {
+    SECURITY_ATTRIBUTES plain{sizeof(SECURITY_ATTRIBUTES), nullptr, FALSE};
+    HANDLE readEnd = nullptr, writeEnd = nullptr;
+    ASSERT_TRUE(CreatePipe(&readEnd, &writeEnd, &plain, 0));
+    std::vector<std::string> heard;
+    SetPipeWaitHandler([&](const std::function<bool(int)>& waitForData) {
+        heard.push_back(waitForData(10) ? "data" : "none");  // nothing comes within 10 ms
+        DWORD written = 0;
+        WriteFile(writeEnd, "late", 4, &written, nullptr);
+        heard.push_back(waitForData(0) ? "data" : "none");
+    });
+    char buffer[16];
+    DWORD count = 0;
+    ASSERT_TRUE(ReadFile(readEnd, buffer, sizeof buffer, &count, nullptr));
+    EXPECT_EQ(std::string(buffer, count), "late");
+    EXPECT_EQ(heard, (std::vector<std::string>{"none", "data"}));
+
+    // Data already there: no wait, no call.
+    DWORD written = 0;
+    WriteFile(writeEnd, "ready", 5, &written, nullptr);
+    ASSERT_TRUE(ReadFile(readEnd, buffer, sizeof buffer, &count, nullptr));
+    EXPECT_EQ(heard.size(), 2u);
+    // Another thread's reads know nothing of this thread's handler.
+    std::thread other([&] {
+        ASSERT_TRUE(ReadFile(readEnd, buffer, sizeof buffer, &count, nullptr));
+        EXPECT_EQ(std::string(buffer, count), "more");
+    });
+    WriteFile(writeEnd, "more", 4, &written, nullptr);
+    other.join();
+    EXPECT_EQ(heard.size(), 2u);
+    SetPipeWaitHandler({});
+    CloseHandle(writeEnd);
+    CloseHandle(readEnd);
 }
 
 TEST(Processes, ClosingAHandleTwiceFails) {
