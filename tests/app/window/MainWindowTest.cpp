@@ -476,7 +476,9 @@ TEST_F(MainWindow, AnUnwritableFolderShowsTheConvertersDeathAndNoIso) {
         Click("cmdExecute");
     }
     const std::string& output = window_->txtOutputs().Text();
-    EXPECT_NE(output.find("nrg2iso: terminated by signal 11 (Segmentation fault)\r\n"), std::string::npos)
+    EXPECT_NE(output.find(app::frmDOSOutput::ConverterPath() +
+                          ": terminated by signal 11 (Segmentation fault)\r\n"),
+              std::string::npos)
         << output;
     EXPECT_TRUE(output.ends_with("\nISO non valida: il file non è stato creato.\r\n")) << output;
     EXPECT_FALSE(fs::exists(nrg.string() + ".iso"));
