@@ -6,29 +6,32 @@
 
 #include "host/Picture.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/Icons.h"
 #include "tools/render/PictureFile.h"
 
 namespace {
 
-// Paints the picture's bitmaps onto a small surface, as an icon is drawn.
+// Paints the picture on a small surface, as the control draws an icon or
+// a bitmap.
 void Paint(const host::Picture& picture) {
-    const win32::HDC screen = win32::CreateCompatibleDC(nullptr);
-    const win32::HDC target = win32::CreateCompatibleDC(screen);
-    const win32::HBITMAP surface = win32::CreateCompatibleBitmap(screen, 16, 16);
+    const win32::HDC target = win32::CreateCompatibleDC(nullptr);
+    const win32::HBITMAP surface = win32::CreateCompatibleBitmap(target, 16, 16);
     const win32::HGDIOBJ oldSurface = win32::SelectObject(target, surface);
-    const win32::HDC source = win32::CreateCompatibleDC(screen);
-    const auto image = reinterpret_cast<win32::HBITMAP>(picture.Handle());
-    for (const win32::HBITMAP bitmap : {image, picture.Mask()}) {
-        if (!bitmap) continue;
-        const win32::HGDIOBJ old = win32::SelectObject(source, bitmap);
-        win32::BitBlt(target, 0, 0, 16, 16, source, 0, 0, win32::SRCAND);
+    if (picture.Type() == host::PictureType::Icon) {
+        const auto icon = reinterpret_cast<win32::HICON>(picture.Handle());
+        win32::DrawIconEx(target, -2, 3, icon, 0, 0, 0, nullptr, win32::DI_NORMAL);
+        win32::DrawIconEx(target, 0, 0, icon, 16, 16, 0, nullptr, win32::DI_NORMAL);
+    } else {
+        const win32::HDC source = win32::CreateCompatibleDC(target);
+        const win32::HGDIOBJ old =
+            win32::SelectObject(source, reinterpret_cast<win32::HBITMAP>(picture.Handle()));
+        win32::BitBlt(target, 0, 0, 16, 16, source, 0, 0, win32::SRCCOPY);
         win32::SelectObject(source, old);
+        win32::DeleteDC(source);
     }
-    win32::DeleteDC(source);
     win32::SelectObject(target, oldSurface);
     win32::DeleteObject(surface);
     win32::DeleteDC(target);
-    win32::DeleteDC(screen);
 }
 
 }  // namespace
