@@ -1,4 +1,5 @@
-// FillRect against the memset floor, per-pixel calls and a long line.
+// FillRect against the memset floor, per-pixel calls, a long line, and
+// region algebra, whose cost must follow the bands (the fit says O(N)).
 #include <benchmark/benchmark.h>
 
 #include <cstring>
@@ -78,5 +79,19 @@ void BM_LineTo_Diagonal(benchmark::State& state) {
 BENCHMARK(BM_LineTo_Diagonal);
 
 }  // namespace
+
+// A triangle of N one-row bands ORed with itself moved down a row.
+void BM_CombineRgn_Bands(benchmark::State& state) {
+    const int rows = int(state.range(0));
+    const POINT triangle[] = {{0, 0}, {rows, 0}, {0, rows}};
+    HRGN a = CreatePolygonRgn(triangle, 3, ALTERNATE);
+    HRGN b = CreatePolygonRgn(triangle, 3, ALTERNATE);
+    OffsetRgn(b, 0, 1);
+    HRGN out = CreateRectRgn(0, 0, 0, 0);
+    for (auto _ : state) benchmark::DoNotOptimize(CombineRgn(out, a, b, RGN_OR));
+    for (HRGN r : {a, b, out}) DeleteObject(r);
+    state.SetComplexityN(rows);
+}
+BENCHMARK(BM_CombineRgn_Bands)->RangeMultiplier(4)->Range(1 << 11, 1 << 17)->Complexity();
 
 BENCHMARK_MAIN();
