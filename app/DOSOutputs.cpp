@@ -16,13 +16,19 @@ namespace {
 
 void ShowFailure(const std::string& message) { host::MsgBox(message, host::vbCritical); }
 
+// What a failed run returns; the captured output keeps its previous value.
+const std::string& NoOutput() {
+    static const std::string none;
+    return none;
+}
+
 }  // namespace
 
-std::string DOSOutputs::ExecuteCommand(const std::string& CommandLine) {
+const std::string& DOSOutputs::ExecuteCommand(const std::string& CommandLine) {
     if (!CommandLine.empty()) commandLine_ = CommandLine;
     if (commandLine_.empty()) {
         ShowFailure("Command Line empty");
-        return {};
+        return NoOutput();
     }
 
     win32::SECURITY_ATTRIBUTES attributes{};
@@ -32,7 +38,7 @@ std::string DOSOutputs::ExecuteCommand(const std::string& CommandLine) {
     win32::ScopedHandle writeEnd;
     if (!win32::CreatePipe(readEnd.Put(), writeEnd.Put(), &attributes, 0)) {
         ShowFailure("CreatePipe failed. Error: " + std::to_string(win32::GetLastError()));
-        return {};
+        return NoOutput();
     }
 
     win32::STARTUPINFOA startup{};
@@ -49,7 +55,7 @@ std::string DOSOutputs::ExecuteCommand(const std::string& CommandLine) {
         readEnd.Close();
         writeEnd.Close();
         ShowFailure("File or command not found");
-        return {};
+        return NoOutput();
     }
     win32::ScopedHandle processHandle(process.hProcess);
     win32::ScopedHandle threadHandle(process.hThread);

@@ -26,9 +26,10 @@ public:
     const std::string& Outputs() const { return outputs_; }
 
     // Runs the command line (a non-empty argument replaces the stored one)
-    // and returns all it wrote; empty text after a failure, which is shown to
-    // the user in a message box.
-    std::string ExecuteCommand(const std::string& CommandLine = {});
+    // and returns all it wrote, as Outputs holds it (no copy: the output can
+    // be hundreds of megabytes); empty text after a failure, which is shown
+    // to the user in a message box.
+    const std::string& ExecuteCommand(const std::string& CommandLine = {});
 
     ReceiveOutputsEvent ReceiveOutputs;
 
