@@ -2,8 +2,10 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <utility>
 
@@ -40,6 +42,31 @@ bool Readable(int fd, int milliseconds) {
         ready = ::poll(&entry, 1, milliseconds);
     } while (ready < 0 && errno == EINTR);
     return ready != 0;
+}
+
+// Bytes the last pipe read on this thread can still take without waiting,
+// as last counted: while a handler is set, the count is asked for only when
+// it runs out, not before every read.
+struct KnownReadable {
+    int fd = -1;
+    std::size_t bytes = 0;
+};
+thread_local KnownReadable known;
+
+bool WouldWait(int fd) {
+    if (known.fd == fd && known.bytes > 0) return false;
+    int available = 0;
+    if (::ioctl(fd, FIONREAD, &available) != 0) return false;
+    known = {fd, static_cast<std::size_t>(available)};
+    return available == 0;
+}
+
+void CountRead(int fd, ssize_t got) {
+    if (known.fd != fd) return;
+    if (got <= 0)
+        known = {};
+    else
+        known.bytes -= std::min(known.bytes, static_cast<std::size_t>(got));
 }
 
 // The descriptor behind a pipe end of the wanted direction, or -1.
@@ -83,7 +110,7 @@ BOOL ReadFile(HANDLE hFile, LPVOID lpBuffer, DWORD nNumberOfBytesToRead, LPDWORD
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
-    if (WaitHandler() && !Readable(fd, 0)) {
+    if (WaitHandler() && WouldWait(fd)) {
         const PipeWaitHandler handler = WaitHandler();  // a copy: it may replace itself
         handler([fd](int milliseconds) { return Readable(fd, milliseconds); });
     }
@@ -91,6 +118,7 @@ BOOL ReadFile(HANDLE hFile, LPVOID lpBuffer, DWORD nNumberOfBytesToRead, LPDWORD
     do {
         got = ::read(fd, lpBuffer, nNumberOfBytesToRead);
     } while (got < 0 && errno == EINTR);
+    CountRead(fd, got);
     if (got < 0) {
         SetLastError(ErrorFromErrno(errno));
         return FALSE;
