@@ -7,6 +7,7 @@
 #include "host/Form.h"
 #include "host/MsgBox.h"
 #include "platform/comdlg/FileDialogProvider.h"
+#include "platform/kernel/KernelExtensions.h"
 #include "platform/kernel/Pipes.h"
 #include "platform/user/SystemParameters.h"
 #include "platform/user/Timers.h"

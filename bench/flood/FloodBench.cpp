@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/kernel/CurrentProcess.h"
+#include "platform/kernel/KernelExtensions.h"
 
 extern char** environ;
 

@@ -1,8 +1,10 @@
 // What our kernel layer offers beyond the platform's API: the table of
-// module exports, the program's folder and a handle count for tests.
+// module exports, the program's folder, a handle count for tests and a
+// hook for a display before a pipe read waits.
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 
 #include "platform/Win32Types.h"
@@ -40,5 +42,12 @@ FARPROC RemoveModuleExport(LPCSTR moduleName, LPCSTR procName);
 
 // References LoadLibraryA holds on a module (0 for an unknown handle).
 int ModuleLoadCount(HMODULE module);
+
+// A ReadFile on a pipe that is about to wait for data first calls the
+// handler set on its thread, with a way to wait up to some milliseconds for
+// data (true when data came). A display uses it to bring the screen up to
+// date before the thread sleeps. An empty handler removes it.
+using PipeWaitHandler = std::function<void(const std::function<bool(int milliseconds)>& waitForData)>;
+void SetPipeWaitHandler(PipeWaitHandler handler);
 
 }  // namespace win32

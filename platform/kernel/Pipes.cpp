@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <utility>
 
+#include "platform/kernel/KernelExtensions.h"
 #include "platform/kernel/KernelObjects.h"
 #include "platform/kernel/LastError.h"
 

@@ -1,8 +1,6 @@
 // Anonymous pipes and synchronous reads and writes on them.
 #pragma once
 
-#include <functional>
-
 #include "platform/Win32Types.h"
 
 namespace win32 {
@@ -34,12 +32,5 @@ BOOL WriteFile(HANDLE hFile, LPCVOID lpBuffer, DWORD nNumberOfBytesToWrite, LPDW
                LPOVERLAPPED lpOverlapped);
 
 constexpr DWORD ERROR_NO_DATA = 232;
-
-// Not of the platform: a ReadFile on a pipe that is about to wait for data
-// first calls the handler set on its thread, with a way to wait up to some
-// milliseconds for data (true when data came). A display uses it to bring
-// the screen up to date before the thread sleeps. An empty handler removes it.
-using PipeWaitHandler = std::function<void(const std::function<bool(int milliseconds)>& waitForData)>;
-void SetPipeWaitHandler(PipeWaitHandler handler);
 
 }  // namespace win32

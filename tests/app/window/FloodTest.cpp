@@ -15,7 +15,7 @@
 #include "FloodText.h"
 #include "app/frmDOSOutput.h"
 #include "host/TextBox.h"
-#include "platform/kernel/CurrentProcess.h"
+#include "platform/kernel/KernelExtensions.h"
 #include "presenter/FormWindow.h"
 #include "presenter/QtPresenter.h"
 
