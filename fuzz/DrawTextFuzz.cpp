@@ -8,6 +8,7 @@
 #include "FuzzInput.h"
 #include "platform/gdi/Font.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
 
 namespace {
 

@@ -9,6 +9,7 @@
 #include "host/Form.h"
 #include "host/FormDescription.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const win32::GdiLiveCounts before = win32::GetGdiLiveCounts();

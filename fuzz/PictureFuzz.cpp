@@ -6,6 +6,7 @@
 
 #include "host/Picture.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
 #include "platform/gdi/Icons.h"
 #include "tools/render/PictureFile.h"
 

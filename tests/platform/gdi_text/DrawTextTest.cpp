@@ -280,7 +280,7 @@ TEST(DrawTextRender, RectanglesAtTheEndsOfTheIntRangeDrawNothing) {
         {{INT_MAX - 3, 0, INT_MAX, 20}, DT_NOCLIP},
         {{0, INT_MIN, 40, INT_MIN + 5}, DT_NOCLIP | DT_BOTTOM | DT_SINGLELINE},
     };
-    TextSurface s(40, 20, CaptionFont());
+    Surface s(40, 20, kWhite, CaptionFont());
     for (const Case& c : cases) {
         RECT rect = c.rect;
         EXPECT_GT(DrawTextA(s.dc(), "Converti\nEsci", -1, &rect, c.format), 0);
