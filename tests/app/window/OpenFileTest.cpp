@@ -15,11 +15,11 @@
 #include <memory>
 
 #include "NrgFixture.h"
-#include "platform/kernel/CommandLine.h"
 #include "app/frmDOSOutput.h"
 #include "control/raReruri.h"
 #include "host/MsgBox.h"
 #include "host/TextBox.h"
+#include "platform/kernel/CommandLine.h"
 #include "presenter/FormWindow.h"
 #include "presenter/QtPresenter.h"
 
@@ -87,7 +87,8 @@ protected:
     void ExpectPrepared(const std::string& path, const std::string& output) const {
         EXPECT_EQ(window_->txtCommand().Text(), path);
         EXPECT_EQ(window_->txtOutput().Text(), path + ".iso");
-        EXPECT_EQ(window_->txtComando().Text(), "cmd /c nrg2iso " + win32::QuoteCommandLineArgument(path) + " " +
+        EXPECT_EQ(window_->txtComando().Text(), "cmd /c " + app::frmDOSOutput::ConverterPath() + " " +
+                                                    win32::QuoteCommandLineArgument(path) + " " +
                                                     win32::QuoteCommandLineArgument(path + ".iso"));
         EXPECT_EQ(window_->txtOutputs().Text(), output);
         EXPECT_TRUE(window_->cmdExecute().Value());
