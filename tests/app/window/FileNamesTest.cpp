@@ -58,7 +58,8 @@ TEST_F(FileNames, ReachTheBoxesAndTheConverterByteForByte) {
 
         EXPECT_EQ(window_->txtCommand().Text(), p) << name.what;
         EXPECT_EQ(window_->txtOutput().Text(), p + ".iso") << name.what;
-        EXPECT_EQ(window_->txtComando().Text(), "cmd /c nrg2iso " + win32::QuoteCommandLineArgument(p) + " " +
+        EXPECT_EQ(window_->txtComando().Text(), "cmd /c " + app::frmDOSOutput::ConverterPath() + " " +
+                                                    win32::QuoteCommandLineArgument(p) + " " +
                                                     win32::QuoteCommandLineArgument(p + ".iso"))
             << name.what;
         EXPECT_EQ(Shown("txtCommand"), AsDisplayed(p)) << name.what;
@@ -87,7 +88,8 @@ TEST_F(FileNames, APathThatCannotBeReadIsReportedAndChangesNothing) {
     EXPECT_EQ(Prompts(), std::vector<std::string>{"Impossibile leggere il percorso del file"});
     EXPECT_EQ(window_->txtCommand().Text(), disk.string());
     EXPECT_EQ(window_->txtOutput().Text(), disk.string() + ".iso");
-    EXPECT_EQ(window_->txtComando().Text(), "cmd /c nrg2iso " + disk.string() + " " + disk.string() + ".iso");
+    EXPECT_EQ(window_->txtComando().Text(), "cmd /c " + app::frmDOSOutput::ConverterPath() + " " +
+                                                disk.string() + " " + disk.string() + ".iso");
     EXPECT_EQ(window_->LastFileName, "disk.nrg");
 }
 
