@@ -18,9 +18,10 @@
 
 namespace presenter {
 
-// The screen buffer of the output box: lines, and characters a line.
+// The screen buffer of the output box: lines, and characters a line (room
+// for a line that names two paths of the longest a file system allows).
 constexpr int kConsoleLines = 1000;
-constexpr int kConsoleLineLength = 1024;
+constexpr int kConsoleLineLength = 8192;
 
 class ConsoleAppender {
 public:
