@@ -34,7 +34,9 @@ void RoundRegions(Record& record, Random& random) {
     // Inverted rectangles, negative and oversized corners.
     for (int n = 0; n < 200; ++n) {
         const RECT r{random.Range(-5, 30), random.Range(-5, 30), random.Range(-5, 30), random.Range(-5, 30)};
-        RoundRegion(record, r, random.Range(-8, 40), random.Range(-8, 40));
+        // Drawn in turn: the order of a call's arguments is up to the compiler.
+        const int cw = random.Range(-8, 40), ch = random.Range(-8, 40);
+        RoundRegion(record, r, cw, ch);
     }
 }
 
