@@ -16,24 +16,21 @@ WindowDCProvider& Provider() {
     return provider;
 }
 
-void Retain(HGDIOBJ handle) {
-    if (gdi::GdiObject* o = gdi::Lookup(handle)) ++o->selections;
-}
-
-void Release(HGDIOBJ handle) {
-    if (gdi::GdiObject* o = gdi::Lookup(handle); o && o->selections > 0) --o->selections;
-}
-
 HDC NewDC(bool screen) {
     auto dc = std::make_unique<gdi::DeviceContext>();
     dc->screen = screen;
-    dc->bitmap = screen ? nullptr : gdi::DefaultBitmap();
-    dc->pen = static_cast<HPEN>(GetStockObject(BLACK_PEN));
-    dc->brush = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    dc->font = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
-    for (HGDIOBJ h : {HGDIOBJ(dc->bitmap), HGDIOBJ(dc->pen), HGDIOBJ(dc->brush), HGDIOBJ(dc->font)})
-        Retain(h);
+    const auto select = [&dc](auto& slot, auto*& slotObject, HGDIOBJ object) {
+        if (gdi::GdiObject* o = gdi::Lookup(object)) gdi::SwapSelection(slot, slotObject, object, *o);
+    };
+    if (!screen) select(dc->bitmap, dc->bitmapObject, gdi::DefaultBitmap());
+    select(dc->pen, dc->penObject, GetStockObject(BLACK_PEN));
+    select(dc->brush, dc->brushObject, GetStockObject(WHITE_BRUSH));
+    select(dc->font, dc->fontObject, GetStockObject(SYSTEM_FONT));
     return static_cast<HDC>(gdi::Insert(std::move(dc)));
+}
+
+void Release(gdi::GdiObject* o) {
+    if (o && o->selections > 0) --o->selections;
 }
 
 }  // namespace
@@ -47,8 +44,10 @@ HDC CreateCompatibleDC(HDC hdc) {
 BOOL DeleteDC(HDC hdc) {
     gdi::DeviceContext* dc = gdi::LookupDC(hdc);
     if (!dc) return FALSE;
-    for (HGDIOBJ h : {HGDIOBJ(dc->bitmap), HGDIOBJ(dc->pen), HGDIOBJ(dc->brush), HGDIOBJ(dc->font)})
-        Release(h);
+    for (gdi::GdiObject* o : {static_cast<gdi::GdiObject*>(dc->bitmapObject),
+                              static_cast<gdi::GdiObject*>(dc->penObject),
+                              static_cast<gdi::GdiObject*>(dc->brushObject), dc->fontObject})
+        Release(o);
     gdi::Erase(hdc);
     return TRUE;
 }
@@ -69,13 +68,4 @@ int ReleaseDC(HWND hwnd, HDC hdc) {
 
 void SetWindowDCProvider(WindowDCProvider provider) { Provider() = std::move(provider); }
 
-namespace gdi {
-
-void SwapSelection(HGDIOBJ& slot, HGDIOBJ next) {
-    Release(slot);
-    Retain(next);
-    slot = next;
-}
-
-}  // namespace gdi
 }  // namespace win32

@@ -26,13 +26,14 @@ constexpr int ClampToInt(long long v) {
 }
 
 // The bitmap a DC draws on; nullptr for a screen DC.
-Bitmap* SelectedBitmap(const DeviceContext& dc);
+inline Bitmap* SelectedBitmap(const DeviceContext& dc) { return dc.screen ? nullptr : dc.bitmapObject; }
 
 // A DC's bitmap cut to its clip region. Every drawing call goes through one,
 // so nothing ever writes outside the bitmap or the clip. Cheap to make.
 class DrawTarget {
 public:
-    explicit DrawTarget(const DeviceContext& dc);
+    explicit DrawTarget(const DeviceContext& dc)
+        : bitmap_(SelectedBitmap(dc)), clip_(dc.hasClip ? &dc.clip : nullptr) {}
 
     bool Visible(int x, int y) const;
     void Plot(int x, int y, std::uint32_t pixel) {

@@ -91,7 +91,7 @@ int GetFontObject(HGDIOBJ font, int size, void* buffer) {
 }
 
 Font* SelectedFont(const DeviceContext& dc) {
-    if (Font* font = LookupAs<Font>(dc.font, ObjectKind::Font)) return font;
+    if (dc.fontObject) return static_cast<Font*>(dc.fontObject);
     return LookupAs<Font>(DefaultFont(), ObjectKind::Font);
 }
 

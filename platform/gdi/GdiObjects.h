@@ -2,6 +2,7 @@
 // Internal to platform/gdi; the rest of the program sees only handles.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -40,8 +41,17 @@ struct Bitmap : GdiObject {
     bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
 };
 
+// Drawing code makes and deletes a pen or brush for nearly every line and
+// fill, so their memory goes to a short free list instead of back to malloc.
+struct RecycledBlocks {
+    static void* Take(std::size_t size);
+    static void Give(void* block, std::size_t size) noexcept;
+};
+
 struct Pen : GdiObject {
     Pen(int s, int w, COLORREF c) : GdiObject(ObjectKind::Pen), style(s), width(w), color(c) {}
+    static void* operator new(std::size_t size) { return RecycledBlocks::Take(size); }
+    static void operator delete(void* block, std::size_t size) noexcept { RecycledBlocks::Give(block, size); }
     int style;
     int width;
     COLORREF color;
@@ -49,6 +59,8 @@ struct Pen : GdiObject {
 
 struct Brush : GdiObject {
     Brush(int s, COLORREF c) : GdiObject(ObjectKind::Brush), style(s), color(c) {}
+    static void* operator new(std::size_t size) { return RecycledBlocks::Take(size); }
+    static void operator delete(void* block, std::size_t size) noexcept { RecycledBlocks::Give(block, size); }
     int style;  // BS_SOLID or BS_NULL
     COLORREF color;
 };
@@ -67,6 +79,13 @@ struct DeviceContext : GdiObject {
     HPEN pen = nullptr;
     HBRUSH brush = nullptr;
     HFONT font = nullptr;
+    // The objects behind those four handles. A selected object cannot be
+    // deleted, so these stay valid while selected and spare each drawing
+    // call a lookup.
+    Bitmap* bitmapObject = nullptr;
+    Pen* penObject = nullptr;
+    Brush* brushObject = nullptr;
+    GdiObject* fontObject = nullptr;
     COLORREF textColor = 0x000000;
     COLORREF bkColor = 0xFFFFFF;
     int bkMode = 2;  // OPAQUE

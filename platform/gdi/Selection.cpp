@@ -7,12 +7,10 @@
 namespace win32 {
 namespace {
 
-template <typename Handle>
-HGDIOBJ Swap(Handle& slot, HGDIOBJ next) {
+template <typename Handle, typename Object>
+HGDIOBJ Swap(Handle& slot, Object*& slotObject, HGDIOBJ next, gdi::GdiObject& nextObject) {
     HGDIOBJ previous = slot;
-    HGDIOBJ generic = slot;
-    gdi::SwapSelection(generic, next);
-    slot = static_cast<Handle>(generic);
+    gdi::SwapSelection(slot, slotObject, next, nextObject);
     return previous;
 }
 
@@ -23,15 +21,15 @@ HGDIOBJ SelectObject(HDC hdc, HGDIOBJ object) {
     gdi::GdiObject* o = gdi::Lookup(object);
     if (!dc || !o) return nullptr;
     switch (o->kind) {
-        case gdi::ObjectKind::Pen: return Swap(dc->pen, object);
-        case gdi::ObjectKind::Brush: return Swap(dc->brush, object);
-        case gdi::ObjectKind::Font: return Swap(dc->font, object);
+        case gdi::ObjectKind::Pen: return Swap(dc->pen, dc->penObject, object, *o);
+        case gdi::ObjectKind::Brush: return Swap(dc->brush, dc->brushObject, object, *o);
+        case gdi::ObjectKind::Font: return Swap(dc->font, dc->fontObject, object, *o);
         case gdi::ObjectKind::Bitmap:
             // Only memory DCs take bitmaps, and a bitmap lives in one DC at a time.
             if (dc->screen) return nullptr;
             if (object == dc->bitmap) return object;
             if (o->selections > 0 && !o->stock) return nullptr;
-            return Swap(dc->bitmap, object);
+            return Swap(dc->bitmap, dc->bitmapObject, object, *o);
         case gdi::ObjectKind::Region:
             return reinterpret_cast<HGDIOBJ>(
                 static_cast<std::intptr_t>(SelectClipRgn(hdc, static_cast<HRGN>(object))));

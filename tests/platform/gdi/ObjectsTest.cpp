@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -87,6 +88,43 @@ TEST(DeviceContext, AHandleStaysStaleAfterItsSlotIsReused) {
     EXPECT_EQ(GetObjectType(first), 0u);
     EXPECT_FALSE(DeleteObject(first));
     for (HPEN pen : later) EXPECT_TRUE(DeleteObject(pen));
+}
+
+TEST(DeviceContext, ValuesNearALiveHandleAreNotHandles) {
+    HPEN pen = CreatePen(PS_SOLID, 1, RGB(1, 2, 3));
+    const auto value = reinterpret_cast<std::uintptr_t>(pen);
+    const std::uintptr_t nearby[] = {
+        0, 1, 4, 0xFFFF, 0x10000, value + 1, value + 2, value + 3, value ^ (std::uintptr_t{1} << 20),
+        value ^ (std::uintptr_t{1} << 29), value + (std::uintptr_t{1} << 40), ~std::uintptr_t{0}, ~value,
+    };
+    for (std::uintptr_t v : nearby) {
+        const auto handle = reinterpret_cast<HGDIOBJ>(v);
+        EXPECT_EQ(GetObjectType(handle), 0u) << std::hex << v;
+        EXPECT_FALSE(DeleteObject(handle)) << std::hex << v;
+    }
+    EXPECT_EQ(GetObjectType(pen), DWORD(OBJ_PEN));
+    EXPECT_TRUE(DeleteObject(pen));
+}
+
+// Pens and brushes made after deleted ones (and so in their memory) draw
+// in their own colours, whichever DC selects them.
+TEST(DeviceContext, ObjectsMadeAfterDeletedOnesDrawInTheirOwnColours) {
+    Canvas a(4, 3), b(4, 3);
+    for (int round = 0; round < 4; ++round) {
+        const COLORREF line = RGB(10 * round, 20, 30), fill = RGB(40, 50 + round, 60);
+        HPEN pen = CreatePen(PS_SOLID, 1, line);
+        HBRUSH brush = CreateSolidBrush(fill);
+        const Canvas& canvas = round % 2 ? a : b;
+        HGDIOBJ oldPen = SelectObject(canvas.dc(), pen);
+        HGDIOBJ oldBrush = SelectObject(canvas.dc(), brush);
+        Rectangle(canvas.dc(), 0, 0, 4, 3);
+        EXPECT_EQ(canvas.At(0, 0), line) << round;
+        EXPECT_EQ(canvas.At(1, 1), fill) << round;
+        SelectObject(canvas.dc(), oldPen);
+        SelectObject(canvas.dc(), oldBrush);
+        EXPECT_TRUE(DeleteObject(pen));
+        EXPECT_TRUE(DeleteObject(brush));
+    }
 }
 
 TEST(DeviceContext, BitmapPixelsAreTopDownRgb32ThroughTheBitmapOrItsDc) {
