@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "platform/gdi/CoverageBlend.h"
 #include "platform/gdi/DrawTarget.h"
 #include "platform/gdi/FontObject.h"
 #include "platform/gdi/Gdi.h"
@@ -14,17 +15,6 @@ namespace {
 
 constexpr RECT kNoClip{std::numeric_limits<LONG>::min(), std::numeric_limits<LONG>::min(),
                        std::numeric_limits<LONG>::max(), std::numeric_limits<LONG>::max()};
-
-// a/255 of the text over (255-a)/255 of the pixel, per channel, rounded.
-std::uint32_t BlendPixel(std::uint32_t under, std::uint32_t text, unsigned a) {
-    std::uint32_t out = 0;
-    for (int shift = 0; shift <= 16; shift += 8) {
-        const unsigned u = (under >> shift) & 0xFF;
-        const unsigned t = (text >> shift) & 0xFF;
-        out |= ((t * a + u * (255 - a) + 127) / 255) << shift;
-    }
-    return out;
-}
 
 }  // namespace
 
@@ -68,7 +58,7 @@ void TextPainter::Blend(long long x, long long y, int width, int height, const s
                 if (alpha == 255)
                     pixels[i] = text;
                 else if (alpha != 0)
-                    pixels[i] = BlendPixel(pixels[i], text, alpha);
+                    pixels[i] = BlendCoverage(pixels[i], text, alpha);
             }
         });
     }
