@@ -12,9 +12,15 @@ namespace control::styles {
 
 // Nearest integer, ties to even (2.5 -> 2, 3.5 -> 4, -0.5 -> -0).
 inline double RoundHalfEven(double value) {
-    // nearbyint follows the current rounding mode; the program never leaves
-    // the default (to nearest, ties to even), so this is exact and cheap.
-    return std::nearbyint(value);
+    // Adding and taking away 2^52 rounds a double below 2^52 in magnitude to
+    // an integer in the current rounding mode, which the program never moves
+    // from the default (to nearest, ties to even): nearbyint without the
+    // library call. Larger values are integers already; copysign keeps the
+    // sign of a zero result (-0.4 -> -0), as nearbyint does.
+    constexpr double kTwo52 = 4503599627370496.0;
+    const double magnitude = std::fabs(value);
+    if (!(magnitude < kTwo52)) return value;  // also infinities and NaN
+    return std::copysign((magnitude + kTwo52) - kTwo52, value);
 }
 
 // RoundHalfEven into a 32-bit coordinate. A value that does not fit (or is
