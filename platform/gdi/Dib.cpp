@@ -40,10 +40,25 @@ public:
         }
     }
 
-    // A 32-bit row without its fourth bytes, in one pass.
-    void CopyRow32(int bufferRow, int width, std::uint32_t* out) const {
-        std::memcpy(out, bits_ + std::size_t(stride_) * std::size_t(bufferRow), std::size_t(width) * 4);
-        for (int x = 0; x < width; ++x) out[x] &= 0x00FFFFFF;
+    // count pixels of a row from column x, as pixels: a 32-bit row without
+    // its fourth bytes in one pass, other depths pixel by pixel.
+    void CopyPixels(int bufferRow, int x, int count, std::uint32_t* out) const {
+        if (header_.biBitCount != 32) {
+            for (int i = 0; i < count; ++i) out[i] = Pixel(bufferRow, x + i);
+            return;
+        }
+        const BYTE* row = bits_ + std::size_t(stride_) * std::size_t(bufferRow) + std::size_t(x) * 4;
+        if (count == 1) {  // a column piece
+            std::uint32_t pixel;
+            std::memcpy(&pixel, row, 4);
+            *out = pixel & 0x00FFFFFF;
+            return;
+        }
+        for (int i = 0; i < count; ++i) {
+            std::uint32_t pixel;
+            std::memcpy(&pixel, row + std::size_t(i) * 4, 4);
+            out[i] = pixel & 0x00FFFFFF;
+        }
     }
 
 private:
@@ -130,10 +145,7 @@ int SetDIBits(HDC, HBITMAP hbm, UINT start, UINT lines, const void* bits, const 
         const int scan = int(start) + i;
         const int y = h.biHeight > 0 ? bitmap->height - 1 - scan : scan;
         if (y < 0 || y >= bitmap->height) continue;
-        if (h.biBitCount == 32)
-            reader.CopyRow32(i, width, bitmap->Row(y));
-        else
-            for (int x = 0; x < width; ++x) bitmap->Row(y)[x] = reader.Pixel(i, x);
+        reader.CopyPixels(i, 0, width, bitmap->Row(y));
     }
     return count;
 }
@@ -156,22 +168,37 @@ int SetDIBitsToDevice(HDC hdc, int xDest, int yDest, DWORD w, DWORD h, int xSrc,
     const long long topScan = firstScan + (bottomUp ? stored : lines) - 1;
     const DibReader reader(*info, bits);
     gdi::DrawTarget target(*dc);
-    int set = 0;
     const long long width = std::min<long long>(w, 1LL << 30), height = std::min<long long>(h, 1LL << 30);
-    for (long long j = 0; j < height; ++j) {
-        const long long scan = static_cast<long long>(ySrc) + (height - 1 - j);
-        const long long bufferRow = bottomUp ? scan - firstScan : topScan - scan;
-        if (bufferRow < 0 || bufferRow >= stored) continue;
-        ++set;
-        const long long x0 = std::max<long long>(0, -static_cast<long long>(xSrc));
-        const long long x1 = std::min<long long>(width, static_cast<long long>(header.biWidth) - xSrc);
-        if (x0 >= x1) continue;
-        target.ForEachSpan(gdi::ClampToInt(yDest + j), gdi::ClampToInt(xDest + x0),
-                           gdi::ClampToInt(xDest + x1), [&](std::uint32_t* row, int a, int b) {
-                               for (int x = a; x < b; ++x)
-                                   row[x] = reader.Pixel(int(bufferRow),
-                                                         int(xSrc + (x - static_cast<long long>(xDest))));
-                           });
+    // Destination row j shows buffer row rowAtZero - j (bottom-up) or
+    // rowAtZero + j (top-down); the rows the buffer holds are one interval of j.
+    const long long rowAtZero = bottomUp ? ySrc + height - 1 - firstScan : topScan - ySrc - height + 1;
+    const long long step = bottomUp ? -1 : 1;
+    const long long jFirst = std::max(0LL, bottomUp ? rowAtZero - stored + 1 : -rowAtZero);
+    const long long jLast = std::min(height, bottomUp ? rowAtZero + 1 : stored - rowAtZero);
+    if (jFirst >= jLast) return 0;
+    const int set = static_cast<int>(jLast - jFirst);
+    const long long x0 = std::max<long long>(0, -static_cast<long long>(xSrc));
+    const long long x1 = std::min<long long>(width, static_cast<long long>(header.biWidth) - xSrc);
+    if (x0 >= x1 || !target.bitmap()) return set;
+    // Only rows that land on the bitmap are walked.
+    const long long jEnd = std::min(jLast, static_cast<long long>(target.bitmap()->height) - yDest);
+    const int left = gdi::ClampToInt(xDest + x0), right = gdi::ClampToInt(xDest + x1);
+    const long long jBegin = std::max(jFirst, -static_cast<long long>(yDest));
+    const auto sourceX = [&](int x) { return static_cast<int>(xSrc + (x - static_cast<long long>(xDest))); };
+    if (target.Unclipped()) {
+        // The same columns on every row: the column pieces of a gradient
+        // arrive as one-pixel-wide DIBs, so the per-row work stays small.
+        const int a = std::max(left, 0), b = std::min(right, target.bitmap()->width);
+        for (long long j = jBegin; a < b && j < jEnd; ++j)
+            reader.CopyPixels(static_cast<int>(rowAtZero + step * j), sourceX(a), b - a,
+                              target.bitmap()->Row(static_cast<int>(yDest + j)) + a);
+        return set;
+    }
+    for (long long j = jBegin; j < jEnd; ++j) {
+        const int bufferRow = static_cast<int>(rowAtZero + step * j);
+        target.ForEachSpan(static_cast<int>(yDest + j), left, right, [&](std::uint32_t* row, int a, int b) {
+            reader.CopyPixels(bufferRow, sourceX(a), b - a, row + a);
+        });
     }
     return set;
 }

@@ -44,6 +44,8 @@ public:
     template <typename Fn>
     void ForEachSpan(int y, int x0, int x1, Fn&& fn) const;
     Bitmap* bitmap() const { return bitmap_; }
+    // True when only the bitmap's edges cut (no clip region).
+    bool Unclipped() const { return clip_ == nullptr; }
 
 private:
     Bitmap* bitmap_;
