@@ -41,6 +41,11 @@ int SelectClipRgn(HDC hdc, HRGN hrgn) {
 int GetClipBox(HDC hdc, RECT* box) {
     gdi::DeviceContext* dc = gdi::LookupDC(hdc);
     if (!dc || !box) return ERROR;
+    if (!dc->hasClip) {  // the surface itself, without building region lists
+        const gdi::Bitmap* b = gdi::SelectedBitmap(*dc);
+        *box = b ? RECT{0, 0, b->width, b->height} : RECT{};
+        return b ? SIMPLEREGION : NULLREGION;
+    }
     const std::vector<RECT> visible = gdi::CombineRects(CurrentClip(*dc), Surface(*dc), RGN_AND);
     *box = gdi::RegionBounds(visible);
     return gdi::RegionType(visible);
