@@ -48,8 +48,11 @@ constexpr std::array<COLORREF, kSysColorCount> kClassic = {
     RGB(212, 208, 200),  // MENUBAR
 };
 
+// Read by every repaint, so a constant-initialised table rather than part
+// of the state below, which is built on first use.
+constinit std::array<COLORREF, kSysColorCount> currentColors = kClassic;
+
 struct State {
-    std::array<COLORREF, kSysColorCount> colors = kClassic;
     std::array<HBRUSH, kSysColorCount> brushes{};
     std::map<SysColorListenerId, std::function<void()>> listeners;
     SysColorListenerId nextId = 1;
@@ -66,7 +69,7 @@ void SyncBrushes() {
     State& s = TheState();
     for (int i = 0; i < kSysColorCount; ++i) {
         if (auto* brush = gdi::LookupAs<gdi::Brush>(s.brushes[size_t(i)], gdi::ObjectKind::Brush))
-            brush->color = s.colors[size_t(i)];
+            brush->color = currentColors[size_t(i)];
     }
 }
 
@@ -79,22 +82,20 @@ void Notify() {
 
 }  // namespace
 
-DWORD GetSysColor(int index) { return ValidIndex(index) ? TheState().colors[size_t(index)] : 0; }
+DWORD GetSysColor(int index) { return ValidIndex(index) ? currentColors[size_t(index)] : 0; }
 
 BOOL SetSysColors(int count, const INT* indices, const COLORREF* colors) {
     if (count < 0 || (count > 0 && (!indices || !colors))) return FALSE;
-    State& s = TheState();
     for (int i = 0; i < count; ++i) {
-        if (ValidIndex(indices[i])) s.colors[size_t(indices[i])] = colors[i] & 0x00FFFFFF;
+        if (ValidIndex(indices[i])) currentColors[size_t(indices[i])] = colors[i] & 0x00FFFFFF;
     }
     Notify();
     return TRUE;
 }
 
 void ResetSysColors() {
-    State& s = TheState();
-    if (s.colors == kClassic) return;
-    s.colors = kClassic;
+    if (currentColors == kClassic) return;
+    currentColors = kClassic;
     Notify();
 }
 
