@@ -53,13 +53,7 @@ void TextPainter::Blend(long long x, long long y, int width, int height, const s
     for (int row = area.y0; row < area.y1; ++row) {
         const std::uint8_t* source = coverage + size_t(row - y) * size_t(width);
         target.ForEachSpan(row, area.x0, area.x1, [source, text, x](std::uint32_t* pixels, int a, int b) {
-            for (int i = a; i < b; ++i) {
-                const unsigned alpha = source[i - x];
-                if (alpha == 255)
-                    pixels[i] = text;
-                else if (alpha != 0)
-                    pixels[i] = BlendCoverage(pixels[i], text, alpha);
-            }
+            BlendCoverageRow(pixels + a, source + (a - x), b - a, text);
         });
     }
 }

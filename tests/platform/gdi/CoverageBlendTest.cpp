@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <random>
+#include <vector>
 
 #include "platform/gdi/CoverageBlend.h"
 
@@ -23,6 +25,29 @@ TEST(CoverageBlend, MatchesTheRoundedDivisionForEveryValue) {
                     ADD_FAILURE() << std::hex << under << " " << text << " " << a;
             }
     EXPECT_EQ(wrong, 0);
+}
+
+// Rows of every length up to a few groups of four, with uncovered, partly
+// and fully covered pixels (and stray top bytes), against the pixel-by-pixel
+// blend; uncovered pixels keep exactly what they held.
+TEST(CoverageBlend, RowsBlendLikeSinglePixels) {
+    std::mt19937 random(17);
+    for (std::size_t count = 0; count <= 13; ++count)
+        for (int round = 0; round < 300; ++round) {
+            std::vector<std::uint32_t> pixels(count + 1);
+            std::vector<std::uint8_t> alpha(count);
+            for (auto& p : pixels) p = std::uint32_t(random());
+            for (auto& a : alpha) {
+                const unsigned kind = random() % 4;
+                a = kind < 2 ? 0 : kind == 2 ? 255 : std::uint8_t(random());
+            }
+            const std::uint32_t text = std::uint32_t(random()) & 0x00FFFFFF;
+            std::vector<std::uint32_t> expected = pixels;
+            for (std::size_t i = 0; i < count; ++i)
+                if (alpha[i]) expected[i] = win32::gdi::BlendCoverage(pixels[i], text, alpha[i]);
+            win32::gdi::BlendCoverageRow(pixels.data(), alpha.data(), int(count), text);
+            ASSERT_EQ(pixels, expected) << "count " << count << " round " << round;
+        }
 }
 
 }  // namespace
