@@ -12,6 +12,7 @@
 #include <string>
 
 #include "control/ButtonState.h"
+#include "control/FaceCache.h"
 #include "control/SubclassEngine.h"
 #include "host/Event.h"
 #include "host/Font.h"
@@ -272,6 +273,7 @@ private:
     win32::RECT captionRect_{};
     win32::RECT clientRect_{};
     Long aboutStyle_ = 0;
+    FaceCache faceCache_;  // faces painted before, so an unchanged repaint copies instead of painting
 };
 
 }  // namespace control

@@ -33,7 +33,7 @@ void raReruri::PaintFace() {
         return;
     }
     const StylePainter& entry = StylePainterFor(style_);
-    if (entry.paint) entry.paint(FaceSnapshot());
+    if (entry.paint) faceCache_.Paint(entry.paint, FaceSnapshot());
     contentMargin_ = entry.contentMargin;
 }
 

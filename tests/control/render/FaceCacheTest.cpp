@@ -1,0 +1,114 @@
+// A face put back from the control's cache is the face its painter draws:
+// every style, walked through its looks, matches a control that meets each
+// look for the first time, pixel for pixel and in the back colour it leaves,
+// also after a system colour changes under the cache.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/gdi/Gdi.h"
+#include "tests/control/render/RenderButton.h"
+
+using host::PropertyValue;
+using render_test::Bag;
+using render_test::RenderButton;
+
+namespace {
+
+constexpr int kW = 107, kH = 27;
+
+struct Shot {
+    std::vector<win32::COLORREF> pixels;
+    host::OLE_COLOR backColor;
+    bool operator==(const Shot&) const = default;
+};
+
+Shot Take(const RenderButton& b) {
+    Shot shot{{}, b.control->UserControl().BackColor()};
+    for (int y = 0; y < kH; ++y)
+        for (int x = 0; x < kW; ++x) shot.pixels.push_back(b.At(x, y));
+    return shot;
+}
+
+RenderButton* Make(int style) {
+    return new RenderButton(Bag({{"Style", PropertyValue::Long(style)},
+                                 {"Caption", PropertyValue::String("Esci")},
+                                 {"ShowFocus", PropertyValue::Boolean(true)},
+                                 {"BackColor", PropertyValue::Long(0x9A7B5C)},
+                                 {"HighlightColor", PropertyValue::Long(0x2060C0)}}),
+                            kW, kH);
+}
+
+// Each look is reached from a fresh control by these steps, and the walk
+// takes the same steps one after another.
+const std::vector<std::pair<const char*, std::function<void(RenderButton&)>>> kSteps = {
+    {"hot", [](RenderButton& b) { b.Enter(); }},
+    {"pressed", [](RenderButton& b) { b.Press(); }},
+    {"focused", [](RenderButton& b) { b.Focus(); }},
+    {"custom colours", [](RenderButton& b) { b.control->SetUseCustomColors(true); }},
+    {"disabled", [](RenderButton& b) { b.control->SetEnabled(false); }},
+    {"enabled", [](RenderButton& b) { b.control->SetEnabled(true); }},
+    {"plain colours", [](RenderButton& b) { b.control->SetUseCustomColors(false); }},
+};
+
+// Back to the normal look: button up, pointer gone, focus gone.
+void Settle(RenderButton& b) {
+    win32::SendMessageA(b.Hwnd(), win32::WM_LBUTTONUP, 0, win32::MAKELPARAM(5, 5));
+    win32::NotifyPointerMoved(RenderButton::kOutside);
+    win32::SendMessageA(b.Hwnd(), win32::WM_MOUSELEAVE, 0, 0);
+    win32::SendMessageA(b.Hwnd(), win32::WM_KILLFOCUS, 0, 0);
+    b.control->Refresh();
+}
+
+std::vector<Shot> Walk(RenderButton& b) {
+    std::vector<Shot> shots{Take(b)};
+    for (const auto& step : kSteps) {
+        step.second(b);
+        b.control->Refresh();
+        shots.push_back(Take(b));
+    }
+    return shots;
+}
+
+void ExpectWalkMatchesFirstPaints(int style) {
+    std::vector<Shot> first;
+    {
+        std::unique_ptr<RenderButton> fresh(Make(style));
+        first = Walk(*fresh);
+    }
+    std::unique_ptr<RenderButton> walker(Make(style));
+    for (int round = 0; round < 2; ++round) {  // the second round repaints from the cache
+        const std::vector<Shot> shots = Walk(*walker);
+        for (std::size_t i = 0; i < shots.size(); ++i)
+            EXPECT_TRUE(shots[i] == first[i])
+                << "style " << style << " round " << round << " after " << (i ? kSteps[i - 1].first : "nothing");
+        Settle(*walker);
+    }
+}
+
+TEST(FaceCache, RepaintsMatchTheFirstPaintOfEveryLook) {
+    for (int style : {0, 1, 2, 3, 4, 5, 7, 8, 9, 10}) ExpectWalkMatchesFirstPaints(style);
+}
+
+TEST(FaceCache, ASystemColourChangeReachesCachedFaces) {
+    const int index = win32::COLOR_BTNFACE;
+    const win32::COLORREF changed = 0x3366AA;
+    for (int style : {0, 5, 9}) {
+        std::unique_ptr<RenderButton> b(Make(style));
+        b->control->Refresh();
+        const Shot before = Take(*b);
+        win32::SetSysColors(1, &index, &changed);
+        b->control->Refresh();
+        const Shot after = Take(*b);
+        std::unique_ptr<RenderButton> fresh(Make(style));
+        fresh->control->Refresh();
+        EXPECT_TRUE(after == Take(*fresh)) << "style " << style;
+        EXPECT_FALSE(after == before) << "style " << style;
+        win32::ResetSysColors();
+    }
+}
+
+}  // namespace
