@@ -170,5 +170,27 @@ TEST(ReceiveOutputsEvent, HandlersMayDisconnectWhileBeingCalled) {
     EXPECT_EQ(calls, (std::vector<std::string>{"first a", "second a", "second b"}));
 }
 
+// Changes made while a raise runs apply from the next raise, a nested one
+// included: a handler connected meanwhile waits for it, one disconnected
+// before being reached is still called this time and skipped from then on.
+TEST(ReceiveOutputsEvent, ChangesDuringARaiseApplyFromTheNextRaise) {
+    ReceiveOutputsEvent event;
+    std::vector<std::string> calls;
+    ReceiveOutputsEvent::Connection third = 0;
+    event.Connect([&](const std::string& chunk) {
+        calls.push_back("first " + chunk);
+        if (chunk != "a") return;
+        event.Disconnect(third);
+        event.Connect([&](const std::string& inner) { calls.push_back("late " + inner); });
+        event.Raise("nested");
+    });
+    event.Connect([&](const std::string& chunk) { calls.push_back("second " + chunk); });
+    third = event.Connect([&](const std::string& chunk) { calls.push_back("third " + chunk); });
+    event.Raise("a");
+    event.Raise("b");
+    EXPECT_EQ(calls, (std::vector<std::string>{"first a", "first nested", "second nested", "late nested",
+                                               "second a", "third a", "first b", "second b", "late b"}));
+}
+
 }  // namespace
 }  // namespace app
