@@ -1,5 +1,7 @@
 #include "platform/kernel/KernelObjects.h"
 
+#include <atomic>
+#include <cstdint>
 #include <mutex>
 #include <unordered_map>
 
@@ -20,6 +22,18 @@ Table& Objects() {
     return table;
 }
 
+// ReadFile looks the same pipe end up for every read of a run, so each
+// thread keeps its last answer, good until any handle is taken out. (Another
+// thread closing the handle during a read races as it always did: the
+// descriptor was looked up before the read either way.)
+constinit std::atomic<std::uint64_t> takenOut{0};
+struct LastFound {
+    std::uintptr_t handle = 0;
+    std::uint64_t takenOut = 0;
+    KernelObject object{};
+};
+constinit thread_local LastFound lastFound;
+
 }  // namespace
 
 HANDLE AddKernelObject(const KernelObject& object) {
@@ -32,10 +46,14 @@ HANDLE AddKernelObject(const KernelObject& object) {
 }
 
 std::optional<KernelObject> FindKernelObject(HANDLE handle) {
+    const auto value = reinterpret_cast<std::uintptr_t>(handle);
+    if (value != 0 && lastFound.handle == value && lastFound.takenOut == takenOut.load(std::memory_order_acquire))
+        return lastFound.object;
     auto& table = Objects();
     std::lock_guard lock(table.mutex);
-    const auto found = table.objects.find(reinterpret_cast<std::uintptr_t>(handle));
+    const auto found = table.objects.find(value);
     if (found == table.objects.end()) return std::nullopt;
+    lastFound = {value, takenOut.load(std::memory_order_relaxed), found->second};
     return found->second;
 }
 
@@ -46,6 +64,7 @@ std::optional<KernelObject> TakeKernelObject(HANDLE handle) {
     if (found == table.objects.end()) return std::nullopt;
     KernelObject object = found->second;
     table.objects.erase(found);
+    takenOut.fetch_add(1, std::memory_order_release);
     return object;
 }
 
