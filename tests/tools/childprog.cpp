@@ -4,6 +4,8 @@
 //   flood N              writes the N bytes of FloodText.h in 64 KB writes
 //   paced A +MS B ...    writes each word as a line of its own, and sleeps
 //                        MS milliseconds for each +MS
+//   chunks N SIZE        the same N bytes in writes of SIZE bytes, as a program
+//                        printing through a buffered stream does
 //   interleave           out1, err1, out2, err2: alternate writes to stdout and stderr
 //   grandchild           starts a grandchild that keeps stdout and writes only
 //                        after this process has exited
@@ -64,6 +66,15 @@ int Paced(int argc, char** argv) {
         else
             WriteAll(1, std::string(argv[i]) + "\n");
     }
+    return 0;
+}
+
+int Chunks(long count, long size) {
+    if (size <= 0) return 64;
+    std::string text;
+    for (long i = 0; i < count; ++i) text.push_back(static_cast<char>('0' + i % 10));
+    for (std::size_t done = 0; done < text.size(); done += std::size_t(size))
+        WriteAll(1, text.substr(done, std::size_t(size)));
     return 0;
 }
 
@@ -151,6 +162,7 @@ int main(int argc, char** argv) {
     if (mode == "bytes" && argc > 2) return Bytes(std::atol(argv[2]));
     if (mode == "flood" && argc > 2) return Flood(std::atol(argv[2]));
     if (mode == "paced") return Paced(argc, argv);
+    if (mode == "chunks" && argc > 3) return Chunks(std::atol(argv[2]), std::atol(argv[3]));
     if (mode == "interleave") return Interleave();
     if (mode == "grandchild") return Grandchild(argv[0]);
     if (mode == "late-writer") return LateWriter();
