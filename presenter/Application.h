@@ -24,9 +24,9 @@ public:
     int Run(host::Form& mainForm, std::function<void()> started = {});
 
     // Developer aids, both off for users: print the time from start to the
-    // first painted frame of the main window and quit
-    // (CORVALMIRE_FIRST_PAINT=1), or save that frame as a PNG and quit
-    // (--screenshot FILE).
+    // first painted frame of the main window, and that moment on the
+    // monotonic clock, and quit (CORVALMIRE_FIRST_PAINT=1), or save that
+    // frame as a PNG and quit (--screenshot FILE).
     std::string screenshotPath;
     bool reportFirstPaint = false;
     // The installed desktop entry's name, without ".desktop", so the desktop
