@@ -1,0 +1,169 @@
+// The speed anchors in one run: each of the program's costs beside what it
+// is measured against, taken on the same machine at the same time (medians
+// of interleaved repetitions), then the ratios and the goals they answer.
+#include <benchmark/benchmark.h>
+
+#include <unistd.h>
+
+#include <QApplication>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "bench/speed/Anchors.h"
+#include "platform/kernel/CurrentProcess.h"
+
+namespace speed {
+
+std::string BuildFolder(const char* leaf) {
+    return (std::filesystem::path(win32::ApplicationFolder()).parent_path() / leaf).string();
+}
+
+const char* StateName(int state) {
+    static const char* const kNames[kStates] = {"normal", "focused", "hot", "pressed", "disabled"};
+    return state >= 0 && state < kStates ? kNames[state] : "?";
+}
+
+namespace {
+
+struct Median {
+    double real = 0, cpu = 0;  // in the benchmark's own unit
+    std::map<std::string, double> counters;
+};
+
+// Passes everything on to the console and keeps each benchmark's medians.
+class MedianKeeper : public benchmark::ConsoleReporter {
+public:
+    MedianKeeper() : ConsoleReporter(::isatty(1) ? OO_ColorTabular : OO_Tabular) {}
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            if (run.run_type != Run::RT_Aggregate || run.aggregate_name != "median") continue;
+            Median& m = medians[run.run_name.str()];
+            m.real = run.GetAdjustedRealTime();
+            m.cpu = run.GetAdjustedCPUTime();
+            for (const auto& [name, counter] : run.counters) m.counters[name] = counter.value;
+        }
+    }
+    // By name, ignoring what the library appends to it ("/min_time:...", "/repeats:...").
+    const Median* Find(const std::string& name) const {
+        for (const auto& [full, median] : medians)
+            if (full == name || full.starts_with(name + "/")) return &median;
+        return nullptr;
+    }
+    std::map<std::string, Median> medians;
+};
+
+const char* Verdict(bool met) { return met ? "met" : "MISSED"; }
+
+void PrintRepaints(const MedianKeeper& keeper) {
+    static const double kGoals[kStates] = {0.5, 0.75, 0.75, 0.5, 0.25};
+    const Median* qt = keeper.Find("QtFusionPushButton/state:0");
+    const Median* memset = keeper.Find("SurfaceMemset");
+    if (!qt) return;
+    std::printf("\nRepaint of a 107x27 button, CPU time (anchor: Qt Fusion drawControl, normal, %.2f us;"
+                " memset of the surface %.3f us)\n",
+                qt->cpu, memset ? memset->cpu : 0.0);
+    std::printf("%-9s %9s %9s %7s %6s  %-6s  %-28s  %-28s\n", "state", "Qt state", "style 5", "ratio", "goal",
+                "", "worst other style (repaint)", "worst other style (first paint)");
+    for (int s = 0; s < kStates; ++s) {
+        const auto name = [s](const char* bench, int style) {
+            return std::string(bench) + "/style:" + std::to_string(style) + "/state:" + std::to_string(s);
+        };
+        const Median* own = keeper.Find(name("Repaint", 5));
+        const Median* qtState = keeper.Find("QtFusionPushButton/state:" + std::to_string(s));
+        if (!own) continue;
+        const auto worst = [&](const char* bench) {
+            const Median* five = keeper.Find(name(bench, 5));
+            double ratio = 0;
+            int style = -1;
+            for (int other : {0, 1, 2, 3, 4, 7, 8, 9, 10})
+                if (const Median* m = keeper.Find(name(bench, other)); m && five && m->cpu / five->cpu > ratio)
+                    ratio = m->cpu / five->cpu, style = other;
+            char text[64];
+            std::snprintf(text, sizeof text, "style %d %.2fx (%s)", style, ratio, Verdict(ratio <= 1.5));
+            return std::string(text);
+        };
+        const double ratio = own->cpu / qt->cpu;
+        std::printf("%-9s %9.2f %9.2f %7.2f %6.2f  %-6s  %-28s  %-28s\n", StateName(s), qtState ? qtState->cpu : 0.0,
+                    own->cpu, ratio, kGoals[s], Verdict(ratio <= kGoals[s]), worst("Repaint").c_str(),
+                    worst("FirstPaint").c_str());
+    }
+}
+
+void PrintRunner(const MedianKeeper& keeper) {
+    const Median* plain1 = keeper.Find("PlainReadLoop/bytes:1048576");
+    const Median* plain10 = keeper.Find("PlainReadLoop/bytes:10485760");
+    const Median* runner1 = keeper.Find("RunnerOutput/bytes:1048576");
+    const Median* runner10 = keeper.Find("RunnerOutput/bytes:10485760");
+    if (plain10 && runner10 && runner1 && plain1) {
+        const double mb = 10.0 * 1024 * 1024 / 1e6;
+        std::printf("\nChild output, 256-byte reads, real time: plain read() loop %.1f MB/s, runner %.1f MB/s,"
+                    " ratio %.3f (goal >= 0.95: %s); 10 MB / 1 MB time: runner %.2f, plain %.2f (goal <= 11: %s)\n",
+                    mb / (plain10->real / 1e3), mb / (runner10->real / 1e3), plain10->real / runner10->real,
+                    Verdict(plain10->real / runner10->real >= 0.95), runner10->real / runner1->real,
+                    plain10->real / plain1->real, Verdict(runner10->real / runner1->real <= 11));
+    }
+    const Median* direct = keeper.Find("ConverterDirect");
+    const Median* cmd = keeper.Find("ConverterThroughCmd");
+    const Median* runner = keeper.Find("ConverterThroughRunner");
+    if (direct && cmd && runner) {
+        // CPU of this process (the benchmark's unit is ms) and of the processes it started.
+        const auto cpu = [](const Median& m) {
+            return m.cpu + (m.counters.count("children_cpu_ms") ? m.counters.at("children_cpu_ms") : 0.0);
+        };
+        const double added = cpu(*cmd) - cpu(*direct);
+        std::printf("Starting the converter: directly %.3f ms CPU (%.3f ms real), through cmd and the runner"
+                    " %.3f ms CPU (%.3f ms real); added %.3f ms CPU, %.3f ms real (goal <= 0.5: %s)\n",
+                    cpu(*direct), direct->real, cpu(*cmd), cmd->real, added, cmd->real - direct->real,
+                    Verdict(added <= 0.5));
+        std::printf("  of which the runner %.3f ms CPU (%.3f ms real), the cmd hop %.3f ms CPU (%.3f ms real)\n",
+                    cpu(*runner) - cpu(*direct), runner->real - direct->real, cpu(*cmd) - cpu(*runner),
+                    cmd->real - runner->real);
+    }
+}
+
+void PrintLaunch(const MedianKeeper& keeper) {
+    const Median* program = keeper.Find("LaunchProgram");
+    const Median* bare = keeper.Find("LaunchBareQt");
+    if (!program || !bare) return;
+    const double rssProgram = program->counters.count("peak_MiB") ? program->counters.at("peak_MiB") : 0;
+    const double rssBare = bare->counters.count("peak_MiB") ? bare->counters.at("peak_MiB") : 0;
+    std::printf("\nSpawn to first painted frame (offscreen): program %.1f ms, bare Qt window %.1f ms, ratio %.3f"
+                " (goal <= 1.05: %s); peak RSS %.1f MiB vs %.1f MiB, +%.2f MiB (goal <= +1: %s)\n",
+                program->real, bare->real, program->real / bare->real, Verdict(program->real / bare->real <= 1.05),
+                rssProgram, rssBare, rssProgram - rssBare, Verdict(rssProgram - rssBare <= 1.0));
+}
+
+}  // namespace
+}  // namespace speed
+
+int main(int argc, char** argv) {
+    // Medians of interleaved repetitions unless told otherwise.
+    std::vector<char*> args(argv, argv + argc);
+    std::string repetitions = "--benchmark_repetitions=5", interleave = "--benchmark_enable_random_interleaving=true",
+                aggregates = "--benchmark_report_aggregates_only=true";
+    const auto given = [&](const char* flag) {
+        return std::any_of(argv, argv + argc, [flag](const char* a) { return std::strncmp(a, flag, std::strlen(flag)) == 0; });
+    };
+    if (!given("--benchmark_repetitions")) args.push_back(repetitions.data());
+    if (!given("--benchmark_enable_random_interleaving")) args.push_back(interleave.data());
+    if (!given("--benchmark_report_aggregates_only")) args.push_back(aggregates.data());
+    int count = static_cast<int>(args.size());
+    args.push_back(nullptr);
+    benchmark::Initialize(&count, args.data());
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication qt(count, args.data());
+    speed::MedianKeeper keeper;
+    benchmark::RunSpecifiedBenchmarks(&keeper);
+    speed::PrintRepaints(keeper);
+    speed::PrintRunner(keeper);
+    speed::PrintLaunch(keeper);
+    benchmark::Shutdown();
+    return 0;
+}
