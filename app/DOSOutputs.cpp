@@ -1,7 +1,6 @@
 #include "app/DOSOutputs.h"
 
 #include <algorithm>
-#include <array>
 
 #include "host/MsgBox.h"
 #include "platform/kernel/LastError.h"
@@ -72,16 +71,17 @@ const std::string& DOSOutputs::ExecuteCommand(const std::string& CommandLine) {
 }
 
 void DOSOutputs::ReadUntilEnd(win32::HANDLE readEnd) {
-    std::array<char, kReadSize> buffer{};
+    // Each read lands in the chunk itself, which is then kept and handed on.
     std::string chunk;
     bool more = true;
     while (more) {
+        chunk.resize(kReadSize);
         win32::DWORD count = 0;
-        more = win32::ReadFile(readEnd, buffer.data(), static_cast<win32::DWORD>(buffer.size()), &count,
-                               nullptr) == win32::TRUE;
+        more = win32::ReadFile(readEnd, chunk.data(), static_cast<win32::DWORD>(chunk.size()), &count, nullptr) ==
+               win32::TRUE;
         if (!more) count = 0;
         // One character per byte: the output is passed on exactly as written.
-        chunk.assign(buffer.data(), count);
+        chunk.resize(count);
         outputs_.append(chunk);
         ReceiveOutputs.Raise(chunk);
     }
