@@ -20,10 +20,12 @@
 #include <spawn.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <thread>
 
 #include "FloodText.h"
@@ -32,7 +34,7 @@ extern char** environ;
 
 namespace {
 
-void WriteAll(int fd, const std::string& text) {
+void WriteAll(int fd, std::string_view text) {
     std::size_t done = 0;
     while (done < text.size()) {
         const ssize_t put = ::write(fd, text.data() + done, text.size() - done);
@@ -69,12 +71,17 @@ int Paced(int argc, char** argv) {
     return 0;
 }
 
+// The pattern is laid out once, a chunk and ten bytes long, so the writes
+// (not the making of the text) set the pace.
 int Chunks(long count, long size) {
-    if (size <= 0) return 64;
-    std::string text;
-    for (long i = 0; i < count; ++i) text.push_back(static_cast<char>('0' + i % 10));
-    for (std::size_t done = 0; done < text.size(); done += std::size_t(size))
-        WriteAll(1, text.substr(done, std::size_t(size)));
+    if (size <= 0 || count < 0) return 64;
+    std::string pattern;
+    for (long i = 0; i < size + 10; ++i) pattern.push_back(static_cast<char>('0' + i % 10));
+    for (long done = 0; done < count;) {
+        const long length = std::min(size, count - done);
+        WriteAll(1, std::string_view(pattern).substr(std::size_t(done % 10), std::size_t(length)));
+        done += length;
+    }
     return 0;
 }
 
