@@ -108,6 +108,8 @@ void PrintRunner(const MedianKeeper& keeper) {
                     mb / (plain10->real / 1e3), mb / (runner10->real / 1e3), plain10->real / runner10->real,
                     Verdict(plain10->real / runner10->real >= 0.95), runner10->real / runner1->real,
                     plain10->real / plain1->real, Verdict(runner10->real / runner1->real <= 11));
+        if (const Median* keeping = keeper.Find("PlainReadLoopKeeping/bytes:10485760"))
+            std::printf("  a read() loop that also keeps the text: %.1f MB/s\n", mb / (keeping->real / 1e3));
     }
     const Median* direct = keeper.Find("ConverterDirect");
     const Median* cmd = keeper.Find("ConverterThroughCmd");
