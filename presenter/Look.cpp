@@ -5,17 +5,38 @@
 #include <QImageReader>
 #include <QPixmap>
 
+#include <cstdint>
+#include <span>
+#include <vector>
+
 #include "host/Resources.h"
+#include "platform/gdi/Gdi.h"
+#include "platform/gdi/Icons.h"
 #include "platform/gdi/SysColors.h"
 
 namespace presenter {
 namespace {
 
-QImage ImageFromIco(QByteArray bytes) {
+QImage ImageFromIcoThroughQt(QByteArray bytes) {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "ICO");
     return reader.read();
+}
+
+// A bitmap's pixels, top-down, 32 bits each; empty on failure.
+std::vector<std::uint32_t> Pixels(win32::HDC dc, win32::HBITMAP bitmap, int width, int height) {
+    std::vector<std::uint32_t> pixels(std::size_t(width) * std::size_t(height));
+    win32::BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = win32::BI_RGB;
+    if (win32::GetDIBits(dc, bitmap, 0, win32::UINT(height), pixels.data(), &info, win32::DIB_RGB_COLORS) != height)
+        pixels.clear();
+    return pixels;
 }
 
 QByteArray ResourceBytes(int id, const char* type) {
@@ -26,6 +47,52 @@ QByteArray ResourceBytes(int id, const char* type) {
 }
 
 }  // namespace
+
+// Read by the layer's own icon reader: the
+// window's icon and the link pointer then need no image plug-in, whose
+// loading and first use cost Qt a millisecond and more at start-up. The
+// layer keeps no alpha channel in an icon's bitmaps, so images with one
+// (32-bit and PNG entries) still go to Qt.
+QImage ImageFromIco(QByteArray bytes) {
+    const std::span<const win32::BYTE> file(reinterpret_cast<const win32::BYTE*>(bytes.constData()),
+                                            std::size_t(bytes.size()));
+    const std::vector<win32::IcoEntry> entries = win32::ReadIcoDirectory(file);
+    if (entries.empty() || entries.front().bitCount >= 32 || entries.front().image.size() < 40 ||
+        entries.front().image[0] != 40)
+        return ImageFromIcoThroughQt(bytes);
+    const std::span<const win32::BYTE> entry = entries.front().image;
+    const win32::HICON icon = win32::CreateIconFromResourceEx(entry.data(), win32::DWORD(entry.size()), win32::TRUE,
+                                                              0x00030000, 0, 0, win32::LR_DEFAULTCOLOR);
+    win32::ICONINFO parts{};
+    if (!icon || !win32::GetIconInfo(icon, &parts)) {
+        if (icon) win32::DestroyIcon(icon);
+        return {};
+    }
+    win32::BITMAP mask{};
+    win32::GetObjectA(parts.hbmMask, sizeof mask, &mask);
+    const int width = mask.bmWidth;
+    const int height = parts.hbmColor ? mask.bmHeight : mask.bmHeight / 2;  // monochrome: mask over colour
+    const win32::HDC dc = win32::CreateCompatibleDC(nullptr);
+    const std::vector<std::uint32_t> andMask = Pixels(dc, parts.hbmMask, width, mask.bmHeight);
+    const std::vector<std::uint32_t> colour =
+        parts.hbmColor ? Pixels(dc, parts.hbmColor, width, height) : andMask;
+    const std::size_t colourAt = parts.hbmColor ? 0 : std::size_t(width) * std::size_t(height);
+    win32::DeleteDC(dc);
+    win32::DeleteObject(parts.hbmMask);
+    if (parts.hbmColor) win32::DeleteObject(parts.hbmColor);
+    win32::DestroyIcon(icon);
+    if (andMask.empty() || colour.empty()) return {};
+    QImage image(width, height, QImage::Format_ARGB32);
+    for (int y = 0; y < height; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            const std::size_t i = std::size_t(y) * std::size_t(width) + std::size_t(x);
+            // A pixel the mask lets through is the background: fully transparent.
+            row[x] = (andMask[i] & 0xFFFFFF) ? 0 : 0xFF000000u | (colour[colourAt + i] & 0xFFFFFF);
+        }
+    }
+    return image;
+}
 
 QColor ToQColor(host::OLE_COLOR color) {
     if (color & host::kSystemColorFlag) color = win32::GetSysColor(static_cast<int>(color & 0xFF));

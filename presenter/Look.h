@@ -5,6 +5,7 @@
 #include <QCursor>
 #include <QFont>
 #include <QIcon>
+#include <QImage>
 
 #include "host/Control.h"
 #include "host/Font.h"
@@ -18,6 +19,10 @@ QColor ToQColor(host::OLE_COLOR color);
 // Sized in pixels at 96 dpi, so the layout in twips holds on any screen;
 // fontconfig picks the nearest installed face for the name.
 QFont ToQFont(const host::Font& font);
+
+// The first image of .ico file bytes (a .cur file retyped as an icon);
+// null when they hold none.
+QImage ImageFromIco(QByteArray bytes);
 
 // From an "ICON" resource; a null icon when there is none.
 QIcon IconFromResource(int id);
