@@ -11,6 +11,7 @@
 
 #include "host/Resources.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
 #include "platform/gdi/Icons.h"
 #include "platform/gdi/SysColors.h"
 
@@ -100,7 +101,7 @@ QColor ToQColor(host::OLE_COLOR color) {
 }
 
 QFont ToQFont(const host::Font& font) {
-    QFont q(QString::fromUtf8(font.name));
+    QFont q(QString::fromUtf8(win32::InstalledFamily(font.name)));
     q.setPixelSize(font.PixelSize());
     q.setBold(font.bold);
     q.setItalic(font.italic);

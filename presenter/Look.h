@@ -17,7 +17,7 @@ namespace presenter {
 QColor ToQColor(host::OLE_COLOR color);
 
 // Sized in pixels at 96 dpi, so the layout in twips holds on any screen;
-// fontconfig picks the nearest installed face for the name.
+// the family is the installed one the layer's own fonts of that name use.
 QFont ToQFont(const host::Font& font);
 
 // The first image of .ico file bytes (a .cur file retyped as an icon);

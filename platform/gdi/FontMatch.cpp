@@ -5,8 +5,12 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <map>
 #include <memory>
 #include <string_view>
+#include <tuple>
+
+#include "platform/gdi/GdiExtensions.h"
 
 namespace win32::gdi {
 namespace {
@@ -63,15 +67,16 @@ Pattern Match(const LOGFONTA& lf, const std::string& face) {
     return Pattern(FcFontMatch(nullptr, pattern.get(), &result));
 }
 
-}  // namespace
-
-FaceChoice MatchFace(const LOGFONTA& lf) {
+FaceChoice Choose(const LOGFONTA& lf) {
     Pattern match = Match(lf, FaceName(lf));
     FaceChoice choice;
     if (!match) return choice;
     FcChar8* file = nullptr;
     if (FcPatternGetString(match.get(), FC_FILE, 0, &file) != FcResultMatch) return choice;
     choice.file = reinterpret_cast<const char*>(file);
+    FcChar8* family = nullptr;
+    if (FcPatternGetString(match.get(), FC_FAMILY, 0, &family) == FcResultMatch)
+        choice.family = reinterpret_cast<const char*>(family);
     FcPatternGetInteger(match.get(), FC_INDEX, 0, &choice.index);
     int weight = FC_WEIGHT_REGULAR;
     int slant = FC_SLANT_ROMAN;
@@ -82,4 +87,28 @@ FaceChoice MatchFace(const LOGFONTA& lf) {
     return choice;
 }
 
+}  // namespace
+
+const FaceChoice& MatchFace(const LOGFONTA& lf) {
+    // Everything the match reads; the height does not change the face.
+    using Key = std::tuple<std::string, LONG, bool, BYTE>;
+    static std::map<Key, FaceChoice> chosen;
+    const Key key{Lower(FaceName(lf)), lf.lfWeight, lf.lfItalic != 0, lf.lfPitchAndFamily};
+    const auto found = chosen.find(key);
+    if (found != chosen.end()) return found->second;
+    return chosen.emplace(key, Choose(lf)).first->second;
+}
+
 }  // namespace win32::gdi
+
+namespace win32 {
+
+std::string InstalledFamily(const std::string& faceName) {
+    LOGFONTA lf{};
+    faceName.copy(lf.lfFaceName, LF_FACESIZE - 1);
+    lf.lfWeight = FW_NORMAL;
+    const FaceChoice& choice = gdi::MatchFace(lf);
+    return choice.family.empty() ? faceName : choice.family;
+}
+
+}  // namespace win32

@@ -8,6 +8,7 @@
 namespace win32::gdi {
 
 struct FaceChoice {
+    std::string family;     // the installed family the file belongs to
     std::string file;       // empty when nothing is installed
     int index = 0;          // face index within the file
     bool embolden = false;  // bold asked for, but the face is not bold
@@ -18,6 +19,8 @@ struct FaceChoice {
 // configuration binds to it, else the generic family of its kind
 // (monospace for "Courier New" and friends, serif for "Times New Roman"
 // and friends, sans-serif otherwise), else the configuration's default.
-FaceChoice MatchFace(const LOGFONTA& logFont);
+// Asked once per face name, weight, italic and pitch: fontconfig's
+// substitution rules make every question cost a fraction of a millisecond.
+const FaceChoice& MatchFace(const LOGFONTA& logFont);
 
 }  // namespace win32::gdi

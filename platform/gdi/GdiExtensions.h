@@ -68,6 +68,12 @@ GdiLiveCounts GetGdiLiveCounts();
 // lfHeight for a size in points on our 96 dpi surfaces: 8.25 pt -> -11.
 LONG FontHeightFromPoints(double points);
 
+// The installed family that fonts of this face name draw with (the face
+// CreateFontA's fonts get, regular weight); the name itself when nothing is
+// installed. Handing Qt this name spares it a search of its own for a
+// Windows face name the system does not have.
+std::string InstalledFamily(const std::string& faceName);
+
 // Back to the classic scheme, telling the listeners if anything changed.
 void ResetSysColors();
 

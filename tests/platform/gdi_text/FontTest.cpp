@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <string>
 
 #include "platform/gdi/Font.h"
 #include "platform/gdi/FontObject.h"
@@ -120,6 +121,22 @@ TEST(FaceMatching, CourierNewIsMonospacedAndVerdanaIsNot) {
     Surface sans(10, 10, kWhite, CaptionFont(false, "Verdana"));
     EXPECT_LT(sans.TextWidth("iiii"), sans.TextWidth("MMMM"));
     EXPECT_EQ(sans.Metrics().tmPitchAndFamily & 1, 1);
+}
+
+// The installed family named for a Windows face draws exactly as the
+// Windows name does, in both weights; a face that is installed is itself.
+TEST(FaceMatching, InstalledFamilyDrawsAsTheWindowsName) {
+    for (const char* windowsName : {"Verdana", "Courier New", "MS Sans Serif"}) {
+        const std::string installed = InstalledFamily(windowsName);
+        EXPECT_EQ(InstalledFamily(installed), installed);
+        for (bool bold : {false, true}) {
+            TextSurface asked(60, 16, CaptionFont(bold, windowsName));
+            TextSurface named(60, 16, CaptionFont(bold, installed.c_str()));
+            TextOutA(asked.dc(), 1, 1, "Converti", 8);
+            TextOutA(named.dc(), 1, 1, "Converti", 8);
+            EXPECT_TRUE(asked.SamePixels(named)) << windowsName << " as " << installed << (bold ? " bold" : "");
+        }
+    }
 }
 
 TEST(FaceMatching, BoldIsWiderThanRegular) {
