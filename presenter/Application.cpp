@@ -25,6 +25,25 @@ std::int64_t MonotonicNanoseconds() {
     return std::int64_t(now.tv_sec) * 1000000000 + now.tv_nsec;
 }
 
+// The process's peak resident size so far (VmHWM), in KiB; 0 if unknown.
+// CPU time the process has used so far, user and system.
+double CpuMilliseconds() {
+    timespec used{};
+    ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &used);
+    return double(used.tv_sec) * 1e3 + double(used.tv_nsec) / 1e6;
+}
+
+long PeakResidentKiB() {
+    std::FILE* status = std::fopen("/proc/self/status", "r");
+    if (!status) return 0;
+    char line[256];
+    long kib = 0;
+    while (std::fgets(line, sizeof line, status))
+        if (std::sscanf(line, "VmHWM: %ld kB", &kib) == 1) break;
+    std::fclose(status);
+    return kib;
+}
+
 // The earliest moment the program's own code can take: when this file's
 // statics are set up, before main() (the loader's work comes before it).
 const std::int64_t processStart = MonotonicNanoseconds();
@@ -49,8 +68,9 @@ private:
     void Report(QWidget* window, std::int64_t paintedAt) {
         if (options_.reportFirstPaint) {
             // The moment itself too, so a launcher can count from its fork.
-            std::printf("first paint after %.1f ms, at %.6f s on the monotonic clock\n",
-                        double(paintedAt - processStart) / 1e6, double(paintedAt) / 1e9);
+            std::printf("first paint after %.1f ms, at %.6f s on the monotonic clock, %.1f ms of CPU, peak resident %ld KiB\n",
+                        double(paintedAt - processStart) / 1e6, double(paintedAt) / 1e9, CpuMilliseconds(),
+                        PeakResidentKiB());
             std::fflush(stdout);
         }
         if (!options_.screenshotPath.empty()) {

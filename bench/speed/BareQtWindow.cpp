@@ -1,7 +1,7 @@
 // The start-up anchor: a plain Qt Widgets window with the same widgets as
 // the program's main window (labels, three line edits, the output box, three
 // buttons), Qt's own fonts and no icons. Prints when its first frame is
-// painted, on the monotonic clock, and quits.
+// painted, on the monotonic clock, and its peak resident size, and quits.
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +19,24 @@ double MonotonicSeconds() {
     return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
 }
 
+// CPU time the process has used so far, user and system.
+double CpuMilliseconds() {
+    timespec used{};
+    ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &used);
+    return double(used.tv_sec) * 1e3 + double(used.tv_nsec) / 1e6;
+}
+
+long PeakResidentKiB() {
+    std::FILE* status = std::fopen("/proc/self/status", "r");
+    if (!status) return 0;
+    char line[256];
+    long kib = 0;
+    while (std::fgets(line, sizeof line, status))
+        if (std::sscanf(line, "VmHWM: %ld kB", &kib) == 1) break;
+    std::fclose(status);
+    return kib;
+}
+
 class FirstPaint : public QObject {
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
@@ -27,7 +45,8 @@ protected:
         QMetaObject::invokeMethod(
             this,
             [] {
-                std::printf("first paint at %.6f s on the monotonic clock\n", MonotonicSeconds());
+                std::printf("first paint at %.6f s on the monotonic clock, %.1f ms of CPU, peak resident %ld KiB\n",
+                            MonotonicSeconds(), CpuMilliseconds(), PeakResidentKiB());
                 std::fflush(stdout);
                 QCoreApplication::quit();
             },
