@@ -77,8 +77,8 @@ void DOSOutputs::ReadUntilEnd(win32::HANDLE readEnd) {
     while (more) {
         chunk.resize(kReadSize);
         win32::DWORD count = 0;
-        more = win32::ReadFile(readEnd, chunk.data(), static_cast<win32::DWORD>(chunk.size()), &count, nullptr) ==
-               win32::TRUE;
+        more = win32::ReadFile(readEnd, chunk.data(), static_cast<win32::DWORD>(chunk.size()), &count,
+                               nullptr) == win32::TRUE;
         if (!more) count = 0;
         // One character per byte: the output is passed on exactly as written.
         chunk.resize(count);

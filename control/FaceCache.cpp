@@ -65,15 +65,16 @@ void FaceCache::Paint(styles::FacePainter painter, const styles::FaceState& face
         painter(face);
         return;
     }
-    const auto hit = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) { return e.key == *key; });
+    const auto hit =
+        std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) { return e.key == *key; });
     if (hit != entries_.end()) {
         std::rotate(entries_.begin(), hit, hit + 1);
         const Entry& entry = entries_.front();
         if (entry.backColor) face.setBackColor(*entry.backColor);
         const win32::BITMAPINFO info = TopDown32(key->surfaceWidth, key->surfaceHeight);
-        win32::SetDIBitsToDevice(face.dc, 0, 0, win32::DWORD(key->surfaceWidth), win32::DWORD(key->surfaceHeight), 0,
-                                 0, 0, win32::UINT(key->surfaceHeight), entry.pixels.data(), &info,
-                                 win32::DIB_RGB_COLORS);
+        win32::SetDIBitsToDevice(face.dc, 0, 0, win32::DWORD(key->surfaceWidth),
+                                 win32::DWORD(key->surfaceHeight), 0, 0, 0, win32::UINT(key->surfaceHeight),
+                                 entry.pixels.data(), &info, win32::DIB_RGB_COLORS);
         win32::MoveToEx(face.dc, entry.position.x, entry.position.y, nullptr);
         return;
     }
@@ -99,7 +100,8 @@ void FaceCache::Remember(Entry entry) {
     entries_.insert(entries_.begin(), std::move(entry));
     // The most recent faces that fit within both limits stay.
     std::size_t kept = 0, pixels = 0;
-    while (kept < entries_.size() && kept < kMaxEntries && pixels + entries_[kept].pixels.size() <= kMaxPixels)
+    while (kept < entries_.size() && kept < kMaxEntries &&
+           pixels + entries_[kept].pixels.size() <= kMaxPixels)
         pixels += entries_[kept++].pixels.size();
     entries_.resize(kept);
 }

@@ -46,7 +46,7 @@ private:
     };
     struct Entry {
         Key key;
-        std::vector<std::uint32_t> pixels;  // the whole surface, top-down
+        std::vector<std::uint32_t> pixels;       // the whole surface, top-down
         std::optional<styles::Color> backColor;  // the last colour the painter set, if any
         win32::POINT position{};
     };

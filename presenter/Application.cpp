@@ -7,9 +7,9 @@
 #include <QWidget>
 #include <cstdint>
 #include <cstdio>
-#include <ctime>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 
 #include "host/Form.h"
 #include "presenter/FormWindow.h"
@@ -68,9 +68,11 @@ private:
     void Report(QWidget* window, std::int64_t paintedAt) {
         if (options_.reportFirstPaint) {
             // The moment itself too, so a launcher can count from its fork.
-            std::printf("first paint after %.1f ms, at %.6f s on the monotonic clock, %.1f ms of CPU, peak resident %ld KiB\n",
-                        double(paintedAt - processStart) / 1e6, double(paintedAt) / 1e9, CpuMilliseconds(),
-                        PeakResidentKiB());
+            std::printf(
+                "first paint after %.1f ms, at %.6f s on the monotonic clock, %.1f ms of CPU, peak resident "
+                "%ld KiB\n",
+                double(paintedAt - processStart) / 1e6, double(paintedAt) / 1e9, CpuMilliseconds(),
+                PeakResidentKiB());
             std::fflush(stdout);
         }
         if (!options_.screenshotPath.empty()) {

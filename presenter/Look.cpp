@@ -4,7 +4,6 @@
 #include <QImage>
 #include <QImageReader>
 #include <QPixmap>
-
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -35,7 +34,8 @@ std::vector<std::uint32_t> Pixels(win32::HDC dc, win32::HBITMAP bitmap, int widt
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = win32::BI_RGB;
-    if (win32::GetDIBits(dc, bitmap, 0, win32::UINT(height), pixels.data(), &info, win32::DIB_RGB_COLORS) != height)
+    if (win32::GetDIBits(dc, bitmap, 0, win32::UINT(height), pixels.data(), &info, win32::DIB_RGB_COLORS) !=
+        height)
         pixels.clear();
     return pixels;
 }
@@ -62,8 +62,8 @@ QImage ImageFromIco(QByteArray bytes) {
         entries.front().image[0] != 40)
         return ImageFromIcoThroughQt(bytes);
     const std::span<const win32::BYTE> entry = entries.front().image;
-    const win32::HICON icon = win32::CreateIconFromResourceEx(entry.data(), win32::DWORD(entry.size()), win32::TRUE,
-                                                              0x00030000, 0, 0, win32::LR_DEFAULTCOLOR);
+    const win32::HICON icon = win32::CreateIconFromResourceEx(
+        entry.data(), win32::DWORD(entry.size()), win32::TRUE, 0x00030000, 0, 0, win32::LR_DEFAULTCOLOR);
     win32::ICONINFO parts{};
     if (!icon || !win32::GetIconInfo(icon, &parts)) {
         if (icon) win32::DestroyIcon(icon);

@@ -45,8 +45,9 @@ protected:
         QMetaObject::invokeMethod(
             this,
             [] {
-                std::printf("first paint at %.6f s on the monotonic clock, %.1f ms of CPU, peak resident %ld KiB\n",
-                            MonotonicSeconds(), CpuMilliseconds(), PeakResidentKiB());
+                std::printf(
+                    "first paint at %.6f s on the monotonic clock, %.1f ms of CPU, peak resident %ld KiB\n",
+                    MonotonicSeconds(), CpuMilliseconds(), PeakResidentKiB());
                 std::fflush(stdout);
                 QCoreApplication::quit();
             },

@@ -36,7 +36,8 @@ struct Launch {
 Launch LaunchOnce(const std::string& program) {
     std::vector<std::string> env{"QT_QPA_PLATFORM=offscreen", "CORVALMIRE_FIRST_PAINT=1"};
     for (char** e = environ; *e; ++e)
-        if (std::strncmp(*e, "QT_QPA_PLATFORM=", 16) != 0 && std::strncmp(*e, "CORVALMIRE_FIRST_PAINT=", 23) != 0)
+        if (std::strncmp(*e, "QT_QPA_PLATFORM=", 16) != 0 &&
+            std::strncmp(*e, "CORVALMIRE_FIRST_PAINT=", 23) != 0)
             env.emplace_back(*e);
     std::vector<char*> envp;
     for (std::string& e : env) envp.push_back(e.data());
@@ -58,7 +59,8 @@ Launch LaunchOnce(const std::string& program) {
     Launch launch;
     std::string output;
     char buffer[512];
-    for (ssize_t got; error == 0 && (got = ::read(fds[0], buffer, sizeof buffer)) > 0;) output.append(buffer, std::size_t(got));
+    for (ssize_t got; error == 0 && (got = ::read(fds[0], buffer, sizeof buffer)) > 0;)
+        output.append(buffer, std::size_t(got));
     ::close(fds[0]);
     if (error != 0) return launch;
     ::waitpid(pid, nullptr, 0);
@@ -68,8 +70,9 @@ Launch LaunchOnce(const std::string& program) {
     double painted = 0, cpu = 0;
     long peakKiB = 0;
     if (at != std::string::npos &&
-        std::sscanf(output.c_str() + at, " at %lf s on the monotonic clock, %lf ms of CPU, peak resident %ld KiB",
-                    &painted, &cpu, &peakKiB) == 3) {
+        std::sscanf(output.c_str() + at,
+                    " at %lf s on the monotonic clock, %lf ms of CPU, peak resident %ld KiB", &painted, &cpu,
+                    &peakKiB) == 3) {
         launch.seconds = painted - started;
         launch.cpuMs = cpu;
         launch.peakMiB = double(peakKiB) / 1024.0;
@@ -93,8 +96,18 @@ void LaunchToFirstFrame(benchmark::State& state, const std::string& program) {
 void Program(benchmark::State& state) { LaunchToFirstFrame(state, BuildFolder("bin") + "/corvalmire"); }
 void BareQt(benchmark::State& state) { LaunchToFirstFrame(state, BuildFolder("bench") + "/bare_qt_window"); }
 
-BENCHMARK(Program)->Name("LaunchProgram")->UseManualTime()->Iterations(1)->Repetitions(21)->Unit(benchmark::kMillisecond);
-BENCHMARK(BareQt)->Name("LaunchBareQt")->UseManualTime()->Iterations(1)->Repetitions(21)->Unit(benchmark::kMillisecond);
+BENCHMARK(Program)
+    ->Name("LaunchProgram")
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Repetitions(21)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BareQt)
+    ->Name("LaunchBareQt")
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Repetitions(21)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace speed

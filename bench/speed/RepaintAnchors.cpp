@@ -87,7 +87,8 @@ void Reach(control::raReruri& button, int look) {
         case 3:
             win32::NotifyPointerMoved({kW / 2, kH / 2});
             win32::SendMessageA(hwnd, win32::WM_MOUSEMOVE, 0, win32::MAKELPARAM(kW / 2, kH / 2));
-            if (look == 3) win32::SendMessageA(hwnd, win32::WM_LBUTTONDOWN, win32::MK_LBUTTON, win32::MAKELPARAM(5, 5));
+            if (look == 3)
+                win32::SendMessageA(hwnd, win32::WM_LBUTTONDOWN, win32::MK_LBUTTON, win32::MAKELPARAM(5, 5));
             break;
         case 4: button.SetEnabled(false); break;
         default: break;
@@ -106,7 +107,8 @@ void Repaint(benchmark::State& state) {
 // What the painter of a style draws for one look, on a cleared surface, as
 // the first paint of that look does (a face the cache has not seen).
 void FirstPaint(benchmark::State& state) {
-    const control::StylePainter& painter = control::StylePainterFor(static_cast<std::int32_t>(state.range(0)));
+    const control::StylePainter& painter =
+        control::StylePainterFor(static_cast<std::int32_t>(state.range(0)));
     const win32::HDC dc = win32::CreateCompatibleDC(nullptr);
     const win32::HBITMAP bitmap = win32::CreateCompatibleBitmap(dc, kW, kH);
     const win32::HGDIOBJ previous = win32::SelectObject(dc, bitmap);
@@ -139,10 +141,22 @@ void FirstPaint(benchmark::State& state) {
 const std::vector<std::int64_t> kStyles = {0, 1, 2, 3, 4, 5, 7, 8, 9, 10};
 const std::vector<std::int64_t> kLooks = {0, 1, 2, 3, 4};
 
-BENCHMARK(QtFusionPushButton)->ArgName("state")->DenseRange(0, 4)->Unit(benchmark::kMicrosecond);
-BENCHMARK(SurfaceMemset)->Unit(benchmark::kMicrosecond);
-BENCHMARK(Repaint)->ArgNames({"style", "state"})->ArgsProduct({kStyles, kLooks})->Unit(benchmark::kMicrosecond);
-BENCHMARK(FirstPaint)->ArgNames({"style", "state"})->ArgsProduct({kStyles, kLooks})->Unit(benchmark::kMicrosecond);
+BENCHMARK(QtFusionPushButton)
+    ->ArgName("state")
+    ->DenseRange(0, 4)
+    ->MinTime(0.1)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(SurfaceMemset)->MinTime(0.1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Repaint)
+    ->ArgNames({"style", "state"})
+    ->ArgsProduct({kStyles, kLooks})
+    ->MinTime(0.05)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(FirstPaint)
+    ->ArgNames({"style", "state"})
+    ->ArgsProduct({kStyles, kLooks})
+    ->MinTime(0.05)
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace speed

@@ -24,12 +24,15 @@ namespace {
 
 std::string Child() { return BuildFolder("tests") + "/childprog"; }
 
-std::vector<std::string> Chunks(std::int64_t bytes) { return {Child(), "chunks", std::to_string(bytes), "4096"}; }
+std::vector<std::string> Chunks(std::int64_t bytes) {
+    return {Child(), "chunks", std::to_string(bytes), "4096"};
+}
 
 // Starts argv with stdout (and stderr) on a pipe, reads it in reads of
 // readSize bytes to its end (appending them to kept, if given) and waits
 // for the child; the bytes read.
-std::size_t RunDirectly(const std::vector<std::string>& args, std::size_t readSize, std::string* kept = nullptr) {
+std::size_t RunDirectly(const std::vector<std::string>& args, std::size_t readSize,
+                        std::string* kept = nullptr) {
     int fds[2];
     if (::pipe(fds) != 0) return 0;
     posix_spawn_file_actions_t actions;
@@ -58,7 +61,8 @@ std::size_t RunDirectly(const std::vector<std::string>& args, std::size_t readSi
 void PlainReadLoop(benchmark::State& state) {
     const auto args = Chunks(state.range(0));
     for (auto _ : state)
-        if (RunDirectly(args, app::DOSOutputs::kReadSize) != std::size_t(state.range(0))) state.SkipWithError("short");
+        if (RunDirectly(args, app::DOSOutputs::kReadSize) != std::size_t(state.range(0)))
+            state.SkipWithError("short");
     state.SetBytesProcessed(state.iterations() * state.range(0));
 }
 
@@ -69,7 +73,8 @@ void PlainReadLoopKeeping(benchmark::State& state) {
     std::string kept;
     for (auto _ : state) {
         kept.clear();
-        if (RunDirectly(args, app::DOSOutputs::kReadSize, &kept) != std::size_t(state.range(0))) state.SkipWithError("short");
+        if (RunDirectly(args, app::DOSOutputs::kReadSize, &kept) != std::size_t(state.range(0)))
+            state.SkipWithError("short");
     }
     state.SetBytesProcessed(state.iterations() * state.range(0));
 }
@@ -81,7 +86,8 @@ void RunnerOutput(benchmark::State& state) {
     std::size_t events = 0;
     runner.ReceiveOutputs.Connect([&](const std::string&) { ++events; });
     for (auto _ : state)
-        if (runner.ExecuteCommand(command).size() != std::size_t(state.range(0))) state.SkipWithError("short");
+        if (runner.ExecuteCommand(command).size() != std::size_t(state.range(0)))
+            state.SkipWithError("short");
     win32::kernel::WaitForReleasedChildren();
     state.SetBytesProcessed(state.iterations() * state.range(0));
 }
@@ -90,7 +96,8 @@ double ChildrenCpuMs() {
     rusage usage{};
     ::getrusage(RUSAGE_CHILDREN, &usage);
     return (double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e6 + double(usage.ru_utime.tv_usec) +
-            double(usage.ru_stime.tv_usec)) / 1e3;
+            double(usage.ru_stime.tv_usec)) /
+           1e3;
 }
 
 // The CPU time the started processes used, each iteration: on a loaded
@@ -115,11 +122,30 @@ void ConverterThrough(benchmark::State& state, const std::string& command) {
 }
 
 void ConverterThroughRunner(benchmark::State& state) { ConverterThrough(state, Child() + " silent"); }
-void ConverterThroughCmd(benchmark::State& state) { ConverterThrough(state, "cmd /c " + Child() + " silent"); }
+void ConverterThroughCmd(benchmark::State& state) {
+    ConverterThrough(state, "cmd /c " + Child() + " silent");
+}
 
-BENCHMARK(PlainReadLoop)->ArgName("bytes")->Arg(1 << 20)->Arg(10 << 20)->UseRealTime()->MinTime(0.2)->Unit(benchmark::kMillisecond);
-BENCHMARK(PlainReadLoopKeeping)->ArgName("bytes")->Arg(10 << 20)->UseRealTime()->MinTime(0.2)->Unit(benchmark::kMillisecond);
-BENCHMARK(RunnerOutput)->ArgName("bytes")->Arg(1 << 20)->Arg(10 << 20)->UseRealTime()->MinTime(0.2)->Unit(benchmark::kMillisecond);
+BENCHMARK(PlainReadLoop)
+    ->ArgName("bytes")
+    ->Arg(1 << 20)
+    ->Arg(10 << 20)
+    ->UseRealTime()
+    ->MinTime(0.2)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(PlainReadLoopKeeping)
+    ->ArgName("bytes")
+    ->Arg(10 << 20)
+    ->UseRealTime()
+    ->MinTime(0.2)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(RunnerOutput)
+    ->ArgName("bytes")
+    ->Arg(1 << 20)
+    ->Arg(10 << 20)
+    ->UseRealTime()
+    ->MinTime(0.2)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(ConverterDirect)->UseRealTime()->MinTime(0.2)->Unit(benchmark::kMillisecond);
 BENCHMARK(ConverterThroughRunner)->UseRealTime()->MinTime(0.2)->Unit(benchmark::kMillisecond);
 BENCHMARK(ConverterThroughCmd)->UseRealTime()->MinTime(0.2)->Unit(benchmark::kMillisecond);

@@ -2,7 +2,6 @@
 // is measured against, taken on the same machine at the same time (medians
 // of interleaved repetitions), then the ratios and the goals they answer.
 #include <benchmark/benchmark.h>
-
 #include <unistd.h>
 
 #include <QApplication>
@@ -66,9 +65,10 @@ void PrintRepaints(const MedianKeeper& keeper) {
     const Median* qt = keeper.Find("QtFusionPushButton/state:0");
     const Median* memset = keeper.Find("SurfaceMemset");
     if (!qt) return;
-    std::printf("\nRepaint of a 107x27 button, CPU time (anchor: Qt Fusion drawControl, normal, %.2f us;"
-                " memset of the surface %.3f us)\n",
-                qt->cpu, memset ? memset->cpu : 0.0);
+    std::printf(
+        "\nRepaint of a 107x27 button, CPU time (anchor: Qt Fusion drawControl, normal, %.2f us;"
+        " memset of the surface %.3f us)\n",
+        qt->cpu, memset ? memset->cpu : 0.0);
     std::printf("%-9s %9s %9s %7s %6s  %-6s  %-28s  %-28s\n", "state", "Qt state", "style 5", "ratio", "goal",
                 "", "worst other style (repaint)", "worst other style (first paint)");
     for (int s = 0; s < kStates; ++s) {
@@ -83,16 +83,17 @@ void PrintRepaints(const MedianKeeper& keeper) {
             double ratio = 0;
             int style = -1;
             for (int other : {0, 1, 2, 3, 4, 7, 8, 9, 10})
-                if (const Median* m = keeper.Find(name(bench, other)); m && five && m->cpu / five->cpu > ratio)
+                if (const Median* m = keeper.Find(name(bench, other));
+                    m && five && m->cpu / five->cpu > ratio)
                     ratio = m->cpu / five->cpu, style = other;
             char text[64];
             std::snprintf(text, sizeof text, "style %d %.2fx (%s)", style, ratio, Verdict(ratio <= 1.5));
             return std::string(text);
         };
         const double ratio = own->cpu / qt->cpu;
-        std::printf("%-9s %9.2f %9.2f %7.2f %6.2f  %-6s  %-28s  %-28s\n", StateName(s), qtState ? qtState->cpu : 0.0,
-                    own->cpu, ratio, kGoals[s], Verdict(ratio <= kGoals[s]), worst("Repaint").c_str(),
-                    worst("FirstPaint").c_str());
+        std::printf("%-9s %9.2f %9.2f %7.2f %6.2f  %-6s  %-28s  %-28s\n", StateName(s),
+                    qtState ? qtState->cpu : 0.0, own->cpu, ratio, kGoals[s], Verdict(ratio <= kGoals[s]),
+                    worst("Repaint").c_str(), worst("FirstPaint").c_str());
     }
 }
 
@@ -103,11 +104,12 @@ void PrintRunner(const MedianKeeper& keeper) {
     const Median* runner10 = keeper.Find("RunnerOutput/bytes:10485760");
     if (plain10 && runner10 && runner1 && plain1) {
         const double mb = 10.0 * 1024 * 1024 / 1e6;
-        std::printf("\nChild output, 256-byte reads, real time: plain read() loop %.1f MB/s, runner %.1f MB/s,"
-                    " ratio %.3f (goal >= 0.95: %s); 10 MB / 1 MB time: runner %.2f, plain %.2f (goal <= 11: %s)\n",
-                    mb / (plain10->real / 1e3), mb / (runner10->real / 1e3), plain10->real / runner10->real,
-                    Verdict(plain10->real / runner10->real >= 0.95), runner10->real / runner1->real,
-                    plain10->real / plain1->real, Verdict(runner10->real / runner1->real <= 11));
+        std::printf(
+            "\nChild output, 256-byte reads, real time: plain read() loop %.1f MB/s, runner %.1f MB/s,"
+            " ratio %.3f (goal >= 0.95: %s); 10 MB / 1 MB time: runner %.2f, plain %.2f (goal <= 11: %s)\n",
+            mb / (plain10->real / 1e3), mb / (runner10->real / 1e3), plain10->real / runner10->real,
+            Verdict(plain10->real / runner10->real >= 0.95), runner10->real / runner1->real,
+            plain10->real / plain1->real, Verdict(runner10->real / runner1->real <= 11));
         if (const Median* keeping = keeper.Find("PlainReadLoopKeeping/bytes:10485760"))
             std::printf("  a read() loop that also keeps the text: %.1f MB/s\n", mb / (keeping->real / 1e3));
     }
@@ -120,13 +122,15 @@ void PrintRunner(const MedianKeeper& keeper) {
             return m.cpu + (m.counters.count("children_cpu_ms") ? m.counters.at("children_cpu_ms") : 0.0);
         };
         const double added = cpu(*cmd) - cpu(*direct);
-        std::printf("Starting the converter: directly %.3f ms CPU (%.3f ms real), through cmd and the runner"
-                    " %.3f ms CPU (%.3f ms real); added %.3f ms CPU, %.3f ms real (goal <= 0.5: %s)\n",
-                    cpu(*direct), direct->real, cpu(*cmd), cmd->real, added, cmd->real - direct->real,
-                    Verdict(added <= 0.5));
-        std::printf("  of which the runner %.3f ms CPU (%.3f ms real), the cmd hop %.3f ms CPU (%.3f ms real)\n",
-                    cpu(*runner) - cpu(*direct), runner->real - direct->real, cpu(*cmd) - cpu(*runner),
-                    cmd->real - runner->real);
+        std::printf(
+            "Starting the converter: directly %.3f ms CPU (%.3f ms real), through cmd and the runner"
+            " %.3f ms CPU (%.3f ms real); added %.3f ms CPU, %.3f ms real (goal <= 0.5: %s)\n",
+            cpu(*direct), direct->real, cpu(*cmd), cmd->real, added, cmd->real - direct->real,
+            Verdict(added <= 0.5));
+        std::printf(
+            "  of which the runner %.3f ms CPU (%.3f ms real), the cmd hop %.3f ms CPU (%.3f ms real)\n",
+            cpu(*runner) - cpu(*direct), runner->real - direct->real, cpu(*cmd) - cpu(*runner),
+            cmd->real - runner->real);
     }
 }
 
@@ -139,12 +143,13 @@ void PrintLaunch(const MedianKeeper& keeper) {
     };
     const double rssProgram = counter(*program, "peak_MiB"), rssBare = counter(*bare, "peak_MiB");
     const double cpuProgram = counter(*program, "cpu_ms"), cpuBare = counter(*bare, "cpu_ms");
-    std::printf("\nSpawn to first painted frame (offscreen): program %.1f ms, bare Qt window %.1f ms, ratio %.3f"
-                " (goal <= 1.05: %s)\n  CPU time by then: program %.1f ms, bare %.1f ms, ratio %.3f;"
-                " peak RSS %.1f MiB vs %.1f MiB, +%.2f MiB (goal <= +1: %s)\n",
-                program->real, bare->real, program->real / bare->real, Verdict(program->real / bare->real <= 1.05),
-                cpuProgram, cpuBare, cpuBare > 0 ? cpuProgram / cpuBare : 0.0, rssProgram, rssBare,
-                rssProgram - rssBare, Verdict(rssProgram - rssBare <= 1.0));
+    std::printf(
+        "\nSpawn to first painted frame (offscreen): program %.1f ms, bare Qt window %.1f ms, ratio %.3f"
+        " (goal <= 1.05: %s)\n  CPU time by then: program %.1f ms, bare %.1f ms, ratio %.3f;"
+        " peak RSS %.1f MiB vs %.1f MiB, +%.2f MiB (goal <= +1: %s)\n",
+        program->real, bare->real, program->real / bare->real, Verdict(program->real / bare->real <= 1.05),
+        cpuProgram, cpuBare, cpuBare > 0 ? cpuProgram / cpuBare : 0.0, rssProgram, rssBare,
+        rssProgram - rssBare, Verdict(rssProgram - rssBare <= 1.0));
 }
 
 }  // namespace
@@ -153,10 +158,12 @@ void PrintLaunch(const MedianKeeper& keeper) {
 int main(int argc, char** argv) {
     // Medians of interleaved repetitions unless told otherwise.
     std::vector<char*> args(argv, argv + argc);
-    std::string repetitions = "--benchmark_repetitions=5", interleave = "--benchmark_enable_random_interleaving=true",
+    std::string repetitions = "--benchmark_repetitions=5",
+                interleave = "--benchmark_enable_random_interleaving=true",
                 aggregates = "--benchmark_report_aggregates_only=true";
     const auto given = [&](const char* flag) {
-        return std::any_of(argv, argv + argc, [flag](const char* a) { return std::strncmp(a, flag, std::strlen(flag)) == 0; });
+        return std::any_of(argv, argv + argc,
+                           [flag](const char* a) { return std::strncmp(a, flag, std::strlen(flag)) == 0; });
     };
     if (!given("--benchmark_repetitions")) args.push_back(repetitions.data());
     if (!given("--benchmark_enable_random_interleaving")) args.push_back(interleave.data());

@@ -16,7 +16,9 @@ namespace win32::gdi {
 // (x + (x >> 8) + 1) >> 8 is x / 255 exactly for every x below 65,535.
 constexpr std::uint32_t BlendCoverage(std::uint32_t under, std::uint32_t text, unsigned alpha) {
     const unsigned rest = 255 - alpha;
-    const auto divide = [](std::uint32_t x) { return ((x + ((x >> 8) & 0x00FF00FFu) + 0x00010001u) >> 8) & 0x00FF00FFu; };
+    const auto divide = [](std::uint32_t x) {
+        return ((x + ((x >> 8) & 0x00FF00FFu) + 0x00010001u) >> 8) & 0x00FF00FFu;
+    };
     const std::uint32_t redBlue = (text & 0x00FF00FFu) * alpha + (under & 0x00FF00FFu) * rest + 0x007F007Fu;
     const std::uint32_t green = ((text >> 8) & 0xFFu) * alpha + ((under >> 8) & 0xFFu) * rest + 0x7Fu;
     return divide(redBlue) | (divide(green) << 8);
@@ -26,7 +28,8 @@ constexpr std::uint32_t BlendCoverage(std::uint32_t under, std::uint32_t text, u
 // their value. With SSE2, four pixels a step in 16-bit lanes (the same
 // arithmetic, so the same result) and without branches, which glyph edges
 // would mispredict.
-inline void BlendCoverageRow(std::uint32_t* pixels, const std::uint8_t* alpha, int count, std::uint32_t text) {
+inline void BlendCoverageRow(std::uint32_t* pixels, const std::uint8_t* alpha, int count,
+                             std::uint32_t text) {
     int i = 0;
 #if defined(__SSE2__)
     const __m128i zero = _mm_setzero_si128();

@@ -44,9 +44,9 @@ HDC CreateCompatibleDC(HDC hdc) {
 BOOL DeleteDC(HDC hdc) {
     gdi::DeviceContext* dc = gdi::LookupDC(hdc);
     if (!dc) return FALSE;
-    for (gdi::GdiObject* o : {static_cast<gdi::GdiObject*>(dc->bitmapObject),
-                              static_cast<gdi::GdiObject*>(dc->penObject),
-                              static_cast<gdi::GdiObject*>(dc->brushObject), dc->fontObject})
+    for (gdi::GdiObject* o :
+         {static_cast<gdi::GdiObject*>(dc->bitmapObject), static_cast<gdi::GdiObject*>(dc->penObject),
+          static_cast<gdi::GdiObject*>(dc->brushObject), dc->fontObject})
         Release(o);
     gdi::Erase(hdc);
     return TRUE;

@@ -38,7 +38,8 @@ struct FileStream {
     FT_StreamRec stream{};
     int fd = -1;
 
-    static unsigned long Read(FT_Stream stream, unsigned long offset, unsigned char* buffer, unsigned long count) {
+    static unsigned long Read(FT_Stream stream, unsigned long offset, unsigned char* buffer,
+                              unsigned long count) {
         const auto* self = static_cast<const FileStream*>(stream->descriptor.pointer);
         if (count == 0) return offset <= stream->size ? 0 : 1;  // a seek: 0 means it may go there
         const ssize_t got = ::pread(self->fd, buffer, count, off_t(offset));

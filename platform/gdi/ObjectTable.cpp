@@ -19,7 +19,7 @@ using table_detail::Slot;
 constexpr std::uintptr_t kGenerationMask = 0x3FF;  // values stay within 32 bits
 
 struct Table {
-    std::vector<Slot> slots;  // slot 0 is never used, so no handle is the base
+    std::vector<Slot> slots;      // slot 0 is never used, so no handle is the base
     std::uint32_t firstFree = 0;  // freed slots, most recent first; 0 for none
 
     void Publish() { table_detail::view = {slots.data(), slots.size()}; }

@@ -47,7 +47,8 @@ HANDLE AddKernelObject(const KernelObject& object) {
 
 std::optional<KernelObject> FindKernelObject(HANDLE handle) {
     const auto value = reinterpret_cast<std::uintptr_t>(handle);
-    if (value != 0 && lastFound.handle == value && lastFound.takenOut == takenOut.load(std::memory_order_acquire))
+    if (value != 0 && lastFound.handle == value &&
+        lastFound.takenOut == takenOut.load(std::memory_order_acquire))
         return lastFound.object;
     auto& table = Objects();
     std::lock_guard lock(table.mutex);

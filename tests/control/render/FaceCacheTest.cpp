@@ -83,8 +83,8 @@ void ExpectWalkMatchesFirstPaints(int style) {
     for (int round = 0; round < 2; ++round) {  // the second round repaints from the cache
         const std::vector<Shot> shots = Walk(*walker);
         for (std::size_t i = 0; i < shots.size(); ++i)
-            EXPECT_TRUE(shots[i] == first[i])
-                << "style " << style << " round " << round << " after " << (i ? kSteps[i - 1].first : "nothing");
+            EXPECT_TRUE(shots[i] == first[i]) << "style " << style << " round " << round << " after "
+                                              << (i ? kSteps[i - 1].first : "nothing");
         Settle(*walker);
     }
 }

@@ -11,7 +11,9 @@ namespace {
 // Every coverage over every pair of channel values, each channel of the
 // pixel different, against the per-channel rounded division.
 TEST(CoverageBlend, MatchesTheRoundedDivisionForEveryValue) {
-    const auto expected = [](unsigned u, unsigned t, unsigned a) { return (t * a + u * (255 - a) + 127) / 255; };
+    const auto expected = [](unsigned u, unsigned t, unsigned a) {
+        return (t * a + u * (255 - a) + 127) / 255;
+    };
     int wrong = 0;
     for (unsigned a = 0; a <= 255; ++a)
         for (unsigned u = 0; u <= 255; ++u)

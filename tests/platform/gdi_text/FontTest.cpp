@@ -134,7 +134,8 @@ TEST(FaceMatching, InstalledFamilyDrawsAsTheWindowsName) {
             TextSurface named(60, 16, CaptionFont(bold, installed.c_str()));
             TextOutA(asked.dc(), 1, 1, "Converti", 8);
             TextOutA(named.dc(), 1, 1, "Converti", 8);
-            EXPECT_TRUE(asked.SamePixels(named)) << windowsName << " as " << installed << (bold ? " bold" : "");
+            EXPECT_TRUE(asked.SamePixels(named))
+                << windowsName << " as " << installed << (bold ? " bold" : "");
         }
     }
 }
