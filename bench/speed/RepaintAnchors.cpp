@@ -16,11 +16,12 @@
 #include <vector>
 
 #include "bench/speed/Anchors.h"
-#include "control/RenderStyles.h"
+#include "control/raReruriStyles.h"
 #include "control/raReruri.h"
 #include "host/PropertyBag.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/user/User32.h"
+#include "platform/user/UserExtensions.h"
 
 namespace speed {
 namespace {

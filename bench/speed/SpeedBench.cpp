@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "bench/speed/Anchors.h"
-#include "platform/kernel/CurrentProcess.h"
+#include "platform/kernel/KernelExtensions.h"
 
 namespace speed {
 

@@ -107,7 +107,7 @@ std::string InstalledFamily(const std::string& faceName) {
     LOGFONTA lf{};
     faceName.copy(lf.lfFaceName, LF_FACESIZE - 1);
     lf.lfWeight = FW_NORMAL;
-    const FaceChoice& choice = gdi::MatchFace(lf);
+    const gdi::FaceChoice& choice = gdi::MatchFace(lf);
     return choice.family.empty() ? faceName : choice.family;
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
 #include "tests/control/render/RenderButton.h"
 
 using host::PropertyValue;

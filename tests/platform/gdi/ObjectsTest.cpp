@@ -109,12 +109,12 @@ TEST(DeviceContext, ValuesNearALiveHandleAreNotHandles) {
 // Pens and brushes made after deleted ones (and so in their memory) draw
 // in their own colours, whichever DC selects them.
 TEST(DeviceContext, ObjectsMadeAfterDeletedOnesDrawInTheirOwnColours) {
-    Canvas a(4, 3), b(4, 3);
+    Surface a(4, 3), b(4, 3);
     for (int round = 0; round < 4; ++round) {
         const COLORREF line = RGB(10 * round, 20, 30), fill = RGB(40, 50 + round, 60);
         HPEN pen = CreatePen(PS_SOLID, 1, line);
         HBRUSH brush = CreateSolidBrush(fill);
-        const Canvas& canvas = round % 2 ? a : b;
+        const Surface& canvas = round % 2 ? a : b;
         HGDIOBJ oldPen = SelectObject(canvas.dc(), pen);
         HGDIOBJ oldBrush = SelectObject(canvas.dc(), brush);
         Rectangle(canvas.dc(), 0, 0, 4, 3);

@@ -130,8 +130,8 @@ TEST(FaceMatching, InstalledFamilyDrawsAsTheWindowsName) {
         const std::string installed = InstalledFamily(windowsName);
         EXPECT_EQ(InstalledFamily(installed), installed);
         for (bool bold : {false, true}) {
-            TextSurface asked(60, 16, CaptionFont(bold, windowsName));
-            TextSurface named(60, 16, CaptionFont(bold, installed.c_str()));
+            Surface asked(60, 16, kWhite, CaptionFont(bold, windowsName));
+            Surface named(60, 16, kWhite, CaptionFont(bold, installed.c_str()));
             TextOutA(asked.dc(), 1, 1, "Converti", 8);
             TextOutA(named.dc(), 1, 1, "Converti", 8);
             EXPECT_TRUE(asked.SamePixels(named))
