@@ -48,9 +48,9 @@ std::optional<FaceCache::Key> FaceCache::KeyFor(styles::FacePainter painter, con
     key.surfaceWidth = surface.bmWidth;
     key.surfaceHeight = surface.bmHeight;
     key.surfaceColor = win32::GetPixel(dc, 0, 0);
-    key.pen = win32::GetCurrentObject(dc, win32::OBJ_PEN);
-    key.brush = win32::GetCurrentObject(dc, win32::OBJ_BRUSH);
-    key.font = win32::GetCurrentObject(dc, win32::OBJ_FONT);
+    win32::GetObjectA(win32::GetCurrentObject(dc, win32::OBJ_PEN), int(key.pen.size()), key.pen.data());
+    win32::GetObjectA(win32::GetCurrentObject(dc, win32::OBJ_BRUSH), int(key.brush.size()), key.brush.data());
+    win32::GetObjectA(win32::GetCurrentObject(dc, win32::OBJ_FONT), int(key.font.size()), key.font.data());
     key.textColor = win32::GetTextColor(dc);
     key.bkColor = win32::GetBkColor(dc);
     key.bkMode = win32::GetBkMode(dc);
@@ -60,7 +60,7 @@ std::optional<FaceCache::Key> FaceCache::KeyFor(styles::FacePainter painter, con
 }
 
 void FaceCache::Paint(styles::FacePainter painter, const styles::FaceState& face) {
-    const std::optional<Key> key = KeyFor(painter, face);
+    const std::optional<Key> key = enabled_ ? KeyFor(painter, face) : std::nullopt;
     if (!key) {
         painter(face);
         return;

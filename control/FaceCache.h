@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "control/styles/FaceState.h"
+#include "platform/gdi/Font.h"
+#include "platform/gdi/Gdi.h"
 #include "platform/gdi/SysColors.h"
 
 namespace control {
@@ -21,6 +23,9 @@ public:
     // face, the same current position left in the DC. A surface that is
     // clipped (so not cleared in full) always goes to the painter.
     void Paint(styles::FacePainter painter, const styles::FaceState& face);
+
+    // Off, every face goes to its painter: what tests hold the cache to.
+    static void SetEnabled(bool enabled) { enabled_ = enabled; }
 
     static constexpr std::size_t kMaxEntries = 6;  // normal, hot, pressed, focused, disabled, one spare
     static constexpr std::size_t kMaxPixels = 128 * 1024;  // across all entries
@@ -37,7 +42,11 @@ private:
         styles::Color backColor = 0, highlightColor = 0;
         int surfaceWidth = 0, surfaceHeight = 0;
         win32::COLORREF surfaceColor = 0;
-        win32::HGDIOBJ pen = nullptr, brush = nullptr, font = nullptr;
+        // What the selected objects are, not their handles, which a later
+        // object may take over once they are deleted.
+        std::array<unsigned char, sizeof(win32::LOGPEN)> pen{};
+        std::array<unsigned char, sizeof(win32::LOGBRUSH)> brush{};
+        std::array<unsigned char, sizeof(win32::LOGFONTA)> font{};
         win32::COLORREF textColor = 0, bkColor = 0;
         int bkMode = 0;
         win32::POINT position{};
@@ -55,6 +64,7 @@ private:
     void Remember(Entry entry);
 
     std::vector<Entry> entries_;  // most recently used first
+    static inline bool enabled_ = true;
 };
 
 }  // namespace control

@@ -1,7 +1,7 @@
 // A face put back from the control's cache is the face its painter draws:
-// every style, walked through its looks, matches a control that meets each
-// look for the first time, pixel for pixel and in the back colour it leaves,
-// also after a system colour changes under the cache.
+// every style, walked through its looks and through changes of colours,
+// font, picture and size, matches a control whose painter draws each face, pixel for pixel and in the back colour it leaves, also after a
+// system colour changes under the cache.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "control/FaceCache.h"
+#include "host/Picture.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/GdiExtensions.h"
 #include "tests/control/render/RenderButton.h"
@@ -34,13 +36,29 @@ Shot Take(const RenderButton& b) {
     return shot;
 }
 
+constexpr host::OLE_COLOR kBack = 0x9A7B5C, kHighlight = 0x2060C0;
+
 RenderButton* Make(int style) {
     return new RenderButton(Bag({{"Style", PropertyValue::Long(style)},
                                  {"Caption", PropertyValue::String("Esci")},
+                                 {"Font", PropertyValue::Font(host::Font{"Verdana", 8.25, false})},
                                  {"ShowFocus", PropertyValue::Boolean(true)},
-                                 {"BackColor", PropertyValue::Long(0x9A7B5C)},
-                                 {"HighlightColor", PropertyValue::Long(0x2060C0)}}),
+                                 {"BackColor", PropertyValue::Long(kBack)},
+                                 {"HighlightColor", PropertyValue::Long(kHighlight)}}),
                             kW, kH);
+}
+
+host::PicturePtr BlueSquare() {
+    const win32::HDC dc = win32::CreateCompatibleDC(nullptr);
+    const win32::HBITMAP bitmap = win32::CreateCompatibleBitmap(dc, 12, 12);
+    const win32::HGDIOBJ old = win32::SelectObject(dc, bitmap);
+    const win32::HBRUSH brush = win32::CreateSolidBrush(0xFF0000);
+    const win32::RECT all{0, 0, 12, 12};
+    win32::FillRect(dc, &all, brush);
+    win32::DeleteObject(brush);
+    win32::SelectObject(dc, old);
+    win32::DeleteDC(dc);
+    return host::Picture::FromBitmap(bitmap);
 }
 
 // Each look is reached from a fresh control by these steps, and the walk
@@ -50,9 +68,42 @@ const std::vector<std::pair<const char*, std::function<void(RenderButton&)>>> kS
     {"pressed", [](RenderButton& b) { b.Press(); }},
     {"focused", [](RenderButton& b) { b.Focus(); }},
     {"custom colours", [](RenderButton& b) { b.control->SetUseCustomColors(true); }},
+    {"other colours",
+     [](RenderButton& b) {
+         b.control->SetBackColor(0x30A050);
+         b.control->SetHighlightColor(0xC02060);
+     }},
+    {"colours back",
+     [](RenderButton& b) {
+         b.control->SetBackColor(kBack);
+         b.control->SetHighlightColor(kHighlight);
+     }},
     {"disabled", [](RenderButton& b) { b.control->SetEnabled(false); }},
     {"enabled", [](RenderButton& b) { b.control->SetEnabled(true); }},
     {"plain colours", [](RenderButton& b) { b.control->SetUseCustomColors(false); }},
+    {"default button", [](RenderButton& b) { b.control->UserControl().SetAmbientDisplayAsDefault(true); }},
+    {"not default", [](RenderButton& b) { b.control->UserControl().SetAmbientDisplayAsDefault(false); }},
+    {"toggled down",
+     [](RenderButton& b) {
+         b.control->SetButtonType(control::raReruri::kToggleButton);
+         b.control->SetValue(true);
+     }},
+    {"toggled up",
+     [](RenderButton& b) {
+         b.control->SetValue(false);
+         b.control->SetButtonType(0);
+     }},
+    {"larger font", [](RenderButton& b) { b.control->SetFont(host::Font{"Verdana", 12, true}); }},
+    {"font back", [](RenderButton& b) { b.control->SetFont(host::Font{"Verdana", 8.25, false}); }},
+    {"picture", [](RenderButton& b) { b.control->SetIcon(BlueSquare()); }},
+    {"no picture", [](RenderButton& b) { b.control->SetIcon(nullptr); }},
+    {"wider", [](RenderButton& b) { b.control->UserControl().Extender().SetWidth(131 * 15); }},
+    {"lower", [](RenderButton& b) { b.control->UserControl().Extender().SetHeight(22 * 15); }},
+    {"size back",
+     [](RenderButton& b) {
+         b.control->UserControl().Extender().SetWidth(kW * 15);
+         b.control->UserControl().Extender().SetHeight(kH * 15);
+     }},
 };
 
 // Back to the normal look: button up, pointer gone, focus gone.
@@ -77,8 +128,10 @@ std::vector<Shot> Walk(RenderButton& b) {
 void ExpectWalkMatchesFirstPaints(int style) {
     std::vector<Shot> first;
     {
-        std::unique_ptr<RenderButton> fresh(Make(style));
-        first = Walk(*fresh);
+        control::FaceCache::SetEnabled(false);
+        std::unique_ptr<RenderButton> painted(Make(style));
+        first = Walk(*painted);
+        control::FaceCache::SetEnabled(true);
     }
     std::unique_ptr<RenderButton> walker(Make(style));
     for (int round = 0; round < 2; ++round) {  // the second round repaints from the cache
