@@ -59,7 +59,8 @@ std::optional<FaceCache::Key> FaceCache::KeyFor(styles::FacePainter painter, con
     return key;
 }
 
-void FaceCache::Paint(styles::FacePainter painter, const styles::FaceState& face) {
+void FaceCache::Paint(styles::FacePainter painter, const styles::FaceState& face,
+                      const std::function<void(styles::Color)>& assignBackColor) {
     const std::optional<Key> key = enabled_ ? KeyFor(painter, face) : std::nullopt;
     if (!key) {
         painter(face);
@@ -70,7 +71,7 @@ void FaceCache::Paint(styles::FacePainter painter, const styles::FaceState& face
     if (hit != entries_.end()) {
         std::rotate(entries_.begin(), hit, hit + 1);
         const Entry& entry = entries_.front();
-        if (entry.backColor) face.setBackColor(*entry.backColor);
+        if (entry.backColor) assignBackColor(*entry.backColor);
         const win32::BITMAPINFO info = TopDown32(key->surfaceWidth, key->surfaceHeight);
         win32::SetDIBitsToDevice(face.dc, 0, 0, win32::DWORD(key->surfaceWidth),
                                  win32::DWORD(key->surfaceHeight), 0, 0, 0, win32::UINT(key->surfaceHeight),

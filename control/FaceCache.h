@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -22,7 +23,10 @@ public:
     // same inputs: the same pixels, the same back colour set through the
     // face, the same current position left in the DC. A surface that is
     // clipped (so not cleared in full) always goes to the painter.
-    void Paint(styles::FacePainter painter, const styles::FaceState& face);
+    // A restored back colour goes through assignBackColor, which must only
+    // record it: clearing would touch nothing the restored pixels leave.
+    void Paint(styles::FacePainter painter, const styles::FaceState& face,
+               const std::function<void(styles::Color)>& assignBackColor);
 
     // Off, every face goes to its painter: what tests hold the cache to.
     static void SetEnabled(bool enabled) { enabled_ = enabled; }

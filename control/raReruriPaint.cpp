@@ -33,7 +33,12 @@ void raReruri::PaintFace() {
         return;
     }
     const StylePainter& entry = StylePainterFor(style_);
-    if (entry.paint) faceCache_.Paint(entry.paint, FaceSnapshot());
+    if (entry.paint) {
+        host::UserControl* surface = userControl_.get();
+        faceCache_.Paint(entry.paint, FaceSnapshot(), [surface](styles::Color color) {
+            surface->AssignBackColor(static_cast<host::OLE_COLOR>(color));
+        });
+    }
     contentMargin_ = entry.contentMargin;
 }
 

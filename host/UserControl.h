@@ -70,6 +70,8 @@ public:
     float ScaleHeight() const { return static_cast<float>(surface_.Height()); }
     OLE_COLOR BackColor() const { return backColor_; }
     void SetBackColor(OLE_COLOR color);  // also clears the surface
+    // Only records the colour, for a caller about to cover the whole surface.
+    void AssignBackColor(OLE_COLOR color) { backColor_ = color; }
     OLE_COLOR ForeColor() const { return foreColor_; }
     void SetForeColor(OLE_COLOR color);
     void Cls();

@@ -1,7 +1,7 @@
 // A face put back from the control's cache is the face its painter draws:
 // every style, walked through its looks and through changes of colours,
-// font, picture and size, matches a control whose painter draws each face, pixel for pixel and in the back colour it leaves, also after a
-// system colour changes under the cache.
+// font, picture and size, matches a control whose painter draws each face, pixel for pixel and in the back
+// colour it leaves, also after a system colour changes under the cache.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -93,8 +93,14 @@ const std::vector<std::pair<const char*, std::function<void(RenderButton&)>>> kS
          b.control->SetValue(false);
          b.control->SetButtonType(0);
      }},
-    {"larger font", [](RenderButton& b) { b.control->SetFont(host::Font{"Verdana", 12, true}); }},
-    {"font back", [](RenderButton& b) { b.control->SetFont(host::Font{"Verdana", 8.25, false}); }},
+    {"larger font",
+     [](RenderButton& b) {
+         b.control->SetFont(host::Font{"Verdana", 12, true});
+     }},
+    {"font back",
+     [](RenderButton& b) {
+         b.control->SetFont(host::Font{"Verdana", 8.25, false});
+     }},
     {"picture", [](RenderButton& b) { b.control->SetIcon(BlueSquare()); }},
     {"no picture", [](RenderButton& b) { b.control->SetIcon(nullptr); }},
     {"wider", [](RenderButton& b) { b.control->UserControl().Extender().SetWidth(131 * 15); }},
