@@ -1,7 +1,7 @@
 // A 107 x 27 button with its bold "Converti": Qt's Fusion style drawing a
-// push button, memset of the surface, the control's repaint (its face put
-// back from the face cache after the first paint) and the style painters
-// alone, drawing every face from scratch as a first paint does.
+// push button, memset of the surface, and the control's repaint in every
+// style, look and colour source, with its face put back from the face cache
+// (every repaint after a look's first) and drawn by the painter.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "bench/speed/Anchors.h"
-#include "control/raReruriStyles.h"
+#include "control/FaceCache.h"
 #include "control/raReruri.h"
 #include "host/PropertyBag.h"
 #include "platform/gdi/Gdi.h"
@@ -65,7 +65,7 @@ void SurfaceMemset(benchmark::State& state) {
     }
 }
 
-std::shared_ptr<control::raReruri> MakeButton(int style) {
+std::shared_ptr<control::raReruri> MakeButton(int style, bool customColors) {
     host::ControlSite site;
     site.name = "cmdBench";
     site.width = kW * 15;
@@ -75,6 +75,13 @@ std::shared_ptr<control::raReruri> MakeButton(int style) {
     bag.WriteProperty("Style", PropertyValue::Long(style));
     bag.WriteProperty("Caption", PropertyValue::String("Converti"));
     bag.WriteProperty("Font", PropertyValue::Font(host::Font{"Verdana", 8.25, true}));
+    if (customColors) {
+        bag.WriteProperty("UseCustomColors", PropertyValue::Boolean(true));
+        bag.WriteProperty("BackColor", PropertyValue::Long(0x9A7B5C));
+        bag.WriteProperty("HighlightColor", PropertyValue::Long(0x2060C0));
+        bag.WriteProperty("FontColor", PropertyValue::Long(0x202020));
+        bag.WriteProperty("FontHighlightColor", PropertyValue::Long(0xF0F0F0));
+    }
     button->Load(bag);
     win32::ShowWindow(button->UserControl().hWnd(), win32::SW_SHOW);
     return button;
@@ -96,47 +103,19 @@ void Reach(control::raReruri& button, int look) {
     }
 }
 
+// The control's whole repaint (clear, face, caption) of one look. With the
+// face cache on, what every repaint after a look's first costs; with it off,
+// what the painters draw each time, as a look's first paint does.
 void Repaint(benchmark::State& state) {
-    auto button = MakeButton(static_cast<int>(state.range(0)));
+    const bool customColors = state.range(2) != 0, cached = state.range(3) != 0;
+    control::FaceCache::SetEnabled(cached);
+    auto button = MakeButton(static_cast<int>(state.range(0)), customColors);
     Reach(*button, static_cast<int>(state.range(1)));
     for (auto _ : state) button->Refresh();
     button.reset();
+    control::FaceCache::SetEnabled(true);
     win32::NotifyPointerMoved({-1000, -1000});
     win32::ClearMessageQueue();
-}
-
-// What the painter of a style draws for one look, on a cleared surface, as
-// the first paint of that look does (a face the cache has not seen).
-void FirstPaint(benchmark::State& state) {
-    const control::StylePainter& painter =
-        control::StylePainterFor(static_cast<std::int32_t>(state.range(0)));
-    const win32::HDC dc = win32::CreateCompatibleDC(nullptr);
-    const win32::HBITMAP bitmap = win32::CreateCompatibleBitmap(dc, kW, kH);
-    const win32::HGDIOBJ previous = win32::SelectObject(dc, bitmap);
-    const win32::RECT all{0, 0, kW, kH};
-    const auto clear = [dc, &all](control::styles::Color color) {
-        const win32::HBRUSH brush = win32::CreateSolidBrush(static_cast<win32::COLORREF>(color));
-        win32::FillRect(dc, &all, brush);
-        win32::DeleteObject(brush);
-    };
-    control::styles::FaceState face;
-    face.dc = dc;
-    face.width = kW;
-    face.height = kH;
-    const int look = static_cast<int>(state.range(1));
-    face.state = look == 2   ? control::ButtonState::Hot
-                 : look == 3 ? control::ButtonState::Pressed
-                 : look == 4 ? control::ButtonState::Disabled
-                             : control::ButtonState::Normal;
-    face.hasFocus = look == 1;
-    face.setBackColor = clear;
-    for (auto _ : state) {
-        clear(static_cast<control::styles::Color>(win32::GetSysColor(win32::COLOR_BTNFACE)));
-        painter.paint(face);
-    }
-    win32::SelectObject(dc, previous);
-    win32::DeleteObject(bitmap);
-    win32::DeleteDC(dc);
 }
 
 const std::vector<std::int64_t> kStyles = {0, 1, 2, 3, 4, 5, 7, 8, 9, 10};
@@ -149,13 +128,8 @@ BENCHMARK(QtFusionPushButton)
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK(SurfaceMemset)->MinTime(0.1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Repaint)
-    ->ArgNames({"style", "state"})
-    ->ArgsProduct({kStyles, kLooks})
-    ->MinTime(0.05)
-    ->Unit(benchmark::kMicrosecond);
-BENCHMARK(FirstPaint)
-    ->ArgNames({"style", "state"})
-    ->ArgsProduct({kStyles, kLooks})
+    ->ArgNames({"style", "state", "custom", "cached"})
+    ->ArgsProduct({kStyles, kLooks, {0, 1}, {1, 0}})
     ->MinTime(0.05)
     ->Unit(benchmark::kMicrosecond);
 

@@ -60,6 +60,13 @@ public:
 
 const char* Verdict(bool met) { return met ? "met" : "MISSED"; }
 
+std::string RepaintName(int style, int state, bool custom, bool cached) {
+    char name[96];
+    std::snprintf(name, sizeof name, "Repaint/style:%d/state:%d/custom:%d/cached:%d", style, state,
+                  int(custom), int(cached));
+    return name;
+}
+
 void PrintRepaints(const MedianKeeper& keeper) {
     static const double kGoals[kStates] = {0.5, 0.75, 0.75, 0.5, 0.25};
     const Median* qt = keeper.Find("QtFusionPushButton/state:0");
@@ -69,32 +76,46 @@ void PrintRepaints(const MedianKeeper& keeper) {
         "\nRepaint of a 107x27 button, CPU time (anchor: Qt Fusion drawControl, normal, %.2f us;"
         " memset of the surface %.3f us)\n",
         qt->cpu, memset ? memset->cpu : 0.0);
-    std::printf("%-9s %9s %9s %7s %6s  %-6s  %-28s  %-28s\n", "state", "Qt state", "style 5", "ratio", "goal",
-                "", "worst other style (repaint)", "worst other style (first paint)");
+    std::printf("%-9s %9s %9s %7s %6s  %-6s  %16s %7s\n", "state", "Qt state", "style 5", "ratio", "goal", "",
+                "style 5 uncached", "ratio");
     for (int s = 0; s < kStates; ++s) {
-        const auto name = [s](const char* bench, int style) {
-            return std::string(bench) + "/style:" + std::to_string(style) + "/state:" + std::to_string(s);
-        };
-        const Median* own = keeper.Find(name("Repaint", 5));
+        const Median* own = keeper.Find(RepaintName(5, s, false, true));
+        const Median* uncached = keeper.Find(RepaintName(5, s, false, false));
         const Median* qtState = keeper.Find("QtFusionPushButton/state:" + std::to_string(s));
-        if (!own) continue;
-        const auto worst = [&](const char* bench) {
-            const Median* five = keeper.Find(name(bench, 5));
-            double ratio = 0;
-            int style = -1;
-            for (int other : {0, 1, 2, 3, 4, 7, 8, 9, 10})
-                if (const Median* m = keeper.Find(name(bench, other));
-                    m && five && m->cpu / five->cpu > ratio)
-                    ratio = m->cpu / five->cpu, style = other;
-            char text[64];
-            std::snprintf(text, sizeof text, "style %d %.2fx (%s)", style, ratio, Verdict(ratio <= 1.5));
-            return std::string(text);
-        };
+        if (!own || !uncached) continue;
         const double ratio = own->cpu / qt->cpu;
-        std::printf("%-9s %9.2f %9.2f %7.2f %6.2f  %-6s  %-28s  %-28s\n", StateName(s),
+        std::printf("%-9s %9.2f %9.2f %7.2f %6.2f  %-6s  %16.2f %7.2f\n", StateName(s),
                     qtState ? qtState->cpu : 0.0, own->cpu, ratio, kGoals[s], Verdict(ratio <= kGoals[s]),
-                    worst("Repaint").c_str(), worst("FirstPaint").c_str());
+                    uncached->cpu, uncached->cpu / qt->cpu);
     }
+    // Every style against style 5 in the same look, colour source and cache use.
+    for (const bool cached : {true, false})
+        for (const bool custom : {false, true}) {
+            std::printf("\nEach style / style 5, same state, %s colours, face cache %s (goal <= 1.5)\n",
+                        custom ? "custom" : "system", cached ? "on" : "off");
+            std::printf("%-8s", "style");
+            for (int s = 0; s < kStates; ++s) std::printf(" %9s", StateName(s));
+            std::printf("\n");
+            int missed = 0;
+            for (const int style : {5, 0, 1, 2, 3, 4, 7, 8, 9, 10}) {
+                std::printf("%-8d", style);
+                for (int s = 0; s < kStates; ++s) {
+                    const Median* m = keeper.Find(RepaintName(style, s, custom, cached));
+                    const Median* five = keeper.Find(RepaintName(5, s, custom, cached));
+                    if (!m || !five) {
+                        std::printf(" %9s", "-");
+                    } else if (style == 5) {
+                        std::printf(" %7.2fus", m->cpu);
+                    } else {
+                        const double ratio = m->cpu / five->cpu;
+                        missed += ratio > 1.5;
+                        std::printf(" %8.2f%c", ratio, ratio > 1.5 ? '!' : ' ');
+                    }
+                }
+                std::printf("\n");
+            }
+            std::printf("%s\n", missed ? "some MISSED (marked !)" : "all met");
+        }
 }
 
 void PrintRunner(const MedianKeeper& keeper) {
