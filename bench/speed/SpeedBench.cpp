@@ -127,10 +127,12 @@ void PrintRunner(const MedianKeeper& keeper) {
         const double mb = 10.0 * 1024 * 1024 / 1e6;
         std::printf(
             "\nChild output, 256-byte reads, real time: plain read() loop %.1f MB/s, runner %.1f MB/s,"
-            " ratio %.3f (goal >= 0.95: %s); 10 MB / 1 MB time: runner %.2f, plain %.2f (goal <= 11: %s)\n",
+            " ratio %.3f (goal >= 0.95: %s); 10 MB / 1 MB time: runner %.2f, plain %.2f (goal <= 11: %s)\n"
+            "  CPU time of the reading process: plain %.1f ms, runner %.1f ms, ratio %.3f\n",
             mb / (plain10->real / 1e3), mb / (runner10->real / 1e3), plain10->real / runner10->real,
             Verdict(plain10->real / runner10->real >= 0.95), runner10->real / runner1->real,
-            plain10->real / plain1->real, Verdict(runner10->real / runner1->real <= 11));
+            plain10->real / plain1->real, Verdict(runner10->real / runner1->real <= 11), plain10->cpu,
+            runner10->cpu, plain10->cpu / runner10->cpu);
         if (const Median* keeping = keeper.Find("PlainReadLoopKeeping/bytes:10485760"))
             std::printf("  a read() loop that also keeps the text: %.1f MB/s\n", mb / (keeping->real / 1e3));
     }
