@@ -61,6 +61,16 @@ styles::FaceState raReruri::FaceSnapshot() {
     return face;
 }
 
+namespace {
+
+// The colour Cls fills the surface with for a back colour.
+win32::COLORREF FillColor(host::OLE_COLOR color) {
+    return (color & host::kSystemColorFlag) ? win32::GetSysColor(static_cast<int>(color & 0xFF))
+                                            : color & 0xFFFFFF;
+}
+
+}  // namespace
+
 // The drawn state a repaint settles on, before anything is painted. Later
 // rules override earlier ones, and the result stays in CurrentState.
 void raReruri::ForceState() {
@@ -70,7 +80,13 @@ void raReruri::ForceState() {
     if (buttonType_ == kToggleButton && value_) currentState_ = ButtonState::Pressed;
     if (!enabled_) {
         currentState_ = ButtonState::Disabled;
-        userControl_->SetBackColor(host::SystemColor(win32::COLOR_BTNFACE));
+        const host::OLE_COLOR buttonFace = host::SystemColor(win32::COLOR_BTNFACE);
+        // Refresh comes here straight from Cls: when the new colour fills the
+        // same, clearing again would change no pixel.
+        if (FillColor(userControl_->BackColor()) == FillColor(buttonFace))
+            userControl_->AssignBackColor(buttonFace);
+        else
+            userControl_->SetBackColor(buttonFace);
     }
 }
 
