@@ -7,6 +7,7 @@
 #include "control/raReruriStyles.h"
 #include "control/styles/Colors.h"
 #include "control/styles/Rounding.h"
+#include "host/DrawingSurface.h"
 #include "platform/gdi/Font.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/GdiScoped.h"
@@ -61,16 +62,6 @@ styles::FaceState raReruri::FaceSnapshot() {
     return face;
 }
 
-namespace {
-
-// The colour Cls fills the surface with for a back colour.
-win32::COLORREF FillColor(host::OLE_COLOR color) {
-    return (color & host::kSystemColorFlag) ? win32::GetSysColor(static_cast<int>(color & 0xFF))
-                                            : color & 0xFFFFFF;
-}
-
-}  // namespace
-
 // The drawn state a repaint settles on, before anything is painted. Later
 // rules override earlier ones, and the result stays in CurrentState.
 void raReruri::ForceState() {
@@ -83,7 +74,7 @@ void raReruri::ForceState() {
         const host::OLE_COLOR buttonFace = host::SystemColor(win32::COLOR_BTNFACE);
         // Refresh comes here straight from Cls: when the new colour fills the
         // same, clearing again would change no pixel.
-        if (FillColor(userControl_->BackColor()) == FillColor(buttonFace))
+        if (host::ResolveColor(userControl_->BackColor()) == host::ResolveColor(buttonFace))
             userControl_->AssignBackColor(buttonFace);
         else
             userControl_->SetBackColor(buttonFace);
