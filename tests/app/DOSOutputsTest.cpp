@@ -123,6 +123,7 @@ TEST_F(DOSOutputsTest, UnknownProgramFailsWithoutEventOrLeftovers) {
     EXPECT_EQ(boxes.boxes[0].buttons, host::vbCritical);
     EXPECT_EQ(boxes.boxes[0].title, "Corvalmire");
     EXPECT_TRUE(recorder.chunks.empty());
+    EXPECT_EQ(runner.Outputs(), "01") << "a run that never started keeps the previous text";
     EXPECT_EQ(OpenDescriptorCount(), descriptors);
     EXPECT_EQ(win32::OpenKernelHandleCount(), handles);
 }

@@ -20,6 +20,7 @@ TEST(modApiCommon, SplitPath) {
         {"/home/u/A.B.C", {"", "/home/u/", "A.B", ".C"}, "only the last dot makes the extension"},
         {"/home/u/img/", {"", "/home/u/img/", "", ""}, "a trailing separator is passed over"},
         {"/home/u/disk.", {"", "/home/u/disk", "", ""}, "a final dot is cut and makes no extension"},
+        {"/home/u/a.b.", {"", "/home/u/", "a.b", ""}, "a name left with a dot stays a file"},
         {"/home/u.v/disk", {"", "/home/u.v/disk", "", ""}, "a dot in a folder is no extension"},
         {"/tmp/.hidden", {"", "/tmp/", "", ".hidden"}, "a hidden file keeps its folder"},
         {"/tmp/.hidden.nrg", {"", "/tmp/", ".hidden", ".nrg"}, "a hidden file with an extension"},

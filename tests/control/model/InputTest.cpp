@@ -144,6 +144,23 @@ TEST_F(InputTest, StateTableRows) {
              b.control->SetValue(true);
          },
          ButtonState::Pressed, 0, 0, 0},
+        // The forcing rules run in order, a later one overriding an earlier one.
+        {"Checked toggle, repaint while disabled",
+         [](Button& b) {
+             b.control->SetButtonType(1);
+             b.control->SetValue(true);
+         },
+         [](Button& b) { b.control->SetEnabled(false); }, ButtonState::Disabled, 0, 0, 0},
+        {"Checked toggle, repaint while designing",
+         [](Button& b) {
+             b.control->SetButtonType(1);
+             b.control->SetValue(true);
+         },
+         [](Button& b) {
+             b.control->UserControl().SetAmbientUserMode(false);
+             b.control->Refresh();
+         },
+         ButtonState::Pressed, 0, 0, 0},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -1,6 +1,7 @@
 // Saving and loading raReruri's settings through the property bag.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -117,6 +118,55 @@ TEST_F(PersistenceTest, EmptyBagLoadsTheLoadingDefaults) {
     EXPECT_EQ(c->CurrentState(), ButtonState::Normal);
     // The layout ran at the end of loading.
     EXPECT_EQ(c->ClientRect(), (win32::RECT{0, 0, 107, 27}));
+}
+
+// A missing key yields its loading default, whatever the member held before;
+// every one of the 29 reads, from the loading table.
+TEST_F(PersistenceTest, EmptyBagSetsEveryReadToItsDefault) {
+    auto c = MakeControl();
+    c->InitNew();
+    SetEverything(*c);
+    const host::Font surfaceFont = c->Font();
+    c->Load(PropertyBag());
+    const auto sys = [](int index) {
+        return PropertyValue::Long(static_cast<std::int32_t>(win32::GetSysColor(index)));
+    };
+    const std::map<std::string_view, PropertyValue> defaults = {
+        {"Icon", PropertyValue::Picture(nullptr)},
+        {"Style", PropertyValue::Long(3)},
+        {"Caption", PropertyValue::String("raReruri")},
+        {"IconSize", PropertyValue::Long(16)},
+        {"CaptionAlign", PropertyValue::Long(0)},
+        {"IconAlign", PropertyValue::Long(1)},
+        {"NonThemeStyle", PropertyValue::Long(5)},
+        {"Enabled", PropertyValue::Boolean(true)},
+        {"ShowFocus", PropertyValue::Boolean(false)},
+        {"UseCustomColors", PropertyValue::Boolean(false)},
+        {"BackColor", sys(win32::COLOR_BTNFACE)},
+        {"HighlightColor", sys(win32::COLOR_HIGHLIGHT)},
+        {"FontColor", sys(win32::COLOR_BTNTEXT)},
+        {"FontHighlightColor", sys(win32::COLOR_BTNTEXT)},
+        {"Extender.ToolTipText", PropertyValue::String("Avvia la Conversione")},  // the control's own text
+        {"ToolTipText", PropertyValue::String("")},
+        {"ToolTipTitle", PropertyValue::String("")},
+        {"ToolTipIcon", PropertyValue::Long(0)},
+        {"ToolTipType", PropertyValue::Long(1)},
+        {"ToolTipBackColor", sys(win32::COLOR_INFOTEXT)},
+        {"ToolTipForeColor", sys(win32::COLOR_INFOBK)},
+        {"Font", PropertyValue::Font(surfaceFont)},
+        {"ButtonType", PropertyValue::Long(0)},
+        {"Value", PropertyValue::Boolean(false)},
+        {"UseMaskColor", PropertyValue::Boolean(false)},
+        {"MaskColor", PropertyValue::Long(0xC0C0C0)},
+        {"MousePointer", PropertyValue::Long(0)},
+        {"RoundedBordersByTheme", PropertyValue::Boolean(true)},
+        {"RightToLeft", PropertyValue::Boolean(false)},
+    };
+    for (const PersistedProperty& row : PersistedProperties::Rows()) {
+        SCOPED_TRACE(std::string(row.name));
+        ASSERT_TRUE(defaults.contains(row.name));
+        EXPECT_TRUE(row.value(*c) == defaults.at(row.name));
+    }
 }
 
 TEST_F(PersistenceTest, NewInstanceStartsWithTheInitialValues) {

@@ -209,6 +209,22 @@ TEST(RenderPipeline, HotTintedFlatIconHasAGreyShadow) {
     EXPECT_EQ(b.At(43, 3), kHotTint);
 }
 
+// Each style leaves its own inset, and the next layout (here the caption's)
+// places a left-aligned caption by it.
+TEST(RenderPipeline, ContentMarginByStyle) {
+    const struct {
+        int style, margin;
+    } rows[] = {{0, 3}, {3, 3}, {4, 3}, {5, 3}, {7, 4}, {8, 4}, {9, 6}, {10, 7}, {11, 3}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.style);
+        RenderButton b(
+            Bag({{"Style", PropertyValue::Long(row.style)}, {"CaptionAlign", PropertyValue::Long(1)}}));
+        EXPECT_EQ(b.control->ContentMargin(), row.margin);
+        b.control->SetCaption("Apri");
+        EXPECT_EQ(b.control->CaptionRect().left, row.margin);
+    }
+}
+
 TEST(RenderPipeline, NarrowControlIsWidenedTo300Twips) {
     RenderButton b(Bag({{"Style", PropertyValue::Long(5)}}), 10, 10);
     EXPECT_EQ(b.control->UserControl().Extender().Width(), 300);

@@ -110,6 +110,34 @@ TEST(RoundedGradientFixed, PressedAndDisabledFaces) {
     EXPECT_EQ(disabled.At(W - 2, H - 1), 0xC7D5D8u);
 }
 
+// A pixel of every call of the pressed face, 40 x 20.
+TEST(RoundedGradientFixed, PressedFaceCallByCall) {
+    const struct {
+        int x, y;
+        win32::COLORREF color;
+        const char* why;
+    } rows[] = {
+        {10, 2, 0xC8D2D6, "top band, 209 + 4.75 rounds to 214"},
+        {10, 3, 0xCED8DA, "top band, 218.5 and 206.5 round to even"},
+        {10, 4, 0xDCE3E4, "middle starts on row 4"},
+        {10, 9, 0xDCE3E4, "middle, 5 steps of -1/12"},
+        {10, 10, 0xDBE2E3, "6 single-precision steps of -1/12 pass -0.5"},
+        {10, 16, 0xDBE2E3, "bottom band starts on row H-4"},
+        {10, 17, 0xE1E7E8, "bottom band, 219 + 19/3 rounds to 225"},
+        {36, 18, 0xE8ECED, "bottom band, row H-2"},
+        {2, 16, 0xDAE1E2, "column 2 keeps its shade: the bottom band starts at column 3"},
+        {2, 17, 0xDBE2E3, "column 2 shade ends on row H-3"},
+        {1, 16, 0xD9E1E2, "column 1 shade, 13 of 15 steps"},
+        {1, 17, 0xCAC7BF, "corner rounding inside the frame"},
+        {38, 18, 0x906E48, "inner corner"},
+        {39, 18, 0xA28B6A, "corner rounding on the frame"},
+    };
+    Surface s(W, H, kMagenta);
+    PaintRoundedGradient(FaceOn(s, ButtonState::Pressed));
+    for (const auto& row : rows)
+        EXPECT_EQ(s.At(row.x, row.y), row.color) << row.why << ": " << Hex(s.At(row.x, row.y));
+}
+
 TEST(RoundedGradientFixed, EightPixelsHighSkipsTheEmptyRampButNotWhatFollows) {
     Surface s(W, 8, kMagenta);
     PaintRoundedGradient(FaceOn(s, ButtonState::Hot));
@@ -172,6 +200,46 @@ TEST(RoundedGradientCustom, AccentRingNeedsHoverOrFocusWithShowFocus) {
         PaintRoundedGradientCustom(face);
         EXPECT_TRUE(RowIs(s, 2, 2, W - 3, row.row2));
     }
+}
+
+// A pixel of every call of the pressed face, 40 x 20, BackColor 0x808080:
+// S(d) reads 128 + d in every channel.
+TEST(RoundedGradientCustom, PressedFaceCallByCall) {
+    const struct {
+        int x, y;
+        win32::COLORREF color;
+        const char* why;
+    } rows[] = {
+        {10, 3, 0x636363, "top band S(-37) to S(-21), step 2 of 4"},
+        {10, 4, 0x6B6B6B, "middle starts at S(-21)"},
+        {10, 10, 0x737373, "middle, 6 of 12 steps to S(-5)"},
+        {10, 16, 0x7B7B7B, "bottom band starts at S(-5)"},
+        {10, 17, 0x7E7E7E, "bottom band, 123 + 10/3"},
+        {10, 18, 0x828282, "bottom band, 123 + 20/3 rounds to 130"},
+        {1, 3, 0x606060, "column 1 starts at S(-32)"},
+        {1, 16, 0x696969, "column 1, 13 of 15 steps to S(-22)"},
+        {2, 4, 0x686868, "column 2 starts at S(-24)"},
+        {2, 17, 0x717171, "column 2 ends at S(-15)"},
+        {1, 2, 0x505050, "S(-48)"},
+        {2, 1, 0x505050, "S(-48)"},
+        {2, 18, 0x7B7B7B, "S(-5)"},
+        {1, 17, 0x707070, "S(-16)"},
+        {38, 17, 0x929292, "S(18)"},
+        {37, 18, 0x888888, "S(8)"},
+        {37, 1, 0x505050, "S(-48)"},
+        {38, 2, 0x5B5B5B, "S(-37)"},
+        {20, 0, 0x000000, "frame S(-128), top"},
+        {0, 10, 0x000000, "frame, left"},
+        {39, 10, 0x000000, "frame, right"},
+        {1, 18, 0x202020, "inner corner S(-96)"},
+        {38, 1, 0x202020, "inner corner S(-96)"},
+    };
+    Surface s(W, H, kMagenta);
+    auto face = FaceOn(s, ButtonState::Pressed);
+    face.backColor = 0x808080;
+    PaintRoundedGradientCustom(face);
+    for (const auto& row : rows)
+        EXPECT_EQ(s.At(row.x, row.y), row.color) << row.why << ": " << Hex(s.At(row.x, row.y));
 }
 
 TEST(RoundedGradientCustom, PressedAndDisabled) {

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <thread>
 #include <vector>
 
@@ -64,18 +65,30 @@ struct PipedChild {
 };
 
 TEST(Processes, ProgramNotFoundLeavesNothingBehind) {
+    const struct {
+        const char* application;
+        const char* line;
+        DWORD error;
+    } rows[] = {
+        {nullptr, "no-such-program-here arg", ERROR_FILE_NOT_FOUND},
+        {nullptr, "\"/no/such/dir/prog\"", ERROR_FILE_NOT_FOUND},
+        {nullptr, "", ERROR_FILE_NOT_FOUND},
+        {nullptr, "   ", ERROR_FILE_NOT_FOUND},
+        {"", "childprog silent", ERROR_PATH_NOT_FOUND},
+        {"/no/such/prog", "childprog silent", ERROR_FILE_NOT_FOUND},
+    };
     const int descriptors = OpenDescriptorCount();
     const std::size_t handles = OpenKernelHandleCount();
-    for (const char* line : {"no-such-program-here arg", "\"/no/such/dir/prog\"", "", "   "}) {
-        std::string commandLine = line;
+    for (const auto& row : rows) {
+        std::string commandLine = row.line;
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
         PROCESS_INFORMATION info{reinterpret_cast<HANDLE>(1), reinterpret_cast<HANDLE>(1), 7, 7};
         SetLastError(0);
-        EXPECT_FALSE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                                    &startup, &info))
-            << line;
-        EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND) << line;
+        EXPECT_FALSE(CreateProcessA(row.application, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                                    nullptr, &startup, &info))
+            << row.line;
+        EXPECT_EQ(GetLastError(), row.error) << row.line;
         EXPECT_EQ(info.hProcess, nullptr);
         EXPECT_EQ(info.dwProcessId, 0u);
     }
@@ -118,6 +131,38 @@ TEST(Processes, FindsProgramsOnPathAndWithExe) {
     EXPECT_EQ(child.ReadAll(), "[found]\n");
     child.Close();
     std::filesystem::remove_all(folder);
+}
+
+// The program's own folder comes before the current folder, so a "childprog"
+// planted there is not run; the current folder still comes before PATH.
+TEST(Processes, SearchesTheApplicationFolderThenTheCurrentOneThenPath) {
+    const auto root =
+        std::filesystem::temp_directory_path() / ("corvalmire-search-" + std::to_string(::getpid()));
+    const auto plant = [](const std::filesystem::path& file, const char* says) {
+        std::filesystem::create_directories(file.parent_path());
+        std::ofstream(file) << "#!/bin/sh\necho " << says << "\n";
+        std::filesystem::permissions(file, std::filesystem::perms::owner_all);
+    };
+    plant(root / "current" / "childprog", "planted");
+    plant(root / "current" / "helper", "current");
+    plant(root / "path" / "helper", "path");
+    const auto savedFolder = std::filesystem::current_path();
+    const std::string savedPath = std::getenv("PATH");
+    std::filesystem::current_path(root / "current");
+    ::setenv("PATH", ((root / "path").string() + ":" + savedPath).c_str(), 1);
+    const struct {
+        const char* line;
+        const char* output;
+    } rows[] = {{"childprog args ours", "[ours]\n"}, {"helper", "current\n"}};
+    for (const auto& row : rows) {
+        PipedChild child(row.line);
+        EXPECT_TRUE(child.started) << row.line;
+        EXPECT_EQ(child.ReadAll(), row.output) << row.line;
+        child.Close();
+    }
+    ::setenv("PATH", savedPath.c_str(), 1);
+    std::filesystem::current_path(savedFolder);
+    std::filesystem::remove_all(root);
 }
 
 TEST(Processes, MissingCurrentFolderIsAnError) {

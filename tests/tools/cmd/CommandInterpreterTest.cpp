@@ -1,4 +1,9 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 
 #include "tools/cmd/CommandInterpreter.h"
 
@@ -69,6 +74,34 @@ TEST(CommandInterpreter, SplitsTheProgramFromItsArguments) {
     EXPECT_EQ(NotRecognizedMessage(run.typedName),
               "'\"no such prog\"' is not recognized as an internal or external command,\r\n"
               "operable program or batch file.\r\n");
+}
+
+// The converter written out next to the program must win over one on PATH,
+// so the current folder is searched first, every suffix before PATH.
+TEST(CommandInterpreter, FindsCommandsInTheCurrentFolderBeforePath) {
+    namespace fs = std::filesystem;
+    const fs::path root = fs::temp_directory_path() / ("corvalmire-find-" + std::to_string(::getpid()));
+    for (const char* file : {"current/tool", "current/conv.exe", "path/tool", "path/conv", "path/only"}) {
+        fs::create_directories((root / file).parent_path());
+        std::ofstream(root / file) << "#!/bin/sh\n";
+        fs::permissions(root / file, fs::perms::owner_all);
+    }
+    const fs::path savedFolder = fs::current_path();
+    const std::string savedPath = std::getenv("PATH");
+    fs::current_path(root / "current");
+    ::setenv("PATH", ((root / "path").string() + ":" + savedPath).c_str(), 1);
+    const struct {
+        const char* name;
+        const char* found;
+    } rows[] = {{"tool", "current/tool"}, {"conv", "current/conv.exe"}, {"only", "path/only"}};
+    for (const auto& row : rows) {
+        const std::string found = FindCommand(row.name).value_or("nothing");
+        EXPECT_TRUE(fs::exists(found) && fs::equivalent(found, root / row.found))
+            << row.name << ": " << found;
+    }
+    ::setenv("PATH", savedPath.c_str(), 1);
+    fs::current_path(savedFolder);
+    fs::remove_all(root);
 }
 
 }  // namespace
