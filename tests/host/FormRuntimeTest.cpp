@@ -10,6 +10,7 @@
 #include "host/Label.h"
 #include "host/Resources.h"
 #include "host/TextBox.h"
+#include "host/Twips.h"
 #include "host/UserControlHost.h"
 #include "resources/Resources.h"
 
@@ -40,6 +41,15 @@ TEST(TextBox, AppendNotifiesOnlyTheChunkAndRaisesChange) {
     EXPECT_EQ(box.SelStart(), 4u);
     EXPECT_EQ(changes, 2);
     EXPECT_EQ(view.calls, (std::vector<std::string>{"replaced", "appended:cd", "selstart"}));
+}
+
+// 15 twips to a pixel, to the nearest pixel (an integer count of twips is
+// never exactly half-way).
+TEST(Twips, BecomeTheNearestPixel) {
+    const struct {
+        int twips, pixels;
+    } rows[] = {{0, 0}, {7, 0}, {8, 1}, {22, 1}, {23, 2}, {1605, 107}, {-7, 0}, {-8, -1}};
+    for (const auto& row : rows) EXPECT_EQ(host::TwipsToPixels(row.twips), row.pixels) << row.twips;
 }
 
 TEST(Form, LoadsOnceAndQueryUnloadCanKeepItOpen) {

@@ -194,6 +194,10 @@ TEST_F(MainWindow, ConvertsARealImageAndShowsTheOutputLive) {
 
     Click("cmdExecute");  // nothing chosen since the run
     EXPECT_EQ(Prompts(), std::vector<std::string>{"nessun file selezionato per la conversione"});
+
+    dialogs_.Choose(nrg.string());
+    Click("cmdOpen");
+    EXPECT_FALSE(box->toPlainText().contains("written")) << "a new choice empties the box on screen too";
 }
 
 // A real-world image holding audio tracks, no ISO 9660 data: the converter

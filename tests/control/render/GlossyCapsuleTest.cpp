@@ -164,6 +164,8 @@ TEST(GlossyCapsule, ReferenceRows) {
             "FEFEFE E6E6E6 ACACAC 7A7A7A 6C6C6C 6B6B6B 6F6F6F 716F6F 727070 676866 6C6D6B"))},
         {control::styles::PaintCapsuleGrey, 3, 30 - 2, ToVector(Cells<14>(
             "FEFEFE F9F9F9 ECECEC DADADA C1C1C1 9D9D9D 7B7B7B 5E5E5E 535353 4D4D4D 4B4B4B 505050 525252 555555"))},
+        // The bottom corner's first row: the side strips end above it.
+        {control::styles::PaintCapsuleGrey, 0, 30 - 10, ToVector(Cells<4>("F7F7F7 A4A4A4 999999 B5B5B5"))},
         {control::styles::PaintCapsuleBlue, 1, 5, ToVector(Cells<16>(
             "FEFEFE CDC9C9 882517 922100 A13A00 D57333 DFA36F DDA876 D8A573 DFAE80 DBAD7D DFB084 DFB286 DFB188 "
             "E1B58D E3B58E"))},

@@ -88,6 +88,10 @@ TEST(UserControlTest, MessagesBecomeEventsInTheRuntimesOrder) {
         {WM_LBUTTONUP, 0, At(5, 6), {"MouseUp 1", "Click"}},
         {WM_LBUTTONDOWN, MK_LBUTTON, At(5, 6), {"MouseDown 1 0 5,6"}},
         {WM_LBUTTONUP, 0, At(150, 6), {"MouseUp 1"}},  // released outside: no Click
+        {WM_LBUTTONDOWN, MK_LBUTTON, At(5, 6), {"MouseDown 1 0 5,6"}},
+        {WM_LBUTTONUP, 0, At(99, 29), {"MouseUp 1", "Click"}},  // the last pixel inside
+        {WM_LBUTTONDOWN, MK_LBUTTON, At(5, 6), {"MouseDown 1 0 5,6"}},
+        {WM_LBUTTONUP, 0, At(100, 6), {"MouseUp 1"}},  // the first column outside
         {WM_LBUTTONDBLCLK, MK_LBUTTON, At(5, 6), {"DblClick"}},
         {WM_LBUTTONUP, 0, At(5, 6), {"MouseUp 1"}},  // the release after a double click
         {WM_RBUTTONDOWN, MK_RBUTTON, At(1, 1), {"MouseDown 2 0 1,1"}},

@@ -2,6 +2,8 @@
 // the pump, geometry in screen coordinates, and window-region ownership.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/GdiExtensions.h"
 #include "platform/kernel/LastError.h"
@@ -56,6 +58,18 @@ TEST_F(WindowCoreTest, SentMessagesRunAtOncePostedOnesWaitForThePump) {
     EXPECT_EQ(PumpPendingMessages(), 0);
     EXPECT_FALSE(PostMessageA(reinterpret_cast<HWND>(0x1234), WM_USER, 0, 0));
     EXPECT_EQ(GetLastError(), ERROR_INVALID_WINDOW_HANDLE);
+    DestroyWindow(a);
+}
+
+TEST_F(WindowCoreTest, PeekMessageFiltersAnInclusiveRange) {
+    const HWND a = CreateRecorded("a", 0, {0, 0, 10, 10});
+    for (UINT message : {WM_USER + 1, WM_USER + 2, WM_USER + 3}) PostMessageA(a, message, 0, 0);
+    MSG msg;
+    std::vector<UINT> taken;
+    while (PeekMessageA(&msg, nullptr, WM_USER + 2, WM_USER + 3, PM_REMOVE)) taken.push_back(msg.message);
+    EXPECT_EQ(taken, (std::vector<UINT>{WM_USER + 2, WM_USER + 3}));
+    ASSERT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
+    EXPECT_EQ(msg.message, WM_USER + 1u);
     DestroyWindow(a);
 }
 
@@ -191,6 +205,23 @@ TEST_F(WindowCoreTest, WindowLongsAndSubclassingWithAPlainProcedure) {
     EXPECT_EQ(SetWindowLongA(w, GWL_WNDPROC, 0x1234), 0);
     EXPECT_EQ(GetWindowLongA(w, GWL_WNDPROC), installed);
     DestroyWindow(w);
+}
+
+TEST_F(WindowCoreTest, ExtraWindowBytesUpToTheLastLong) {
+    WNDCLASSA wc;
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.cbWndExtra = 8;
+    wc.lpszClassName = "WithExtraBytes";
+    ASSERT_NE(RegisterClassA(&wc), 0);
+    const HWND w =
+        CreateWindowExA(0, "WithExtraBytes", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_EQ(SetWindowLongA(w, 4, 77), 0);
+    EXPECT_EQ(GetWindowLongA(w, 4), 77);
+    SetLastError(0);
+    EXPECT_EQ(SetWindowLongA(w, 5, 1), 0);
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_INDEX);
+    DestroyWindow(w);
+    EXPECT_TRUE(UnregisterClassA("WithExtraBytes", nullptr));
 }
 
 TEST_F(WindowCoreTest, UserExportsAreInTheModuleTable) {
