@@ -8,6 +8,8 @@
 #include <QTest>
 #include <QToolTip>
 #include <set>
+#include <utility>
+#include <vector>
 
 #include "control/raReruri.h"
 #include "host/PropertyBag.h"
@@ -15,6 +17,7 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/user/User32.h"
 #include "platform/user/UserExtensions.h"
+#include "platform/user/WindowProcThunk.h"
 #include "presenter/ControlWindow.h"
 
 namespace control {
@@ -172,6 +175,31 @@ TEST_F(ControlWindowTest, SpaceHeldDownClicksOnceWhenLetGo) {
     send(QEvent::KeyRelease, false);
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(button_->CurrentState(), ButtonState::Normal);
+}
+
+LONG controlProc = 0;
+std::vector<std::pair<UINT, LPARAM>> keyMessages;
+
+LRESULT RecordKeys(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_KEYDOWN || msg == WM_KEYUP) keyMessages.emplace_back(msg, lParam);
+    return CallWindowProcA(LongToWindowProc(controlProc), hwnd, msg, wParam, lParam);
+}
+
+// Repeat count 1; bit 30 when the key was already down (a repeat, every
+// release); bit 31 for a release.
+TEST_F(ControlWindowTest, KeyMessagesCarryThePreviousKeyState) {
+    const HWND hwnd = button_->UserControl().hWnd();
+    controlProc = SetWindowLongA(hwnd, GWL_WNDPROC, WindowProcToLong(RecordKeys));
+    keyMessages.clear();
+    for (const auto& [type, repeat] : {std::pair{QEvent::KeyPress, false}, std::pair{QEvent::KeyPress, true},
+                                       std::pair{QEvent::KeyRelease, false}}) {
+        QKeyEvent key(type, Qt::Key_Space, Qt::NoModifier, " ", repeat);
+        QApplication::sendEvent(view_->Widget(), &key);
+    }
+    SetWindowLongA(hwnd, GWL_WNDPROC, controlProc);
+    const std::vector<std::pair<UINT, LPARAM>> expected = {
+        {WM_KEYDOWN, 1}, {WM_KEYDOWN, 0x40000001}, {WM_KEYUP, 0xC0000001}};
+    EXPECT_EQ(keyMessages, expected);
 }
 
 TEST_F(ControlWindowTest, APressDraggedOffTheButtonIsReleasedToIt) {
