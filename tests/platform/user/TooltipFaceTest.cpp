@@ -243,6 +243,24 @@ TEST_F(TooltipFaceTest, PlainAndBalloonFaces) {
     }
 }
 
+// A plain tip goes above the pointer only once it would cross the work
+// area's bottom edge: first where it just fits, then a pixel lower.
+TEST_F(TooltipFaceTest, PlainTipFlipsAboveOnlyPastTheBottomEdge) {
+    const LONG h = Extent("Apri", false, DT_EXTERNALLEADING | DT_NOPREFIX).cy + 2 * 2 + 2;
+    const LONG fits = TooltipFixture::kWorkArea.bottom - 20 - h;  // the pointer's screen row
+    const struct { LONG pointerY, top; } rows[] = {{fits, fits + 20}, {fits + 1, fits + 1 - h}};
+    for (const auto& row : rows) {
+        Case c{"plain near the bottom", TTS_ALWAYSTIP | TTS_NOPREFIX, "Apri", ""};
+        c.ownerAt = {100, row.pointerY - c.pointer.y};
+        const HWND tip = Show(c);
+        const RECT window = WindowRectOf(tip);
+        EXPECT_EQ(window.left, 110) << row.pointerY;
+        EXPECT_EQ(window.top, row.top) << row.pointerY;
+        EXPECT_EQ(window.bottom, row.top + h) << row.pointerY;
+        DestroyWindow(tip);
+    }
+}
+
 // Pixels worked out by hand from the layout, for tips wide enough that
 // the stem keeps its place: the frame, the body, the cut corners, the stem
 // (its tip in the window's column 20, at the pointer), where it opens into

@@ -40,6 +40,12 @@ LRESULT SelfRemoving(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR
     return Logging(hwnd, msg, wParam, lParam, id, refData);
 }
 
+// Removes the older entry (Logging, id 1), next in the chain, then passes the message on.
+LRESULT RemovingTheNext(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR refData) {
+    RemoveWindowSubclass(hwnd, Logging, 1);
+    return Logging(hwnd, msg, wParam, lParam, id, refData);
+}
+
 constexpr UINT kProbe = WM_USER + 1;
 const char* const kA = "A";
 const char* const kB = "B";
@@ -108,6 +114,15 @@ TEST_F(WindowSubclassTest, RemovalFromInsideItsOwnCall) {
     EXPECT_EQ(GetWindowLongA(hwnd_, GWL_WNDPROC), original_);
     Probe();
     EXPECT_TRUE(SequenceIs({{"window", kProbe}}));
+}
+
+// An entry removed while the chain runs is passed over at once.
+TEST_F(WindowSubclassTest, AnEntryRemovedWhileTheChainRunsIsSkipped) {
+    ASSERT_TRUE(SetWindowSubclass(hwnd_, Logging, 1, Ref(kA)));
+    ASSERT_TRUE(SetWindowSubclass(hwnd_, RemovingTheNext, 1, Ref(kB)));
+    Probe();
+    EXPECT_TRUE(SequenceIs({{"B", kProbe}, {"window", kProbe}}));
+    ASSERT_TRUE(RemoveWindowSubclass(hwnd_, RemovingTheNext, 1));
 }
 
 // Someone replaced the procedure after the list: the list stays in the
