@@ -99,7 +99,9 @@ void Act(const std::vector<Step>& steps) {
     });
     watch.start(5);
     while (!ended) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    QCoreApplication::processEvents();
+    // xdotool is gone, but on a busy machine the events it caused may still
+    // be on their way: a round trip to the server brings them all in.
+    QGuiApplication::sync();
 }
 
 void Act(const Words& words) {
