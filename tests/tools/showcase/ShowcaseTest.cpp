@@ -94,5 +94,16 @@ TEST_F(ShowcaseTest, SwitchesChangeEveryStyleButtonAndSayWhatTheyWillDoNext) {
     EXPECT_EQ(GetSysColor(COLOR_BTNFACE), classic);
 }
 
+// A button the toggle mode left held down comes up when the mode ends.
+TEST_F(ShowcaseTest, LeavingTheToggleModeReleasesTheHeldButtons) {
+    raReruri& toggle = showcase_.Switch("swToggle");
+    raReruri& held = showcase_.StyleButton(3);
+    ClickOn(toggle);
+    ClickOn(held);
+    ASSERT_TRUE(held.Value());
+    ClickOn(toggle);
+    EXPECT_FALSE(held.Value());
+}
+
 }  // namespace
 }  // namespace showcase
