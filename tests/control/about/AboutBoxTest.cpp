@@ -128,6 +128,14 @@ TEST_F(AboutBoxTest, AClickAnywhereWithAnyButtonHidesTheBox) {
     c->About();
     Press(Box(*c), WM_LBUTTONDOWN, WM_LBUTTONUP, about::kBoxWidth + 5, 5);
     EXPECT_TRUE(c->AboutBox().Visible()) << "released outside the box: no click";
+    RECT client;
+    GetClientRect(Box(*c), &client);
+    for (const POINT outside : {POINT{client.right, 5}, POINT{5, client.bottom}}) {
+        c->About();
+        Press(Box(*c), WM_LBUTTONDOWN, WM_LBUTTONUP, outside.x, outside.y);
+        EXPECT_TRUE(c->AboutBox().Visible())
+            << "the first column or row outside: " << outside.x << "," << outside.y;
+    }
 }
 
 TEST_F(AboutBoxTest, VersionIsTheSameInEveryState) {

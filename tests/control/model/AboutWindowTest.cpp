@@ -83,6 +83,25 @@ TEST_F(AboutWindowTest, AboutShowsADecoratedWindowOnTopThatAClickHides) {
     EXPECT_FALSE(control_->AboutBox().Visible()) << "closing it hides the box";
 }
 
+// Only a full caption (border and dialog frame) gives a title bar.
+TEST_F(AboutWindowTest, ATitleBarNeedsTheWholeCaption) {
+    control_->About();
+    const DWORD style = static_cast<DWORD>(GetWindowLongA(Box(), GWL_STYLE));
+    const struct {
+        DWORD style;
+        bool title;
+    } rows[] = {{style & ~WS_DLGFRAME, false}, {style & ~WS_CAPTION, false}, {style | WS_CAPTION, true}};
+    for (const auto& row : rows) {
+        SetWindowLongA(Box(), GWL_STYLE, static_cast<LONG>(row.style));
+        SetWindowPos(Box(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+        QCoreApplication::processEvents();
+        ASSERT_NE(Shown(), nullptr);
+        EXPECT_EQ(bool(Shown()->windowFlags() & Qt::WindowTitleHint), row.title) << std::hex << row.style;
+        EXPECT_EQ(bool(Shown()->windowFlags() & Qt::FramelessWindowHint), !row.title)
+            << std::hex << row.style;
+    }
+}
+
 TEST_F(AboutWindowTest, TheWindowGoesWithTheControl) {
     control_->About();
     QCoreApplication::processEvents();
