@@ -25,7 +25,6 @@ std::int64_t MonotonicNanoseconds() {
     return std::int64_t(now.tv_sec) * 1000000000 + now.tv_nsec;
 }
 
-// The process's peak resident size so far (VmHWM), in KiB; 0 if unknown.
 // CPU time the process has used so far, user and system.
 double CpuMilliseconds() {
     timespec used{};
@@ -33,6 +32,7 @@ double CpuMilliseconds() {
     return double(used.tv_sec) * 1e3 + double(used.tv_nsec) / 1e6;
 }
 
+// The process's peak resident size so far (VmHWM), in KiB; 0 if unknown.
 long PeakResidentKiB() {
     std::FILE* status = std::fopen("/proc/self/status", "r");
     if (!status) return 0;

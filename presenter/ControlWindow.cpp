@@ -20,21 +20,12 @@
 #include "platform/user/UserExtensions.h"
 #include "presenter/FormWindow.h"
 #include "presenter/KeyboardState.h"
+#include "presenter/MouseMessages.h"
 
 namespace presenter {
 namespace {
 
 using namespace win32;
-
-WPARAM KeyState(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
-    WPARAM state = 0;
-    if (buttons & Qt::LeftButton) state |= MK_LBUTTON;
-    if (buttons & Qt::RightButton) state |= MK_RBUTTON;
-    if (buttons & Qt::MiddleButton) state |= MK_MBUTTON;
-    if (modifiers & Qt::ShiftModifier) state |= MK_SHIFT;
-    if (modifiers & Qt::ControlModifier) state |= MK_CONTROL;
-    return state;
-}
 
 // The virtual-key code of a Qt key, 0 for keys the controls never see.
 WPARAM VirtualKey(int key) {
@@ -63,15 +54,6 @@ LPARAM KeyMessageFlags(UINT message, bool repeated) {
     if (repeated || up) flags |= LPARAM{1} << 30;
     if (up) flags |= LPARAM{1} << 31;
     return flags;
-}
-
-UINT ButtonMessage(Qt::MouseButton button, bool down) {
-    switch (button) {
-        case Qt::LeftButton: return down ? WM_LBUTTONDOWN : WM_LBUTTONUP;
-        case Qt::RightButton: return down ? WM_RBUTTONDOWN : WM_RBUTTONUP;
-        case Qt::MiddleButton: return down ? WM_MBUTTONDOWN : WM_MBUTTONUP;
-        default: return 0;
-    }
 }
 
 // The runtime's pointer codes as Qt shapes (0 is the default; 99, a custom
@@ -157,7 +139,8 @@ void ControlWidget::SendMouse(UINT message, QMouseEvent* event, bool captured) {
         event->ignore();
         return;
     }
-    SendMessageA(hWnd(), message, KeyState(event->buttons(), event->modifiers()), MAKELPARAM(at.x(), at.y()));
+    SendMessageA(hWnd(), message, MouseKeyState(event->buttons(), event->modifiers()),
+                 MAKELPARAM(at.x(), at.y()));
 }
 
 void ControlWidget::mousePressEvent(QMouseEvent* event) {
@@ -188,7 +171,7 @@ void ControlWidget::enterEvent(QEnterEvent* event) {
     const QPoint at = event->position().toPoint();
     if (!IsWindowEnabled(hWnd()) || !InsideWindowRegion(at)) return;
     SendMessageA(hWnd(), WM_MOUSEMOVE,
-                 KeyState(QApplication::mouseButtons(), QApplication::keyboardModifiers()),
+                 MouseKeyState(QApplication::mouseButtons(), QApplication::keyboardModifiers()),
                  MAKELPARAM(at.x(), at.y()));
 }
 

@@ -10,6 +10,7 @@
 #include "platform/gdi/GdiExtensions.h"
 #include "platform/user/User32.h"
 #include "platform/user/UserExtensions.h"
+#include "presenter/MouseMessages.h"
 
 namespace presenter {
 namespace {
@@ -33,25 +34,6 @@ Qt::WindowFlags FlagsFor(DWORD style, DWORD exStyle) {
     }
     if (exStyle & WS_EX_TOPMOST) flags |= Qt::WindowStaysOnTopHint;
     return flags;
-}
-
-WPARAM KeyState(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
-    WPARAM state = 0;
-    if (buttons & Qt::LeftButton) state |= MK_LBUTTON;
-    if (buttons & Qt::RightButton) state |= MK_RBUTTON;
-    if (buttons & Qt::MiddleButton) state |= MK_MBUTTON;
-    if (modifiers & Qt::ShiftModifier) state |= MK_SHIFT;
-    if (modifiers & Qt::ControlModifier) state |= MK_CONTROL;
-    return state;
-}
-
-UINT ButtonMessage(Qt::MouseButton button, bool down) {
-    switch (button) {
-        case Qt::LeftButton: return down ? WM_LBUTTONDOWN : WM_LBUTTONUP;
-        case Qt::RightButton: return down ? WM_RBUTTONDOWN : WM_RBUTTONUP;
-        case Qt::MiddleButton: return down ? WM_MBUTTONDOWN : WM_MBUTTONUP;
-        default: return 0;
-    }
 }
 
 }  // namespace
@@ -120,7 +102,8 @@ void FloatingWindow::SendMouse(UINT message, QMouseEvent* event) {
     const QPoint global = event->globalPosition().toPoint();
     NotifyPointerMoved({global.x(), global.y()});
     const QPoint at = event->position().toPoint();
-    SendMessageA(hwnd_, message, KeyState(event->buttons(), event->modifiers()), MAKELPARAM(at.x(), at.y()));
+    SendMessageA(hwnd_, message, MouseKeyState(event->buttons(), event->modifiers()),
+                 MAKELPARAM(at.x(), at.y()));
 }
 
 void FloatingWindow::mousePressEvent(QMouseEvent* event) {
