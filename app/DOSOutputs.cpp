@@ -1,6 +1,7 @@
 #include "app/DOSOutputs.h"
 
 #include <algorithm>
+#include <array>
 
 #include "host/MsgBox.h"
 #include "platform/kernel/LastError.h"
@@ -71,19 +72,27 @@ const std::string& DOSOutputs::ExecuteCommand(const std::string& CommandLine) {
 }
 
 void DOSOutputs::ReadUntilEnd(win32::HANDLE readEnd) {
-    // Each read lands in the chunk itself, which is then kept and handed on.
+    // A read takes all the pipe holds, up to its capacity, so a fast writer
+    // costs one read per filling instead of one per chunk; the events still
+    // hand it on in chunks of at most kReadSize, as successive reads of that
+    // size would return what was already waiting.
+    std::array<char, kPipeReadSize> buffer;
     std::string chunk;
     bool more = true;
     while (more) {
-        chunk.resize(kReadSize);
         win32::DWORD count = 0;
-        more = win32::ReadFile(readEnd, chunk.data(), static_cast<win32::DWORD>(chunk.size()), &count,
+        more = win32::ReadFile(readEnd, buffer.data(), static_cast<win32::DWORD>(kPipeReadSize), &count,
                                nullptr) == win32::TRUE;
         if (!more) count = 0;
-        // One character per byte: the output is passed on exactly as written.
-        chunk.resize(count);
-        outputs_.append(chunk);
-        ReceiveOutputs.Raise(chunk);
+        // The end of the output is one empty chunk.
+        std::size_t at = 0;
+        do {
+            // One character per byte: the output is passed on exactly as written.
+            chunk.assign(buffer.data() + at, std::min<std::size_t>(kReadSize, count - at));
+            at += chunk.size();
+            outputs_.append(chunk);
+            ReceiveOutputs.Raise(chunk);
+        } while (at < count);
     }
 }
 

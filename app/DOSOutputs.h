@@ -16,8 +16,10 @@ using ReceiveOutputsEvent = host::Event<const std::string&>;
 
 class DOSOutputs {
 public:
-    // Bytes asked for by each read of the pipe; each read raises ReceiveOutputs once.
+    // The most bytes one ReceiveOutputs event carries.
     static constexpr std::size_t kReadSize = 256;
+    // The most bytes one read of the pipe takes.
+    static constexpr std::size_t kPipeReadSize = 16384;
 
     const std::string& CommandLine() const { return commandLine_; }
     void CommandLine(std::string DOSCommand) { commandLine_ = std::move(DOSCommand); }

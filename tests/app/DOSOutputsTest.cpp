@@ -64,8 +64,11 @@ TEST_F(DOSOutputsTest, ReadsAtMost256BytesPerEventThenAnEmptyOne) {
         std::size_t bytes;
         std::vector<std::size_t> sizes;
     };
-    // One write of 600 bytes is atomic on a pipe, so the reads see it whole.
-    for (const Case& c : {Case{256, {256, 0}}, Case{600, {256, 256, 88, 0}}, Case{1, {1, 0}}}) {
+    // A write of up to 4096 bytes is atomic on a pipe, so the reads see it whole.
+    std::vector<std::size_t> sixteenFull(16, 256);
+    sixteenFull.push_back(0);
+    for (const Case& c : {Case{256, {256, 0}}, Case{600, {256, 256, 88, 0}}, Case{1, {1, 0}},
+                          Case{4096, sixteenFull}}) {
         recorder.chunks.clear();
         recorder.outputsSeen.clear();
         const std::string expected = Digits(c.bytes);
