@@ -19,7 +19,7 @@ WindowDCProvider& Provider() {
 HDC NewDC(bool screen) {
     auto dc = std::make_unique<gdi::DeviceContext>();
     dc->screen = screen;
-    const auto select = [&dc](auto& slot, auto*& slotObject, HGDIOBJ object) {
+    const auto select = [](auto& slot, auto*& slotObject, HGDIOBJ object) {
         if (gdi::GdiObject* o = gdi::Lookup(object)) gdi::SwapSelection(slot, slotObject, object, *o);
     };
     if (!screen) select(dc->bitmap, dc->bitmapObject, gdi::DefaultBitmap());
