@@ -13,6 +13,7 @@
 
 #include "host/Form.h"
 #include "presenter/FormWindow.h"
+#include "presenter/ProcessUsage.h"
 #include "presenter/QtPresenter.h"
 #include "presenter/TerminationSignals.h"
 
@@ -23,25 +24,6 @@ std::int64_t MonotonicNanoseconds() {
     timespec now{};
     ::clock_gettime(CLOCK_MONOTONIC, &now);
     return std::int64_t(now.tv_sec) * 1000000000 + now.tv_nsec;
-}
-
-// CPU time the process has used so far, user and system.
-double CpuMilliseconds() {
-    timespec used{};
-    ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &used);
-    return double(used.tv_sec) * 1e3 + double(used.tv_nsec) / 1e6;
-}
-
-// The process's peak resident size so far (VmHWM), in KiB; 0 if unknown.
-long PeakResidentKiB() {
-    std::FILE* status = std::fopen("/proc/self/status", "r");
-    if (!status) return 0;
-    char line[256];
-    long kib = 0;
-    while (std::fgets(line, sizeof line, status))
-        if (std::sscanf(line, "VmHWM: %ld kB", &kib) == 1) break;
-    std::fclose(status);
-    return kib;
 }
 
 // The earliest moment the program's own code can take: when this file's

@@ -11,30 +11,14 @@
 #include <cstdio>
 #include <ctime>
 
+#include "presenter/ProcessUsage.h"
+
 namespace {
 
 double MonotonicSeconds() {
     timespec now{};
     ::clock_gettime(CLOCK_MONOTONIC, &now);
     return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
-}
-
-// CPU time the process has used so far, user and system.
-double CpuMilliseconds() {
-    timespec used{};
-    ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &used);
-    return double(used.tv_sec) * 1e3 + double(used.tv_nsec) / 1e6;
-}
-
-long PeakResidentKiB() {
-    std::FILE* status = std::fopen("/proc/self/status", "r");
-    if (!status) return 0;
-    char line[256];
-    long kib = 0;
-    while (std::fgets(line, sizeof line, status))
-        if (std::sscanf(line, "VmHWM: %ld kB", &kib) == 1) break;
-    std::fclose(status);
-    return kib;
 }
 
 class FirstPaint : public QObject {
@@ -47,7 +31,7 @@ protected:
             [] {
                 std::printf(
                     "first paint at %.6f s on the monotonic clock, %.1f ms of CPU, peak resident %ld KiB\n",
-                    MonotonicSeconds(), CpuMilliseconds(), PeakResidentKiB());
+                    MonotonicSeconds(), presenter::CpuMilliseconds(), presenter::PeakResidentKiB());
                 std::fflush(stdout);
                 QCoreApplication::quit();
             },
