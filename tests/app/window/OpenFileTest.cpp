@@ -14,6 +14,7 @@
 #include <fstream>
 #include <memory>
 
+#include "MainWindowFixture.h"
 #include "NrgFixture.h"
 #include "app/frmDOSOutput.h"
 #include "control/raReruri.h"
@@ -27,35 +28,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class OpenFile : public ::testing::Test {
+class OpenFile : public window_test::MainWindow {
 protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "app_open_file_test";
-        static char* argv[] = {name, nullptr};
-        // Never destroyed, as in the other window tests: Qt's globals go first.
-        static QApplication* qt = new QApplication(argc, argv);
-        (void)qt;
-        static presenter::QtPresenter presenter;
-        presenter_ = &presenter;
-    }
-
     void SetUp() override {
+        MainWindow::SetUp();
         // A whole image, so the window has no warning about it to add.
         fixture::MakeNeroImage(work_.path() / "original.iso", image_, "DISK");
-        window_ = std::make_unique<app::frmDOSOutput>();
-        window_->Show();
-        QCoreApplication::processEvents();
-    }
-
-    void TearDown() override {
-        window_.reset();
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        Open();
     }
 
     QWidget* Target(const char* name) const {
-        QWidget* window = presenter_->WindowOf(window_->Form());
+        QWidget* window = Window();
         if (std::string(name) == "window") return window;
         QWidget* widget = window->findChild<QWidget*>(name);
         // A multi-line box takes drops on its viewport.
@@ -95,14 +78,8 @@ protected:
         EXPECT_EQ(window_->LastFileName, fs::path(path).filename().string());
     }
 
-    static presenter::QtPresenter* presenter_;
-    fixture::TempFolder work_{"corvalmire-open-file"};
     const fs::path image_ = work_.path() / "image.nrg";
-    host::RecordedMessageBoxes boxes_;
-    std::unique_ptr<app::frmDOSOutput> window_;
 };
-
-presenter::QtPresenter* OpenFile::presenter_ = nullptr;
 
 TEST_F(OpenFile, ArgumentOrDropPreparesTheImageAsTheDialogDoes) {
     const struct {
