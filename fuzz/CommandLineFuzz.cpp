@@ -8,7 +8,7 @@
 
 #include "app/ConverterCommandLine.h"
 #include "platform/kernel/CommandLine.h"
-#include "tools/cmd/CommandInterpreter.h"
+#include "platform/kernel/CommandInterpreter.h"
 
 namespace {
 
@@ -46,9 +46,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string converter = folder + "/nrg2iso.exe";
     const std::string source = arguments.size() > 1 && !arguments[1].empty() ? arguments[1] : "a.nrg";
     const std::string command = app::ConverterCommandLine(converter, source, source + ".iso");
-    const auto request = cmd::CommandAfterSwitch(command);
+    const auto request = win32::cmd::CommandAfterSwitch(command);
     Check(request.has_value());
-    const std::string run = cmd::ApplyQuoteRule(*request, [](const std::string&) { return true; });
+    const std::string run = win32::cmd::ApplyQuoteRule(*request, [](const std::string&) { return true; });
     const win32::ProgramToken program = win32::FirstCommandLineToken(run);
     std::vector<std::string> parsed{program.name};
     for (auto& argument : win32::SplitCommandLineArguments(std::string_view(run).substr(program.restOffset)))

@@ -32,16 +32,16 @@ bool ReapIfExited(pid_t pid) {
     return result != 0;
 }
 
-void WaitBlocking(pid_t pid) {
+int WaitBlocking(pid_t pid) {
     int status = 0;
     while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
     }
+    return status;
 }
 
 }  // namespace
 
-void ReleaseChild(pid_t pid) {
-    if (pid <= 0 || ReapIfExited(pid)) return;
+void WatchChild(pid_t pid, std::function<void(int status)> onExit) {
     auto& reaper = State();
     {
         std::lock_guard lock(reaper.mutex);
@@ -49,11 +49,17 @@ void ReleaseChild(pid_t pid) {
     }
     // Waiting for one named child (rather than any child, or a SIGCHLD
     // handler) leaves other code's children alone.
-    std::thread([pid, &reaper] {
-        WaitBlocking(pid);
+    std::thread([pid, onExit = std::move(onExit), &reaper] {
+        const int status = WaitBlocking(pid);
+        if (onExit) onExit(status);
         std::lock_guard lock(reaper.mutex);
         if (--reaper.running == 0) reaper.allReaped.notify_all();
     }).detach();
+}
+
+void ReleaseChild(pid_t pid) {
+    if (pid <= 0 || ReapIfExited(pid)) return;
+    WatchChild(pid, nullptr);
 }
 
 std::size_t RunningReleasedChildren() {

@@ -21,7 +21,9 @@ BOOL CloseHandle(HANDLE object) {
             // Linux closes the descriptor even when close() reports EINTR; never retry.
             ::close(taken->fd);
             break;
-        case kernel::KernelObjectKind::Process: kernel::ReleaseChild(taken->pid); break;
+        case kernel::KernelObjectKind::Process:
+            if (!taken->watched) kernel::ReleaseChild(taken->pid);
+            break;
         case kernel::KernelObjectKind::Thread: break;
     }
     return TRUE;

@@ -18,6 +18,7 @@ struct KernelObject {
     int fd = -1;    // pipe ends: an O_CLOEXEC descriptor owned by the table
     pid_t pid = 0;  // process and thread: the child
     bool inheritable = false;
+    bool watched = false;  // process: reaped by its watcher, not when the handle closes
 };
 
 HANDLE AddKernelObject(const KernelObject& object);

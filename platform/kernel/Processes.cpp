@@ -7,12 +7,14 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/kernel/CommandLine.h"
 #include "platform/kernel/CurrentProcess.h"
+#include "platform/kernel/InterpreterStandIn.h"
 #include "platform/kernel/KernelExtensions.h"
 #include "platform/kernel/KernelObjects.h"
 #include "platform/kernel/LastError.h"
@@ -85,6 +87,13 @@ std::vector<char*> PointerArray(std::vector<std::string>& strings) {
     return pointers;
 }
 
+// The descriptor a standard handle gives the child; negative for /dev/null,
+// which a handle that is not an inheritable pipe end becomes.
+int InheritedDescriptor(HANDLE handle, bool inheritHandles) {
+    const auto object = kernel::FindKernelObject(handle);
+    return object && object->fd >= 0 && object->inheritable && inheritHandles ? object->fd : -1;
+}
+
 // The child's start-up actions; owns the descriptors it had to move.
 class SpawnActions {
 public:
@@ -99,13 +108,12 @@ public:
     // Makes `handle` the child's descriptor `target`, or /dev/null when the
     // handle is not an inheritable pipe end.
     void StandardHandle(HANDLE handle, int target, bool inheritHandles) {
-        const auto object = kernel::FindKernelObject(handle);
-        if (!object || object->fd < 0 || !object->inheritable || !inheritHandles) {
+        int fd = InheritedDescriptor(handle, inheritHandles);
+        if (fd < 0) {
             ::posix_spawn_file_actions_addopen(&actions_, target, "/dev/null",
                                                target == 0 ? O_RDONLY : O_WRONLY, 0);
             return;
         }
-        int fd = object->fd;
         // A source among 0-2 could be overwritten by an earlier dup2, and a
         // dup2 onto itself would keep close-on-exec; move it out of the way.
         if (fd <= 2) {
@@ -124,6 +132,23 @@ private:
     posix_spawn_file_actions_t actions_;
     std::vector<int> moved_;
 };
+
+using Spawn = std::function<int(const std::string& path, std::vector<std::string> arguments, pid_t& pid)>;
+
+// Starts what "cmd /c ..." would start, with the layer standing in for the
+// interpreter (see InterpreterStandIn.h). False when cmd itself must run,
+// which also reports a program that fails to start.
+bool StartInPlaceOfTheInterpreter(const std::string& commandLine, const STARTUPINFOA& startup,
+                                  BOOL inheritHandles, const Spawn& spawn, pid_t& pid) {
+    const auto run = kernel::ProgramTheInterpreterWouldStart(commandLine);
+    if (!run) return false;
+    const bool piped = startup.dwFlags & STARTF_USESTDHANDLES;
+    kernel::InterpreterStandIn standIn(piped ? InheritedDescriptor(startup.hStdOutput, inheritHandles) : 1,
+                                       piped ? InheritedDescriptor(startup.hStdError, inheritHandles) : 2);
+    if (!standIn.Ready() || spawn(run->path, run->arguments, pid) != 0) return false;
+    standIn.WatchOver(pid, run->typedName);
+    return true;
+}
 
 DWORD ErrorFromSpawn(int error) {
     switch (error) {
@@ -181,21 +206,29 @@ BOOL CreateProcessA(LPCSTR lpApplicationName, LPSTR lpCommandLine, LPSECURITY_AT
     actions.CloseTheRest();
     if (lpCurrentDirectory != nullptr) actions.ChangeFolder(lpCurrentDirectory);
 
-    std::vector<std::string> arguments = ChildArguments(*program, commandLine);
     std::vector<std::string> environment;
     if (lpEnvironment != nullptr) environment = EnvironmentBlock(lpEnvironment);
-    std::vector<char*> argv = PointerArray(arguments);
     std::vector<char*> envp = PointerArray(environment);
+    const Spawn spawn = [&](const std::string& path, std::vector<std::string> arguments, pid_t& pid) {
+        std::vector<char*> argv = PointerArray(arguments);
+        return ::posix_spawn(&pid, path.c_str(), actions.get(), nullptr, argv.data(),
+                             lpEnvironment != nullptr ? envp.data() : environ);
+    };
 
     pid_t pid = 0;
-    const int error = ::posix_spawn(&pid, program->c_str(), actions.get(), nullptr, argv.data(),
-                                    lpEnvironment != nullptr ? envp.data() : environ);
-    if (error != 0) {
-        SetLastError(ErrorFromSpawn(error));
-        return FALSE;
+    // Another folder or environment could change what cmd finds: cmd runs then.
+    const bool watched = lpApplicationName == nullptr && lpEnvironment == nullptr &&
+                         lpCurrentDirectory == nullptr && IsCommandInterpreter(*program) &&
+                         StartInPlaceOfTheInterpreter(commandLine, *lpStartupInfo, bInheritHandles, spawn, pid);
+    if (!watched) {
+        const int error = spawn(*program, ChildArguments(*program, commandLine), pid);
+        if (error != 0) {
+            SetLastError(ErrorFromSpawn(error));
+            return FALSE;
+        }
     }
     lpProcessInformation->hProcess =
-        kernel::AddKernelObject({kernel::KernelObjectKind::Process, -1, pid, false});
+        kernel::AddKernelObject({kernel::KernelObjectKind::Process, -1, pid, false, watched});
     lpProcessInformation->hThread =
         kernel::AddKernelObject({kernel::KernelObjectKind::Thread, -1, pid, false});
     lpProcessInformation->dwProcessId = static_cast<DWORD>(pid);

@@ -48,7 +48,9 @@ constexpr DWORD ERROR_DIRECTORY = 267;
 // searched in the application folder, the current folder, the system folder
 // (where "cmd" lives) and PATH, as named and with ".exe". The child receives
 // the command line split by the Windows rules, except the layer's own cmd,
-// which receives it raw (see kRawCommandLineFlag). With STARTF_USESTDHANDLES
+// which receives it raw (see kRawCommandLineFlag); where cmd would only start
+// one program, that program is started in its place (InterpreterStandIn.h),
+// and the handle is the program's. With STARTF_USESTDHANDLES
 // the three handles become the child's descriptors 0, 1 and 2 (a null or
 // non-inheritable one becomes /dev/null); the child inherits nothing else.
 // Window placement and creation flags mean nothing here and are ignored.

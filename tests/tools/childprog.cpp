@@ -14,6 +14,7 @@
 //   pid-then-fifo PATH   writes its pid, closes stdout and stderr, then
 //                        waits until a writer opens and closes the fifo PATH
 //   signal N             dies of signal N
+//   parent               writes its parent's pid
 #include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
@@ -22,6 +23,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -176,6 +178,7 @@ int main(int argc, char** argv) {
     if (mode == "args") return Args(argc, argv);
     if (mode == "fds") return Fds();
     if (mode == "pid-then-fifo" && argc > 2) return PidThenFifo(argv[2]);
+    if (mode == "parent") return std::printf("%ld\n", long(::getppid())) > 0 ? 0 : 1;
     if (mode == "signal" && argc > 2) return DieOfSignal(std::atoi(argv[2]));
     WriteAll(2, "childprog: unknown mode\n");
     return 64;

@@ -49,7 +49,7 @@ private:
     sigset_t previous_;
 };
 
-int Spawn(ProgramRun& run, const sigset_t& childMask, pid_t& pid) {
+int Spawn(win32::cmd::ProgramRun& run, const sigset_t& childMask, pid_t& pid) {
     std::vector<char*> argv;
     for (auto& argument : run.arguments) argv.push_back(argument.data());
     argv.push_back(nullptr);
@@ -73,13 +73,7 @@ int Wait(pid_t pid) {
 
 }  // namespace
 
-std::string SignalMessage(const std::string& typedName, int signal) {
-    const char* name = ::strsignal(signal);
-    return typedName + ": terminated by signal " + std::to_string(signal) + " (" +
-           (name ? name : "unknown signal") + ")\r\n";
-}
-
-int RunAndWait(ProgramRun& run) {
+int RunAndWait(win32::cmd::ProgramRun& run) {
     ForwardingScope forwarding;
     pid_t pid = 0;
     const int error = Spawn(run, forwarding.PreviousMask(), pid);
@@ -91,7 +85,7 @@ int RunAndWait(ProgramRun& run) {
     ::sigprocmask(SIG_SETMASK, &forwarding.PreviousMask(), nullptr);
     const int status = Wait(pid);
     if (WIFSIGNALED(status)) {
-        WriteError(SignalMessage(run.typedName, WTERMSIG(status)));
+        WriteError(win32::cmd::SignalMessage(run.typedName, WTERMSIG(status)));
         return 128 + WTERMSIG(status);
     }
     return WIFEXITED(status) ? WEXITSTATUS(status) : 1;

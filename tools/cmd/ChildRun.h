@@ -5,16 +5,13 @@
 
 #include <string>
 
-#include "tools/cmd/CommandInterpreter.h"
+#include "platform/kernel/CommandInterpreter.h"
 
 namespace cmd {
 
 // The program's exit code; 128 + the signal's number when a signal ended it,
 // after writing SignalMessage to standard error. When the program cannot be
 // started: its error on standard error, and 5 (access denied) or 1.
-int RunAndWait(ProgramRun& run);
-
-// "nrg2iso: terminated by signal 11 (Segmentation fault)", CR LF ended.
-std::string SignalMessage(const std::string& typedName, int signal);
+int RunAndWait(win32::cmd::ProgramRun& run);
 
 }  // namespace cmd

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "tools/cmd/ChildRun.h"
-#include "tools/cmd/CommandInterpreter.h"
+#include "platform/kernel/CommandInterpreter.h"
 
 namespace {
 
@@ -14,18 +14,18 @@ void WriteError(const std::string& text) { std::fwrite(text.data(), 1, text.size
 
 int main(int argc, char** argv) {
     const std::vector<std::string> arguments(argv, argv + argc);
-    const auto request = cmd::CommandAfterSwitch(cmd::InterpreterCommandLine(arguments));
+    const auto request = win32::cmd::CommandAfterSwitch(win32::cmd::InterpreterCommandLine(arguments));
     if (!request) {
         WriteError("cmd: only \"cmd /c COMMAND\" is supported.\r\n");
         return 1;
     }
-    const std::string command = cmd::ApplyQuoteRule(
-        *request, [](const std::string& name) { return cmd::FindCommand(name).has_value(); });
-    cmd::ProgramRun run = cmd::PrepareRun(command);
+    const std::string command = win32::cmd::ApplyQuoteRule(
+        *request, [](const std::string& name) { return win32::cmd::FindCommand(name).has_value(); });
+    win32::cmd::ProgramRun run = win32::cmd::PrepareRun(command);
     if (run.typedName.empty()) return 0;  // nothing to run
     if (run.path.empty()) {
-        WriteError(cmd::NotRecognizedMessage(run.typedName));
-        return cmd::kNotRecognizedExitCode;
+        WriteError(win32::cmd::NotRecognizedMessage(run.typedName));
+        return win32::cmd::kNotRecognizedExitCode;
     }
     return cmd::RunAndWait(run);
 }

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "app/ConverterCommandLine.h"
-#include "tools/cmd/CommandInterpreter.h"
+#include "platform/kernel/CommandInterpreter.h"
 
 namespace {
 
@@ -26,10 +26,10 @@ TEST(ConverterCommandLine, TheInterpreterRunsTheConverterOnBothPaths) {
     for (const auto& c : cases) {
         const std::string line = app::ConverterCommandLine(c.converter, c.source, c.source + ".iso");
         EXPECT_EQ(line, c.line);
-        const auto request = cmd::CommandAfterSwitch(line);
+        const auto request = win32::cmd::CommandAfterSwitch(line);
         ASSERT_TRUE(request) << line;
-        const cmd::ProgramRun run =
-            cmd::PrepareRun(cmd::ApplyQuoteRule(*request, [](const std::string&) { return true; }));
+        const win32::cmd::ProgramRun run =
+            win32::cmd::PrepareRun(win32::cmd::ApplyQuoteRule(*request, [](const std::string&) { return true; }));
         EXPECT_EQ(run.arguments, (std::vector<std::string>{c.converter, c.source, c.source + ".iso"}))
             << line;
     }

@@ -24,9 +24,11 @@ struct Finished {
     int exitCode;
 };
 
-// Runs a command line to its end; the exit code comes from waiting for the
-// child ourselves, which the layer's API does not offer.
+// Runs a command line to its end through the interpreter itself (named, so
+// the layer does not start the program in its place); the exit code comes
+// from waiting for the child ourselves, which the layer's API does not offer.
 Finished RunToEnd(std::string commandLine) {
+    const std::string interpreter = ApplicationFolder() + "/cmd";
     SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
     HANDLE readEnd = nullptr, writeEnd = nullptr;
     EXPECT_TRUE(CreatePipe(&readEnd, &writeEnd, &inherit, 0));
@@ -36,8 +38,8 @@ Finished RunToEnd(std::string commandLine) {
     startup.hStdOutput = writeEnd;
     startup.hStdError = writeEnd;
     PROCESS_INFORMATION info{};
-    const BOOL started = CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                                        nullptr, &startup, &info);
+    const BOOL started = CreateProcessA(interpreter.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0,
+                                        nullptr, nullptr, &startup, &info);
     CloseHandle(writeEnd);
     Finished result{"", -1};
     if (started) {

@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "tools/cmd/CommandInterpreter.h"
+#include "platform/kernel/CommandInterpreter.h"
 
-namespace cmd {
+namespace win32::cmd {
 namespace {
 
 TEST(CommandInterpreter, TakesTheRestOfTheLineAfterTheSwitch) {
@@ -105,4 +105,4 @@ TEST(CommandInterpreter, FindsCommandsInTheCurrentFolderBeforePath) {
 }
 
 }  // namespace
-}  // namespace cmd
+}  // namespace win32::cmd

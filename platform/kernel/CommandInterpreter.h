@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-namespace cmd {
+namespace win32::cmd {
 
 // The interpreter's own command line: the raw line the layer passed (see
 // win32::kRawCommandLineFlag), or else one rebuilt by quoting each argument,
@@ -44,4 +44,8 @@ ProgramRun PrepareRun(const std::string& command);
 std::string NotRecognizedMessage(const std::string& typedName);
 constexpr int kNotRecognizedExitCode = 9009;
 
-}  // namespace cmd
+// "nrg2iso: terminated by signal 11 (Segmentation fault)", CR LF ended, in
+// English whatever the locale. Safe to call from any thread.
+std::string SignalMessage(const std::string& typedName, int signal);
+
+}  // namespace win32::cmd

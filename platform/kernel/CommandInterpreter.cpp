@@ -1,12 +1,13 @@
-#include "tools/cmd/CommandInterpreter.h"
+#include "platform/kernel/CommandInterpreter.h"
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 
 #include "platform/kernel/CommandLine.h"
 #include "platform/kernel/ProgramSearch.h"
 
-namespace cmd {
+namespace win32::cmd {
 
 namespace {
 
@@ -20,15 +21,15 @@ std::size_t SkipBlanks(std::string_view text, std::size_t at) {
 }  // namespace
 
 std::string InterpreterCommandLine(const std::vector<std::string>& argv) {
-    if (argv.size() >= 3 && argv[1] == win32::kRawCommandLineFlag) return argv[2];
-    std::string line = argv.empty() ? "cmd" : win32::QuoteCommandLineArgument(argv[0]);
-    for (std::size_t i = 1; i < argv.size(); ++i) line += ' ' + win32::QuoteCommandLineArgument(argv[i]);
+    if (argv.size() >= 3 && argv[1] == kRawCommandLineFlag) return argv[2];
+    std::string line = argv.empty() ? "cmd" : QuoteCommandLineArgument(argv[0]);
+    for (std::size_t i = 1; i < argv.size(); ++i) line += ' ' + QuoteCommandLineArgument(argv[i]);
     return line;
 }
 
 std::optional<CommandRequest> CommandAfterSwitch(std::string_view commandLine) {
     CommandRequest request;
-    std::size_t at = win32::FirstCommandLineToken(commandLine).restOffset;
+    std::size_t at = FirstCommandLineToken(commandLine).restOffset;
     while (true) {
         at = SkipBlanks(commandLine, at);
         if (at + 1 >= commandLine.size() || commandLine[at] != '/') return std::nullopt;
@@ -65,17 +66,17 @@ std::string ApplyQuoteRule(const CommandRequest& request,
 
 std::optional<std::string> FindCommand(const std::string& name) {
     std::vector<std::string> folders = {"."};
-    for (auto& folder : win32::PathFolders()) folders.push_back(std::move(folder));
-    return win32::FindProgram(name, folders, {"", ".exe", ".com"});
+    for (auto& folder : PathFolders()) folders.push_back(std::move(folder));
+    return FindProgram(name, folders, {"", ".exe", ".com"});
 }
 
 ProgramRun PrepareRun(const std::string& command) {
-    const win32::ProgramToken token = win32::FirstCommandLineToken(command);
+    const ProgramToken token = FirstCommandLineToken(command);
     ProgramRun run;
     run.typedName = std::string(token.text);
     run.arguments.push_back(token.name);
     for (auto& argument :
-         win32::SplitCommandLineArguments(std::string_view(command).substr(token.restOffset))) {
+         SplitCommandLineArguments(std::string_view(command).substr(token.restOffset))) {
         run.arguments.push_back(std::move(argument));
     }
     if (const auto found = FindCommand(token.name)) run.path = *found;
@@ -87,4 +88,11 @@ std::string NotRecognizedMessage(const std::string& typedName) {
            "operable program or batch file.\r\n";
 }
 
-}  // namespace cmd
+std::string SignalMessage(const std::string& typedName, int signal) {
+    // sigdescr_np, unlike strsignal, neither translates nor shares a buffer.
+    const char* name = ::sigdescr_np(signal);
+    return typedName + ": terminated by signal " + std::to_string(signal) + " (" +
+           (name ? name : "unknown signal") + ")\r\n";
+}
+
+}  // namespace win32::cmd
