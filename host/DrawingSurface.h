@@ -17,13 +17,18 @@ public:
     DrawingSurface(const DrawingSurface&) = delete;
     DrawingSurface& operator=(const DrawingSurface&) = delete;
 
-    win32::HDC hDC() const { return dc_.Get(); }
+    // The DC, with the bitmap a deferred resize still owes it.
+    win32::HDC hDC() const;
     int Width() const { return width_; }
     int Height() const { return height_; }
 
     // A fresh bitmap of that size (at least one pixel), filled with `fill`;
     // nothing changes when the size is the same.
     void Resize(int width, int height, OLE_COLOR fill);
+    // The same, but the bitmap is made when the DC is first asked for: a
+    // window that is never shown holds no pixels. The fill is the colour
+    // `fill` stands for now.
+    void ResizeWhenDrawn(int width, int height, OLE_COLOR fill);
     void Fill(OLE_COLOR color);
     // Selects a font made from the description; keeps the old one when the
     // description gives none.
@@ -32,10 +37,14 @@ public:
     void SetTextColor(OLE_COLOR color);
 
 private:
+    void MakeBitmap(win32::COLORREF fill) const;
+
     // Declared before the objects selected into it, so it is deleted last.
     win32::ScopedMemoryDC dc_;
-    win32::ScopedBitmap bitmap_;
-    win32::HGDIOBJ originalBitmap_ = nullptr;
+    mutable win32::ScopedBitmap bitmap_;
+    mutable win32::HGDIOBJ originalBitmap_ = nullptr;
+    mutable bool bitmapOwed_ = false;
+    win32::COLORREF owedFill_ = 0;
     win32::ScopedFont hfont_;
     win32::HGDIOBJ originalFont_ = nullptr;
     Font font_;

@@ -74,11 +74,14 @@ LRESULT PictureBox::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
     const HWND hwnd = hWnd();
     switch (msg) {
         case WM_SIZE:
-            surface_.Resize(LOWORD(lParam), HIWORD(lParam), backColor_);
+            // Pixels only once drawn on: a box kept hidden needs none.
+            surface_.ResizeWhenDrawn(LOWORD(lParam), HIWORD(lParam), backColor_);
             InvalidateRect(hwnd, nullptr, TRUE);
             return 0;
         case WM_PAINT:
             ValidateRect(hwnd, nullptr);
+            // A hidden window is not painted; showing it invalidates it.
+            if (!(GetWindowLongA(hwnd, GWL_STYLE) & WS_VISIBLE)) return 0;
             Cls();
             Paint.Raise();
             Invalidate();
