@@ -1,5 +1,6 @@
 #include "presenter/FormWindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -36,6 +37,20 @@ std::unique_ptr<host::ControlView> MakeView(host::Control& control, QWidget* par
     return nullptr;
 }
 
+// A line edit lays out its empty text in the application's font before it
+// takes its own, so Qt would load that font for nothing; the form's font
+// stands in while the views are made.
+class ApplicationFontWhile {
+public:
+    explicit ApplicationFontWhile(const QFont& font) : saved_(QApplication::font()) { QApplication::setFont(font); }
+    ~ApplicationFontWhile() { QApplication::setFont(saved_); }
+    ApplicationFontWhile(const ApplicationFontWhile&) = delete;
+    ApplicationFontWhile& operator=(const ApplicationFontWhile&) = delete;
+
+private:
+    const QFont saved_;
+};
+
 }  // namespace
 
 FormWindow::FormWindow(host::Form& form) : form_(form) {
@@ -53,6 +68,7 @@ FormWindow::FormWindow(host::Form& form) : form_(form) {
 
     // Tab order follows the tab index; the first takes the focus at opening.
     std::vector<std::pair<int, QWidget*>> order;
+    const ApplicationFontWhile formFont(font());
     for (const auto& control : form.Controls()) {
         QWidget* widget = nullptr;
         views_.push_back(MakeView(*control, this, widget));

@@ -86,6 +86,22 @@ TEST_F(MainWindow, LayoutIsTheDescriptionsTwipsInPixels) {
     EXPECT_EQ(window_->cmdOpen().UserControl().Extender().ToolTipText(), "Apri file da convertire");
 }
 
+// The views are made under the form's font, which is handed back after.
+TEST_F(MainWindow, OpeningLeavesTheApplicationFontAndGivesEachBoxItsOwn) {
+    const QFont before = QApplication::font();
+    Open();
+    EXPECT_EQ(QApplication::font(), before);
+    const struct {
+        const char* name;
+        int pixels;
+    } rows[] = {{"txtCommand", 11}, {"txtOutputs", 11}, {"Label1", 11}, {"lblEmail", 9}};
+    for (const auto& row : rows) {
+        QWidget* widget = Widget<QWidget>(row.name);
+        ASSERT_NE(widget, nullptr) << row.name;
+        EXPECT_EQ(widget->font().pixelSize(), row.pixels) << row.name;
+    }
+}
+
 TEST_F(MainWindow, TabAndTheArrowKeysMoveBetweenTheButtons) {
     Open();
     QWidget* execute = Widget<QWidget>("cmdExecute");
