@@ -1,20 +1,12 @@
 #include "host/App.h"
 
-#include <filesystem>
-
 #include "platform/kernel/EventLog.h"
+#include "platform/kernel/KernelExtensions.h"
 #include "platform/kernel/Modules.h"
 
 namespace host {
 
-const std::string& Application::Path() const {
-    static const std::string folder = [] {
-        std::error_code error;
-        const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
-        return error ? std::filesystem::current_path().string() : exe.parent_path().string();
-    }();
-    return folder;
-}
+const std::string& Application::Path() const { return win32::ApplicationFolder(); }
 
 win32::HINSTANCE Application::hInstance() const { return win32::GetModuleHandleA(nullptr); }
 

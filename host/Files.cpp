@@ -1,13 +1,13 @@
 #include "host/Files.h"
 
 #include <fcntl.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
-#include <random>
 #include <string_view>
 
 #include "host/RuntimeError.h"
@@ -25,15 +25,22 @@ bool EndsWithExe(const std::string& path) {
 
 [[noreturn]] void AccessError() { throw RuntimeError(errPathFileAccess, "Path/File access error"); }
 
+// From the kernel rather than std::random_device, whose code would be paged
+// in at start-up for this alone; the name need only be hard to guess.
+unsigned RandomNumber(int attempt) {
+    unsigned value = 0;
+    if (::getrandom(&value, sizeof value, GRND_NONBLOCK) == ssize_t(sizeof value)) return value;
+    return unsigned(::getpid()) * 2654435761u + unsigned(attempt);
+}
+
 // A name beside `path` that nobody uses yet, made and opened by us alone:
 // O_EXCL never opens what someone else planted, link or FIFO included.
 int CreateFreshBeside(const std::string& path, mode_t mode, std::string& created) {
     const auto slash = path.rfind('/');
     const std::string folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
     const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    std::random_device random;
     for (int attempt = 0; attempt < 16; ++attempt) {
-        created = folder + "." + name + "." + std::to_string(random()) + ".tmp";
+        created = folder + "." + name + "." + std::to_string(RandomNumber(attempt)) + ".tmp";
         const int fd = ::open(created.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST) return fd;
     }

@@ -2,7 +2,8 @@
 
 #include <unistd.h>
 
-#include <filesystem>
+#include <climits>
+#include <string_view>
 
 #include "platform/kernel/KernelExtensions.h"
 
@@ -10,11 +11,18 @@ namespace win32 {
 
 DWORD GetCurrentProcessId() { return static_cast<DWORD>(::getpid()); }
 
+// Through readlink and getcwd rather than std::filesystem, whose code
+// would be paged in at start-up for this alone.
 const std::string& ApplicationFolder() {
     static const std::string folder = [] {
-        std::error_code error;
-        const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
-        return error ? std::filesystem::current_path().string() : exe.parent_path().string();
+        char buffer[PATH_MAX];
+        const ssize_t length = ::readlink("/proc/self/exe", buffer, sizeof buffer);
+        if (length > 0 && std::size_t(length) < sizeof buffer) {
+            const std::string_view exe(buffer, std::size_t(length));
+            const std::size_t slash = exe.rfind('/');
+            if (slash != std::string_view::npos) return std::string(exe.substr(0, slash == 0 ? 1 : slash));
+        }
+        return std::string(::getcwd(buffer, sizeof buffer) ? buffer : "");
     }();
     return folder;
 }

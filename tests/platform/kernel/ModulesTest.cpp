@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "platform/kernel/CurrentProcess.h"
 #include "platform/kernel/KernelExtensions.h"
 #include "platform/kernel/LastError.h"
@@ -107,6 +109,12 @@ TEST(Modules, Kernel32ExportsItsOwnFunctions) {
           "GetModuleHandleA", "GetProcAddress", "LoadLibraryA", "FreeLibrary"}) {
         EXPECT_NE(GetProcAddress(kernel32, name), nullptr) << name;
     }
+}
+
+TEST(ApplicationFolder, IsTheFolderOfTheRunningProgram) {
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe");
+    EXPECT_EQ(ApplicationFolder(), exe.parent_path().string());
+    EXPECT_TRUE(ApplicationFolder().ends_with("/tests")) << ApplicationFolder();
 }
 
 }  // namespace
