@@ -30,7 +30,15 @@ std::vector<std::uint32_t> ReadPixels(win32::HDC dc, win32::HBITMAP bitmap, int 
     return pixels;
 }
 
-int Round(float v) { return static_cast<int>(std::nearbyint(v)); }
+// Nearest, ties to even, as nearbyint in the default rounding mode: adding
+// and taking away 2^52 rounds in double without calling into libm, whose
+// pages would be mapped at start-up for this alone.
+int Round(float v) {
+    constexpr double kTwo52 = 4503599627370496.0;
+    const double magnitude = std::fabs(double(v));
+    if (!(magnitude < kTwo52)) return static_cast<int>(v);
+    return static_cast<int>(std::copysign((magnitude + kTwo52) - kTwo52, double(v)));
+}
 
 }  // namespace
 

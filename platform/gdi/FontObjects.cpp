@@ -12,9 +12,15 @@
 namespace win32 {
 
 // Clamped far beyond any real size, so no value wraps on its way to a LONG.
+// Rounded half away from zero, as lround does, without calling into libm,
+// whose pages would be mapped at start-up for this alone.
 LONG FontHeightFromPoints(double points) {
     const double pixels = points * 96.0 / 72.0;
-    return pixels == pixels ? -static_cast<LONG>(std::lround(std::clamp(pixels, -1e6, 1e6))) : 0;
+    if (pixels != pixels) return 0;
+    const double magnitude = std::fabs(std::clamp(pixels, -1e6, 1e6));
+    const auto whole = static_cast<LONG>(magnitude);  // exact below 2^52
+    const LONG rounded = whole + (magnitude - static_cast<double>(whole) >= 0.5 ? 1 : 0);
+    return pixels < 0 ? rounded : -rounded;
 }
 
 HFONT CreateFontIndirectA(const LOGFONTA* logFont) {

@@ -69,6 +69,12 @@ TEST(Fonts, PointSizesAtNinetySixDpi) {
     EXPECT_EQ(FontHeightFromPoints(8.25), -11);
     EXPECT_EQ(FontHeightFromPoints(8), -11);  // 10.67
     EXPECT_EQ(FontHeightFromPoints(12), -16);
+    // Halves round away from zero: 0.375 pt is 0.5 px, 1.125 pt 1.5 px.
+    const struct {
+        double points;
+        LONG height;
+    } halves[] = {{0.375, -1}, {1.125, -2}, {-0.375, 1}, {-1.125, 2}, {0.36, 0}, {1e9, -1000000}};
+    for (const auto& row : halves) EXPECT_EQ(FontHeightFromPoints(row.points), row.height) << row.points;
 }
 
 TEST(Fonts, SelectedFontIsNotDeletedAndCountsBalance) {
