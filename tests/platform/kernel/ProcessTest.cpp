@@ -14,6 +14,7 @@
 #include "platform/kernel/LastError.h"
 #include "platform/kernel/Pipes.h"
 #include "platform/kernel/Processes.h"
+#include "tests/platform/kernel/PipedChild.h"
 #include "tests/platform/kernel/ProcessProbes.h"
 
 namespace win32 {
@@ -21,48 +22,9 @@ namespace {
 
 using testing_support::ChildProgram;
 using testing_support::OpenDescriptorCount;
+using testing_support::PipedChild;
 using testing_support::ProcessState;
 using testing_support::ZombieChildren;
-
-// One child with stdout and stderr on a fresh pipe, as the runner starts it.
-struct PipedChild {
-    HANDLE readEnd = nullptr;
-    PROCESS_INFORMATION info{};
-    BOOL started = FALSE;
-    DWORD error = 0;
-
-    explicit PipedChild(std::string commandLine, const char* folder = nullptr) {
-        SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-        HANDLE writeEnd = nullptr;
-        EXPECT_TRUE(CreatePipe(&readEnd, &writeEnd, &inherit, 0));
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        startup.dwFlags = STARTF_USESHOWWINDOW | STARTF_USESTDHANDLES;
-        startup.hStdOutput = writeEnd;
-        startup.hStdError = writeEnd;
-        started = CreateProcessA(nullptr, commandLine.data(), &inherit, &inherit, TRUE, NORMAL_PRIORITY_CLASS,
-                                 nullptr, folder, &startup, &info);
-        error = GetLastError();
-        CloseHandle(writeEnd);
-    }
-
-    std::string ReadAll() {
-        std::string all;
-        char buffer[256];
-        DWORD count = 0;
-        while (ReadFile(readEnd, buffer, sizeof buffer, &count, nullptr)) all.append(buffer, count);
-        EXPECT_EQ(GetLastError(), ERROR_BROKEN_PIPE);
-        EXPECT_EQ(count, 0u);
-        return all;
-    }
-
-    void Close() {
-        if (info.hProcess) CloseHandle(info.hProcess);
-        if (info.hThread) CloseHandle(info.hThread);
-        CloseHandle(readEnd);
-        info = {};
-    }
-};
 
 TEST(Processes, ProgramNotFoundLeavesNothingBehind) {
     const struct {

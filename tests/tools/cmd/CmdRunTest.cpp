@@ -12,12 +12,14 @@
 #include "platform/kernel/Handles.h"
 #include "platform/kernel/Pipes.h"
 #include "platform/kernel/Processes.h"
+#include "tests/platform/kernel/PipedChild.h"
 #include "tests/platform/kernel/ProcessProbes.h"
 
 namespace {
 
 using namespace win32;
 using testing_support::ChildProgram;
+using testing_support::PipedChild;
 
 struct Finished {
     std::string output;
@@ -29,31 +31,16 @@ struct Finished {
 // from waiting for the child ourselves, which the layer's API does not offer.
 Finished RunToEnd(std::string commandLine) {
     const std::string interpreter = ApplicationFolder() + "/cmd";
-    SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-    HANDLE readEnd = nullptr, writeEnd = nullptr;
-    EXPECT_TRUE(CreatePipe(&readEnd, &writeEnd, &inherit, 0));
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = writeEnd;
-    startup.hStdError = writeEnd;
-    PROCESS_INFORMATION info{};
-    const BOOL started = CreateProcessA(interpreter.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0,
-                                        nullptr, nullptr, &startup, &info);
-    CloseHandle(writeEnd);
+    PipedChild child(commandLine, nullptr, interpreter.c_str());
+    EXPECT_TRUE(child.started) << commandLine;
     Finished result{"", -1};
-    if (started) {
-        char buffer[256];
-        DWORD count = 0;
-        while (ReadFile(readEnd, buffer, sizeof buffer, &count, nullptr)) result.output.append(buffer, count);
+    if (child.started) {
+        result.output = child.ReadAll();
         int status = 0;
-        ::waitpid(static_cast<pid_t>(info.dwProcessId), &status, 0);
+        ::waitpid(static_cast<pid_t>(child.info.dwProcessId), &status, 0);
         result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        CloseHandle(info.hProcess);
-        CloseHandle(info.hThread);
     }
-    CloseHandle(readEnd);
-    EXPECT_TRUE(started) << commandLine;
+    child.Close();
     return result;
 }
 

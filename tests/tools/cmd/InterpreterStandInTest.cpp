@@ -10,6 +10,7 @@
 #include "platform/kernel/Handles.h"
 #include "platform/kernel/Pipes.h"
 #include "platform/kernel/Processes.h"
+#include "tests/platform/kernel/PipedChild.h"
 #include "tests/platform/kernel/ProcessProbes.h"
 
 namespace {
@@ -17,53 +18,26 @@ namespace {
 using namespace win32;
 using testing_support::ChildProgram;
 using testing_support::OpenDescriptorCount;
+using testing_support::PipedChild;
 using testing_support::ZombieChildren;
 
-struct Started {
-    HANDLE readEnd = nullptr;
-    PROCESS_INFORMATION info{};
-
-    // application: null lets the layer stand in; the interpreter's path runs it.
-    Started(std::string commandLine, const char* application) {
-        SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-        HANDLE writeEnd = nullptr;
-        EXPECT_TRUE(CreatePipe(&readEnd, &writeEnd, &inherit, 0));
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        startup.dwFlags = STARTF_USESTDHANDLES;
-        startup.hStdOutput = writeEnd;
-        startup.hStdError = writeEnd;
-        EXPECT_TRUE(CreateProcessA(application, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                                   &startup, &info))
-            << commandLine;
-        CloseHandle(writeEnd);
-    }
-    ~Started() {
-        CloseHandle(info.hProcess);
-        CloseHandle(info.hThread);
-        if (readEnd) CloseHandle(readEnd);
-    }
-
-    std::string Line() {
-        std::string line;
-        char c = 0;
-        DWORD count = 0;
-        while (ReadFile(readEnd, &c, 1, &count, nullptr) && c != '\n') line += c;
-        return line;
-    }
-    std::string All() {
-        std::string all;
-        char buffer[256];
-        DWORD count = 0;
-        while (ReadFile(readEnd, buffer, sizeof buffer, &count, nullptr)) all.append(buffer, count);
-        return all;
-    }
-};
+std::string ReadLine(HANDLE readEnd) {
+    std::string line;
+    char c = 0;
+    DWORD count = 0;
+    while (ReadFile(readEnd, &c, 1, &count, nullptr) && c != '\n') line += c;
+    return line;
+}
 
 std::string Interpreter() { return ApplicationFolder() + "/cmd"; }
 
+// application: null lets the layer stand in; the interpreter's path runs it.
 std::string OutputOf(const std::string& commandLine, const char* application) {
-    return Started(commandLine, application).All();
+    PipedChild child(commandLine, nullptr, application);
+    EXPECT_TRUE(child.started) << commandLine;
+    std::string output = child.ReadAll();
+    child.Close();
+    return output;
 }
 
 TEST(InterpreterStandIn, TheProgramIsOurChildWithNoInterpreterBetween) {
@@ -104,12 +78,13 @@ TEST(InterpreterStandIn, ReportingToAClosedPipeLeavesTheCallerAlive) {
     const std::string fifo = "/tmp/corvalmire-standin-" + std::to_string(::getpid());
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     {
-        Started started("cmd /c " + ChildProgram() + " pid-then-fifo " + fifo, nullptr);
-        const std::string pid = started.Line();
-        ASSERT_EQ(pid, "pid " + std::to_string(started.info.dwProcessId));
-        CloseHandle(started.readEnd);
-        started.readEnd = nullptr;
-        ::kill(static_cast<pid_t>(started.info.dwProcessId), SIGTERM);
+        PipedChild child("cmd /c " + ChildProgram() + " pid-then-fifo " + fifo);
+        const auto pid = static_cast<pid_t>(child.info.dwProcessId);
+        EXPECT_EQ(ReadLine(child.readEnd), "pid " + std::to_string(pid));
+        CloseHandle(child.readEnd);
+        child.readEnd = nullptr;
+        ::kill(pid, SIGTERM);
+        child.Close();
     }
     kernel::WaitForReleasedChildren();
     ::unlink(fifo.c_str());
