@@ -71,6 +71,9 @@ bool StartOwnDisplay() {
 }
 
 void Act(const std::vector<Step>& steps) {
+    posix_spawn_file_actions_t quiet;
+    ::posix_spawn_file_actions_init(&quiet);
+    ::posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", O_WRONLY, 0);
     std::size_t next = 0;
     pid_t pid = 0;
     bool ended = false;
@@ -84,7 +87,10 @@ void Act(const std::vector<Step>& steps) {
             if (auto words = steps[next]()) {
                 ++next;
                 words->insert(words->begin(), "xdotool");
-                pid = Spawn(*words);
+                // A query last: xdotool waits for its answer, and the server
+                // answers only after the events asked for before it went out.
+                words->push_back("getmouselocation");
+                pid = Spawn(*words, &quiet);
                 if (pid == 0) ADD_FAILURE() << "xdotool cannot be started";
             }
             return;
@@ -99,6 +105,7 @@ void Act(const std::vector<Step>& steps) {
     });
     watch.start(5);
     while (!ended) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    ::posix_spawn_file_actions_destroy(&quiet);
     // xdotool is gone, but on a busy machine the events it caused may still
     // be on their way: a round trip to the server brings them all in.
     QGuiApplication::sync();
