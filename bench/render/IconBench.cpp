@@ -6,10 +6,10 @@
 
 #include <memory>
 
+#include "bench/ConvertiButton.h"
 #include "control/raReruri.h"
 #include "host/PropertyBag.h"
 #include "host/Resources.h"
-#include "platform/user/User32.h"
 #include "platform/user/UserExtensions.h"
 #include "resources/Resources.h"
 
@@ -17,7 +17,6 @@ namespace {
 
 using host::PropertyValue;
 
-constexpr int kW = 107, kH = 27;
 enum Picture { kNone, kIcon, kIconThroughMaskColour };
 
 host::PicturePtr ConvertIcon() {
@@ -27,20 +26,11 @@ host::PicturePtr ConvertIcon() {
 }
 
 void BM_RefreshWithIcon(benchmark::State& state) {
-    host::ControlSite site;
-    site.name = "cmdBench";
-    site.width = kW * 15;
-    site.height = kH * 15;
-    auto button = control::raReruri::Create(site);
-    host::PropertyBag bag;
-    bag.WriteProperty("Style", PropertyValue::Long(5));
-    bag.WriteProperty("Caption", PropertyValue::String("Converti"));
-    bag.WriteProperty("Font", PropertyValue::Font(host::Font{"Verdana", 8.25, true}));
+    host::PropertyBag bag = bench::ConvertiBag(5);
     if (state.range(1) != kNone) bag.WriteProperty("Icon", PropertyValue::Picture(ConvertIcon()));
     bag.WriteProperty("UseMaskColor", PropertyValue::Boolean(state.range(1) == kIconThroughMaskColour));
     bag.WriteProperty("Enabled", PropertyValue::Boolean(state.range(0) == 0));
-    button->Load(bag);
-    win32::ShowWindow(button->UserControl().hWnd(), win32::SW_SHOW);
+    auto button = bench::ShownButton(bag);
     for (auto _ : state) button->Refresh();
     button.reset();
     win32::ClearMessageQueue();

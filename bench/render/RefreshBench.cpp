@@ -8,49 +8,27 @@
 #include <memory>
 #include <vector>
 
+#include "bench/ConvertiButton.h"
 #include "control/raReruri.h"
 #include "host/PropertyBag.h"
-#include "platform/user/User32.h"
 #include "platform/user/UserExtensions.h"
 
 namespace {
 
 using host::PropertyValue;
 
-constexpr int kW = 107, kH = 27;
+constexpr int kW = bench::kButtonWidth, kH = bench::kButtonHeight;
 
 std::shared_ptr<control::raReruri> MakeButton(int style, bool custom) {
-    host::ControlSite site;
-    site.name = "cmdBench";
-    site.width = kW * 15;
-    site.height = kH * 15;
-    auto button = control::raReruri::Create(site);
-    host::PropertyBag bag;
-    bag.WriteProperty("Style", PropertyValue::Long(style));
-    bag.WriteProperty("Caption", PropertyValue::String("Converti"));
-    bag.WriteProperty("Font", PropertyValue::Font(host::Font{"Verdana", 8.25, true}));
+    host::PropertyBag bag = bench::ConvertiBag(style);
     bag.WriteProperty("USeCustomColors", PropertyValue::Boolean(custom));
-    button->Load(bag);
-    win32::ShowWindow(button->UserControl().hWnd(), win32::SW_SHOW);
-    return button;
+    return bench::ShownButton(bag);
 }
 
 // state: 0 normal, 1 focused, 2 hot, 3 pressed, 4 disabled.
 void BM_Refresh(benchmark::State& state) {
     auto button = MakeButton(static_cast<int>(state.range(0)), state.range(2) != 0);
-    const win32::HWND hwnd = button->UserControl().hWnd();
-    switch (state.range(1)) {
-        case 1: win32::SendMessageA(hwnd, win32::WM_SETFOCUS, 0, 0); break;
-        case 2:
-        case 3:
-            win32::NotifyPointerMoved({kW / 2, kH / 2});
-            win32::SendMessageA(hwnd, win32::WM_MOUSEMOVE, 0, win32::MAKELPARAM(kW / 2, kH / 2));
-            if (state.range(1) == 3)
-                win32::SendMessageA(hwnd, win32::WM_LBUTTONDOWN, win32::MK_LBUTTON, win32::MAKELPARAM(5, 5));
-            break;
-        case 4: button->SetEnabled(false); break;
-        default: break;
-    }
+    bench::Reach(*button, static_cast<int>(state.range(1)));
     for (auto _ : state) button->Refresh();
     button.reset();
     win32::ClearMessageQueue();

@@ -15,6 +15,7 @@
 #include <memory>
 #include <vector>
 
+#include "bench/ConvertiButton.h"
 #include "bench/speed/Anchors.h"
 #include "control/FaceCache.h"
 #include "control/raReruri.h"
@@ -27,7 +28,7 @@ namespace speed {
 namespace {
 
 using host::PropertyValue;
-constexpr int kW = 107, kH = 27;
+constexpr int kW = bench::kButtonWidth, kH = bench::kButtonHeight;
 
 void QtFusionPushButton(benchmark::State& state) {
     QStyle* fusion = QStyleFactory::create("Fusion");
@@ -66,15 +67,7 @@ void SurfaceMemset(benchmark::State& state) {
 }
 
 std::shared_ptr<control::raReruri> MakeButton(int style, bool customColors) {
-    host::ControlSite site;
-    site.name = "cmdBench";
-    site.width = kW * 15;
-    site.height = kH * 15;
-    auto button = control::raReruri::Create(site);
-    host::PropertyBag bag;
-    bag.WriteProperty("Style", PropertyValue::Long(style));
-    bag.WriteProperty("Caption", PropertyValue::String("Converti"));
-    bag.WriteProperty("Font", PropertyValue::Font(host::Font{"Verdana", 8.25, true}));
+    host::PropertyBag bag = bench::ConvertiBag(style);
     if (customColors) {
         bag.WriteProperty("UseCustomColors", PropertyValue::Boolean(true));
         bag.WriteProperty("BackColor", PropertyValue::Long(0x9A7B5C));
@@ -82,25 +75,7 @@ std::shared_ptr<control::raReruri> MakeButton(int style, bool customColors) {
         bag.WriteProperty("FontColor", PropertyValue::Long(0x202020));
         bag.WriteProperty("FontHighlightColor", PropertyValue::Long(0xF0F0F0));
     }
-    button->Load(bag);
-    win32::ShowWindow(button->UserControl().hWnd(), win32::SW_SHOW);
-    return button;
-}
-
-void Reach(control::raReruri& button, int look) {
-    const win32::HWND hwnd = button.UserControl().hWnd();
-    switch (look) {
-        case 1: win32::SendMessageA(hwnd, win32::WM_SETFOCUS, 0, 0); break;
-        case 2:
-        case 3:
-            win32::NotifyPointerMoved({kW / 2, kH / 2});
-            win32::SendMessageA(hwnd, win32::WM_MOUSEMOVE, 0, win32::MAKELPARAM(kW / 2, kH / 2));
-            if (look == 3)
-                win32::SendMessageA(hwnd, win32::WM_LBUTTONDOWN, win32::MK_LBUTTON, win32::MAKELPARAM(5, 5));
-            break;
-        case 4: button.SetEnabled(false); break;
-        default: break;
-    }
+    return bench::ShownButton(bag);
 }
 
 // The control's whole repaint (clear, face, caption) of one look. With the
@@ -110,7 +85,7 @@ void Repaint(benchmark::State& state) {
     const bool customColors = state.range(2) != 0, cached = state.range(3) != 0;
     control::FaceCache::SetEnabled(cached);
     auto button = MakeButton(static_cast<int>(state.range(0)), customColors);
-    Reach(*button, static_cast<int>(state.range(1)));
+    bench::Reach(*button, static_cast<int>(state.range(1)));
     for (auto _ : state) button->Refresh();
     button.reset();
     control::FaceCache::SetEnabled(true);
