@@ -4,22 +4,9 @@
 #include <utility>
 
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
 
 namespace control {
-namespace {
-
-win32::BITMAPINFO TopDown32(int width, int height) {
-    win32::BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = win32::BI_RGB;
-    return info;
-}
-
-}  // namespace
 
 std::optional<FaceCache::Key> FaceCache::KeyFor(styles::FacePainter painter, const styles::FaceState& face) {
     const win32::HDC dc = face.dc;
@@ -72,7 +59,7 @@ void FaceCache::Paint(styles::FacePainter painter, const styles::FaceState& face
         std::rotate(entries_.begin(), hit, hit + 1);
         const Entry& entry = entries_.front();
         if (entry.backColor) assignBackColor(*entry.backColor);
-        const win32::BITMAPINFO info = TopDown32(key->surfaceWidth, key->surfaceHeight);
+        const win32::BITMAPINFO info = win32::TopDown32BitInfo(key->surfaceWidth, key->surfaceHeight);
         win32::SetDIBitsToDevice(face.dc, 0, 0, win32::DWORD(key->surfaceWidth),
                                  win32::DWORD(key->surfaceHeight), 0, 0, 0, win32::UINT(key->surfaceHeight),
                                  entry.pixels.data(), &info, win32::DIB_RGB_COLORS);
@@ -88,7 +75,7 @@ void FaceCache::Paint(styles::FacePainter painter, const styles::FaceState& face
     };
     painter(recorded);
     entry.pixels.resize(std::size_t(key->surfaceWidth) * std::size_t(key->surfaceHeight));
-    win32::BITMAPINFO info = TopDown32(key->surfaceWidth, key->surfaceHeight);
+    win32::BITMAPINFO info = win32::TopDown32BitInfo(key->surfaceWidth, key->surfaceHeight);
     const win32::HGDIOBJ bitmap = win32::GetCurrentObject(face.dc, win32::OBJ_BITMAP);
     if (win32::GetDIBits(face.dc, static_cast<win32::HBITMAP>(bitmap), 0, win32::UINT(key->surfaceHeight),
                          entry.pixels.data(), &info, win32::DIB_RGB_COLORS) != key->surfaceHeight)

@@ -4,26 +4,16 @@
 
 #include "host/UserControl.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
 #include "platform/gdi/Icons.h"
 
 namespace host {
 namespace {
 
-win32::BITMAPINFO TopDown32(int width, int height) {
-    win32::BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(win32::BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = win32::BI_RGB;
-    return info;
-}
-
 // The bitmap's pixels, top-down, 32 bits each; empty on failure.
 std::vector<std::uint32_t> ReadPixels(win32::HDC dc, win32::HBITMAP bitmap, int width, int height) {
     std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
-    win32::BITMAPINFO info = TopDown32(width, height);
+    win32::BITMAPINFO info = win32::TopDown32BitInfo(width, height);
     if (win32::GetDIBits(dc, bitmap, 0, static_cast<win32::UINT>(height), pixels.data(), &info,
                          win32::DIB_RGB_COLORS) != height)
         pixels.clear();
@@ -74,7 +64,7 @@ void UserControl::PaintPicture(const Picture& picture, float x, float y, float w
                    static_cast<std::size_t>(tx - x0)] = source[sy * static_cast<std::size_t>(sw) + sx];
         }
     }
-    const win32::BITMAPINFO info = TopDown32(vw, vh);
+    const win32::BITMAPINFO info = win32::TopDown32BitInfo(vw, vh);
     win32::SetDIBitsToDevice(hDC(), left + x0, top + y0, static_cast<win32::DWORD>(vw),
                              static_cast<win32::DWORD>(vh), 0, 0, 0, static_cast<win32::UINT>(vh),
                              scaled.data(), &info, win32::DIB_RGB_COLORS);

@@ -27,13 +27,7 @@ QImage ImageFromIcoThroughQt(QByteArray bytes) {
 // A bitmap's pixels, top-down, 32 bits each; empty on failure.
 std::vector<std::uint32_t> Pixels(win32::HDC dc, win32::HBITMAP bitmap, int width, int height) {
     std::vector<std::uint32_t> pixels(std::size_t(width) * std::size_t(height));
-    win32::BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = win32::BI_RGB;
+    win32::BITMAPINFO info = win32::TopDown32BitInfo(width, height);
     if (win32::GetDIBits(dc, bitmap, 0, win32::UINT(height), pixels.data(), &info, win32::DIB_RGB_COLORS) !=
         height)
         pixels.clear();

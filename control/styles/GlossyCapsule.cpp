@@ -11,6 +11,7 @@
 #include "control/styles/Boxes.h"
 #include "control/styles/Lines.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
 
 namespace control::styles {
 namespace {
@@ -21,13 +22,7 @@ using win32::HDC;
 // width and rows to (x, y). The copy clips to the surface, so a narrow or
 // low face is never drawn past its edge.
 void CopyDib(HDC dc, const std::uint32_t* pixels, int width, int rows, int first, int count, int x, int y) {
-    win32::BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -rows;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = win32::BI_RGB;
+    const win32::BITMAPINFO info = win32::TopDown32BitInfo(width, rows);
     win32::SetDIBitsToDevice(dc, x, y, static_cast<win32::DWORD>(count), static_cast<win32::DWORD>(rows),
                              first, 0, 0, static_cast<win32::UINT>(rows), pixels, &info,
                              win32::DIB_RGB_COLORS);

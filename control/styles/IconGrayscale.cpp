@@ -6,6 +6,7 @@
 
 #include "control/styles/Rounding.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
 #include "platform/gdi/GdiScoped.h"
 #include "platform/gdi/Icons.h"
 
@@ -21,13 +22,7 @@ bool IsGreyLevel(win32::COLORREF color) {
 
 // Every pixel of the bitmap (not selected into a DC) becomes its GrayLevel.
 void TurnGrey(win32::HDC dc, win32::HBITMAP bitmap, int width, int height) {
-    win32::BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(win32::BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = win32::BI_RGB;
+    win32::BITMAPINFO info = win32::TopDown32BitInfo(width, height);
     std::vector<std::uint32_t> pixels(std::size_t(width) * std::size_t(height));  // 0x00RRGGBB
     if (win32::GetDIBits(dc, bitmap, 0, win32::UINT(height), pixels.data(), &info, win32::DIB_RGB_COLORS) !=
         height)

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/Win32Types.h"
+#include "platform/gdi/Gdi.h"
 #include "platform/gdi/Rects.h"
 
 namespace win32 {
@@ -36,6 +37,19 @@ constexpr DWORD DibImageSize(LONG width, LONG height, int bitCount) {
     const long long rows = height < 0 ? -static_cast<long long>(height) : height;
     const long long size = static_cast<long long>(DibStride(width, bitCount)) * rows;
     return height == INT32_MIN || size > UINT32_MAX ? 0 : static_cast<DWORD>(size);
+}
+
+// The header of a top-down 32-bit BI_RGB DIB: how the code that moves whole
+// surfaces through GetDIBits and SetDIBitsToDevice describes its pixels.
+inline BITMAPINFO TopDown32BitInfo(LONG width, LONG height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
 }
 
 // The region's rectangles, sorted in y-x bands; empty for a bad handle.

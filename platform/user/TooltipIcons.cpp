@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiExtensions.h"
 #include "platform/gdi/GdiScoped.h"
 #include "platform/gdi/Icons.h"
 
@@ -56,13 +57,7 @@ const IconArt* ArtOf(WPARAM icon) {
 
 // A 16 x 16 bitmap from a 32-bit top-down DIB of the given pixels.
 HBITMAP BitmapOf(const std::array<std::uint32_t, kTooltipIconSize * kTooltipIconSize>& pixels) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = kTooltipIconSize;
-    info.bmiHeader.biHeight = -kTooltipIconSize;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = TopDown32BitInfo(kTooltipIconSize, kTooltipIconSize);
     ScopedMemoryDC dc;
     HBITMAP bitmap = CreateCompatibleBitmap(dc.Get(), kTooltipIconSize, kTooltipIconSize);
     SetDIBits(dc.Get(), bitmap, 0, kTooltipIconSize, pixels.data(), &info, DIB_RGB_COLORS);
