@@ -75,12 +75,18 @@ ProgramRun PrepareRun(const std::string& command) {
     ProgramRun run;
     run.typedName = std::string(token.text);
     run.arguments.push_back(token.name);
-    for (auto& argument :
-         SplitCommandLineArguments(std::string_view(command).substr(token.restOffset))) {
+    for (auto& argument : SplitCommandLineArguments(std::string_view(command).substr(token.restOffset))) {
         run.arguments.push_back(std::move(argument));
     }
     if (const auto found = FindCommand(token.name)) run.path = *found;
     return run;
+}
+
+std::optional<ProgramRun> ReadCommandLine(std::string_view commandLine) {
+    const auto request = CommandAfterSwitch(commandLine);
+    if (!request) return std::nullopt;
+    return PrepareRun(
+        ApplyQuoteRule(*request, [](const std::string& name) { return FindCommand(name).has_value(); }));
 }
 
 std::string NotRecognizedMessage(const std::string& typedName) {

@@ -40,6 +40,11 @@ struct ProgramRun {
 };
 ProgramRun PrepareRun(const std::string& command);
 
+// The whole reading of an interpreter's command line: the command after the
+// switch, the quote rule against FindCommand, then PrepareRun. nullopt when
+// the line holds no /c (or /k) switch.
+std::optional<ProgramRun> ReadCommandLine(std::string_view commandLine);
+
 // The platform's text for a command it cannot find, CR LF line ends.
 std::string NotRecognizedMessage(const std::string& typedName);
 constexpr int kNotRecognizedExitCode = 9009;

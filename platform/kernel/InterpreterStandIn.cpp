@@ -42,12 +42,8 @@ void WriteAll(int fd, const std::string& text) {
 }  // namespace
 
 std::optional<cmd::ProgramRun> ProgramTheInterpreterWouldStart(const std::string& commandLine) {
-    const auto request = cmd::CommandAfterSwitch(commandLine);
-    if (!request) return std::nullopt;
-    const std::string command = cmd::ApplyQuoteRule(
-        *request, [](const std::string& name) { return cmd::FindCommand(name).has_value(); });
-    cmd::ProgramRun run = cmd::PrepareRun(command);
-    if (run.typedName.empty() || run.path.empty()) return std::nullopt;
+    auto run = cmd::ReadCommandLine(commandLine);
+    if (!run || run->typedName.empty() || run->path.empty()) return std::nullopt;
     return run;
 }
 
@@ -63,7 +59,8 @@ InterpreterStandIn::~InterpreterStandIn() {
 
 void InterpreterStandIn::WatchOver(pid_t pid, std::string typedName) {
     WatchChild(pid, [output = output_, error = error_, typedName = std::move(typedName)](int status) {
-        if (WIFSIGNALED(status) && error >= 0) WriteAll(error, cmd::SignalMessage(typedName, WTERMSIG(status)));
+        if (WIFSIGNALED(status) && error >= 0)
+            WriteAll(error, cmd::SignalMessage(typedName, WTERMSIG(status)));
         if (output >= 0) ::close(output);
         if (error >= 0) ::close(error);
     });
